@@ -1,0 +1,51 @@
+// The .vxz script file: the header word 2015, the header byte 1, a 16-bit step count, then
+// each step as its kind byte, four counted strings and its enabled byte. Little-endian,
+// no padding, nothing after the last step.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/ByteStream.h"
+#include "core/Command.h"
+
+namespace vx {
+
+inline constexpr std::uint16_t ScriptHeaderWord = 2015;
+inline constexpr std::uint8_t ScriptHeaderByte = 1;
+inline constexpr std::size_t MaxScriptSteps = 0xFFFF;
+inline constexpr std::size_t MaxScriptText = 0xFFFF;
+
+// A 16-bit length and exactly that many bytes. The caller guarantees the length fits
+// (EncodeScript checks every text before writing any).
+void WriteCountedString(std::string& out, const std::string& text);
+std::string ReadCountedString(ByteReader& in);
+
+// The bytes of a script file holding steps[first..last]; last -1 stands for the last
+// step. Refuses with ScriptLimitError, naming the step and the field, a range of more
+// than 65,535 steps or a text over 65,535 bytes: the layout could not hold them.
+std::string EncodeScript(std::span<const TCommand> steps, std::int32_t first, std::int32_t last);
+
+// Reads a script held in memory one step at a time, as the player performs them.
+class ScriptReader {
+ public:
+  explicit ScriptReader(std::string_view bytes) : in_(bytes) {}
+
+  // Skips the header word and byte (any values are accepted) and returns the step count.
+  std::uint16_t ReadHeader();
+  TCommand ReadStep();
+
+ private:
+  ByteReader in_;
+};
+
+// Reads every step of a script, handing each to append as soon as it is complete. A file
+// cut short raises "Read beyond end of file" after the complete steps were handed on;
+// bytes after the last counted step are ignored.
+void ReadScriptSteps(std::string_view bytes, const std::function<void(TCommand&&)>& append);
+void ReadScriptSteps(std::string_view bytes, std::vector<TCommand>& into);
+
+}  // namespace vx

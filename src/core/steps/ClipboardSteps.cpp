@@ -1,0 +1,7 @@
+#include "core/steps/ClipboardSteps.h"
+
+namespace vx {
+
+void ExecuteClipboardStep(StepContext&, const TCommand&) {}
+
+}  // namespace vx

@@ -1,0 +1,7 @@
+#include "core/steps/DiskSteps.h"
+
+namespace vx {
+
+void ExecuteDiskStep(StepContext&, const TCommand&) {}
+
+}  // namespace vx

@@ -1,0 +1,7 @@
+#include "core/steps/InputSteps.h"
+
+namespace vx {
+
+void ExecuteInputStep(StepContext&, const TCommand&) {}
+
+}  // namespace vx

@@ -1,0 +1,7 @@
+#include "core/steps/SystemSteps.h"
+
+namespace vx {
+
+void ExecuteSystemStep(StepContext&, const TCommand&) {}
+
+}  // namespace vx

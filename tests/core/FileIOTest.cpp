@@ -1,0 +1,107 @@
+#include "core/FileIO.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TempFolder.h"
+#include "core/Errors.h"
+
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/resource.h>
+#endif
+
+namespace vx {
+namespace {
+
+using vxtest::TempFolder;
+
+std::size_t EntriesIn(const TempFolder& folder) {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                                                std::filesystem::directory_iterator()));
+}
+
+TEST(ReadFileBytes, ReadsEveryByteAndNamesAMissingFile) {
+  TempFolder folder;
+  const std::string bytes("a\0b\r\n\xFF", 6);
+  vxtest::WriteAll(folder.File("x.bin"), bytes);
+  EXPECT_EQ(ReadFileBytes(folder.File("x.bin")), bytes);
+  try {
+    ReadFileBytes(folder.File("missing.vxz"));
+    FAIL();
+  } catch (const InOutError& e) {
+    EXPECT_STREQ(e.what(), "File not found");
+  }
+}
+
+TEST(WriteFileReplacing, CreatesAndReplacesLeavingNoTemporaryFile) {
+  TempFolder folder;
+  const std::string path = folder.File("script.vxz");
+  WriteFileReplacing(path, "first");
+  EXPECT_EQ(vxtest::ReadAll(path), "first");
+  WriteFileReplacing(path, std::string("second\0", 7));
+  EXPECT_EQ(vxtest::ReadAll(path), std::string("second\0", 7));
+  WriteFileReplacing(path, "");
+  EXPECT_EQ(vxtest::ReadAll(path), "");
+  EXPECT_EQ(EntriesIn(folder), 1u);
+}
+
+TEST(WriteFileReplacing, FailureNamesTheFileAndLeavesTheFolderAlone) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder.Path() / "taken.vxz");
+  const std::string path = folder.File("taken.vxz");
+  try {
+    WriteFileReplacing(path, "data");
+    FAIL() << "a folder was replaced by a file";
+  } catch (const FileCreateError& e) {
+    EXPECT_NE(std::string(e.what()).find("Cannot create file \"" + path + "\". "),
+              std::string::npos)
+        << e.what();
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "taken.vxz"));
+  EXPECT_EQ(EntriesIn(folder), 1u);
+
+  EXPECT_THROW(WriteFileReplacing(folder.File("no-such-folder/x.vxz"), "data"), FileCreateError);
+}
+
+#ifndef _WIN32
+// A disk that fills up half-way through: the old script must survive whole.
+TEST(WriteFileReplacing, AFailedWriteKeepsTheOldFile) {
+  TempFolder folder;
+  const std::string path = folder.File("keep.vxz");
+  vxtest::WriteAll(path, "old script");
+
+  struct rlimit saved {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  bool threw = false;
+  try {
+    WriteFileReplacing(path, std::string(100000, 'n'));
+  } catch (const FileCreateError& e) {
+    threw = true;
+    EXPECT_NE(std::string(e.what()).find(path), std::string::npos);
+  }
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, oldHandler);
+
+  EXPECT_TRUE(threw);
+  EXPECT_EQ(vxtest::ReadAll(path), "old script");
+  EXPECT_EQ(EntriesIn(folder), 1u);
+}
+#endif
+
+TEST(PathParts, SplitFolderAndName) {
+  EXPECT_EQ(FolderOf("C:\\scripts\\backup.vxz"), "C:\\scripts\\");
+  EXPECT_EQ(FileNameOf("C:\\scripts\\backup.vxz"), "backup.vxz");
+  EXPECT_EQ(FileNameOf("/tmp/a.vxz"), "a.vxz");
+  EXPECT_EQ(FileNameOf("C:a.vxz"), "a.vxz");
+  EXPECT_EQ(FolderOf("plain.vxz"), "");
+  EXPECT_EQ(FileNameOf("plain.vxz"), "plain.vxz");
+}
+
+}  // namespace
+}  // namespace vx
