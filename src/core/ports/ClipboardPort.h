@@ -1,0 +1,10 @@
+#pragma once
+
+namespace vx {
+
+class ClipboardPort {
+ public:
+  virtual ~ClipboardPort() = default;
+};
+
+}  // namespace vx

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace vx {
+
+class FtpPort {
+ public:
+  virtual ~FtpPort() = default;
+};
+
+}  // namespace vx

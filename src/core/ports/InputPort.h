@@ -1,0 +1,10 @@
+#pragma once
+
+namespace vx {
+
+class InputPort {
+ public:
+  virtual ~InputPort() = default;
+};
+
+}  // namespace vx

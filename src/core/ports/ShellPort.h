@@ -1,0 +1,10 @@
+#pragma once
+
+namespace vx {
+
+class ShellPort {
+ public:
+  virtual ~ShellPort() = default;
+};
+
+}  // namespace vx

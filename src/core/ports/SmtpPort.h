@@ -1,0 +1,10 @@
+#pragma once
+
+namespace vx {
+
+class SmtpPort {
+ public:
+  virtual ~SmtpPort() = default;
+};
+
+}  // namespace vx

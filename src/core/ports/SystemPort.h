@@ -1,0 +1,10 @@
+#pragma once
+
+namespace vx {
+
+class SystemPort {
+ public:
+  virtual ~SystemPort() = default;
+};
+
+}  // namespace vx

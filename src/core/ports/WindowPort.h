@@ -1,0 +1,10 @@
+#pragma once
+
+namespace vx {
+
+class WindowPort {
+ public:
+  virtual ~WindowPort() = default;
+};
+
+}  // namespace vx
