@@ -1,7 +1,10 @@
+#include "win32/FtpClient.h"
 #include "win32/ports/PortFactories.h"
 
 namespace vx {
 
-std::unique_ptr<FtpPort> MakeFtpPort() { return nullptr; }
+std::unique_ptr<FtpPort> MakeFtpPort() {
+  return std::make_unique<win32::FtpClient>();
+}
 
 }  // namespace vx

@@ -1,7 +1,10 @@
+#include "win32/SmtpClient.h"
 #include "win32/ports/PortFactories.h"
 
 namespace vx {
 
-std::unique_ptr<SmtpPort> MakeSmtpPort() { return nullptr; }
+std::unique_ptr<SmtpPort> MakeSmtpPort() {
+  return std::make_unique<win32::SmtpClient>();
+}
 
 }  // namespace vx

@@ -1,0 +1,15 @@
+// The error a failed WinINet call raises: what failed, WinINet's code and text, and the
+// server's last words.
+#pragma once
+
+#include <string>
+
+namespace vx::win32 {
+
+// Raises NetworkError for a WinINet call that failed with code (its GetLastError).
+[[noreturn]] void RaiseFtpError(unsigned long code, const std::string& what);
+
+// The system's words for a Win32 or WinINet error code, trailing line breaks removed.
+std::string SystemMessage(unsigned long code);
+
+}  // namespace vx::win32
