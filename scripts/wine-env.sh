@@ -56,7 +56,7 @@ vx_wine_start() {
     "$VX_WINESERVER" -w >/dev/null 2>&1 || true
     "$VX_WINESERVER" -p >/dev/null 2>&1 </dev/null
   fi
-  "$VX_WINE" explorer.exe /desktop=shell,1280x1024 >/dev/null 2>&1 </dev/null &
+  "$VX_WINE" explorer.exe /desktop=Default,1280x1024 >/dev/null 2>&1 </dev/null &
   VX_DESKTOP_PID=$!
   # Warm up: the first process in a prefix pays for loading the system DLLs.
   "$VX_WINE" cmd.exe /c exit >/dev/null 2>&1 </dev/null || true

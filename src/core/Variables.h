@@ -8,6 +8,10 @@
 
 namespace vx {
 
+// A line's name part is everything before its first "=" (both "%" signs included), its
+// value part everything after. A name that itself holds "=" therefore splits its own line
+// and is never found again; that is how the list has always behaved, and scripts rely on
+// the order and spelling the lines keep.
 class Variables {
  public:
   // Index of the line whose name part equals "%" + name + "%", ignoring letter case; -1

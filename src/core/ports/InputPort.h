@@ -1,10 +1,32 @@
+// The hands of the player: keys, mouse buttons, the cursor and the playback of recorded
+// input, at the level of the platform calls.
 #pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/keys/Keyboard.h"
 
 namespace vx {
 
 class InputPort {
  public:
   virtual ~InputPort() = default;
+
+  virtual Keyboard& Keys() = 0;
+  // Replaces the clipboard's content with text; ClipboardError "Cannot open clipboard" when
+  // it cannot be opened.
+  virtual void SetClipboardText(const std::string& text) = 0;
+  // One mouse_event with the given button flags alone: no movement, no data.
+  virtual void MouseEvent(std::uint32_t flags) = 0;
+  virtual void SetCursorPos(std::int32_t x, std::int32_t y) = 0;
+
+  // Starts playing recording and returns at once; PlaybackFinished turns true when it has
+  // ended, also when it never started.
+  virtual void StartPlayback(const std::string& recording, std::uint32_t speed) = 0;
+  virtual bool PlaybackFinished() = 0;
+  // Lets the thread's pending messages run (the progress window stays alive).
+  virtual void ProcessMessages() = 0;
 };
 
 }  // namespace vx

@@ -1,9 +1,17 @@
+// Send Keys, Mouse Click, Mouse Move and Record: the steps that act as the user's hands.
 #pragma once
 
+#include <string>
+
 #include "core/Interpreter.h"
+#include "core/ports/InputPort.h"
 
 namespace vx {
 
 void ExecuteInputStep(StepContext& context, const TCommand& step);
+
+// The button events of a click-type text ("Left Button Double Click", ...): its first
+// character picks the button, its third word the action.
+void SendMouseClick(InputPort& input, const std::string& clickType);
 
 }  // namespace vx

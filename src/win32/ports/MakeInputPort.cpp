@@ -1,7 +1,10 @@
+#include "win32/Win32Input.h"
 #include "win32/ports/PortFactories.h"
 
 namespace vx {
 
-std::unique_ptr<InputPort> MakeInputPort() { return nullptr; }
+std::unique_ptr<InputPort> MakeInputPort() {
+  return std::make_unique<win32::Win32Input>();
+}
 
 }  // namespace vx

@@ -1,7 +1,10 @@
+#include "win32/Win32Windows.h"
 #include "win32/ports/PortFactories.h"
 
 namespace vx {
 
-std::unique_ptr<WindowPort> MakeWindowPort() { return nullptr; }
+std::unique_ptr<WindowPort> MakeWindowPort() {
+  return std::make_unique<win32::Win32Windows>();
+}
 
 }  // namespace vx

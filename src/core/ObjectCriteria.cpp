@@ -1,0 +1,65 @@
+#include "core/ObjectCriteria.h"
+
+#include "core/Command.h"
+#include "core/IntegerText.h"
+
+namespace vx {
+
+namespace {
+
+std::int32_t BoundOf(const std::string& text) {
+  return text.empty() ? 0 : StrToInt(text);
+}
+
+bool IsDotEntry(const std::string& name) {
+  return name == "." || name == "..";
+}
+
+}  // namespace
+
+ObjectCriteria ParseObjectCriteria(const std::string& text) {
+  ObjectCriteria criteria;
+  criteria.name = GetField(text, FieldSeparator, 0);
+  criteria.location = GetField(text, FieldSeparator, 1);
+  criteria.extensions = GetField(text, FieldSeparator, 2);
+  criteria.lower = BoundOf(GetField(text, FieldSeparator, 3));
+  criteria.upper = BoundOf(GetField(text, FieldSeparator, 4));
+  return criteria;
+}
+
+std::string WithBackslash(const std::string& folder) {
+  if (!folder.empty() && folder.back() == '\\') return folder;
+  return folder + '\\';
+}
+
+std::string ExtensionOf(const std::string& name) {
+  const std::size_t dot = name.rfind('.');
+  return dot == std::string::npos ? std::string() : name.substr(dot + 1);
+}
+
+bool EntryMatches(const ObjectCriteria& criteria, const FindEntry& entry) {
+  if (entry.attributes == kAttributeDirectory) return criteria.extensions.empty();
+  if (!criteria.extensions.empty()) {
+    const std::string ext = ExtensionOf(entry.name);
+    if (ext.empty() || criteria.extensions.find(ext) == std::string::npos) return false;
+  }
+  // Bounds are kilobytes; 64-bit arithmetic keeps every 32-bit bound exact.
+  const std::int64_t size = static_cast<std::int64_t>(entry.size);
+  const std::int64_t lower = std::int64_t{criteria.lower} * 1024;
+  const std::int64_t upper = std::int64_t{criteria.upper} * 1024;
+  return size >= lower && (criteria.upper == 0 || size <= upper);
+}
+
+void QueryFiles(const std::string& criteriaText, ShellPort& shell, std::vector<std::string>& list) {
+  list.clear();
+  const ObjectCriteria criteria = ParseObjectCriteria(criteriaText);
+  if (criteria.location.empty()) return;
+  const std::string folder = WithBackslash(criteria.location);
+  shell.FindFiles(folder + criteria.name + "*", [&](const FindEntry& entry) {
+    if (!IsDotEntry(entry.name) && EntryMatches(criteria, entry))
+      list.push_back(folder + entry.name);
+    return true;
+  });
+}
+
+}  // namespace vx

@@ -1,0 +1,144 @@
+#include "player/vemain.h"
+
+#include <windows.h>
+
+#include "core/CommandLine.h"
+#include "core/Errors.h"
+#include "core/FileIO.h"
+#include "core/PlayerRun.h"
+#include "player/veinfo.h"
+#include "win32/Application.h"
+#include "win32/Handles.h"
+#include "win32/ListBoxMirror.h"
+#include "win32/LocaleTime.h"
+#include "win32/Registry.h"
+
+namespace vx::player {
+
+namespace {
+
+using win32::Application;
+
+std::string ProgramFolder() {
+  char path[MAX_PATH] = {};
+  const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return FolderOf(std::string(path, length));
+}
+
+std::string SystemReason(DWORD error) {
+  char* text = nullptr;
+  const DWORD length = ::FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string reason =
+      length && text ? std::string(text, length) : "Error " + std::to_string(error);
+  if (text) ::LocalFree(text);
+  while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n')) reason.pop_back();
+  return reason;
+}
+
+// The page template, or "Cannot open file "%s". %s" with the system's reason.
+std::string ReadLogTemplate(const std::string& path) {
+  win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const auto fail = [&path] {
+    throw FileOpenError("Cannot open file \"" + path + "\". " + SystemReason(::GetLastError()));
+  };
+  if (!file) fail();
+  std::string text;
+  char buffer[1 << 14];
+  DWORD got = 0;
+  for (;;) {
+    if (!::ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) fail();
+    if (got == 0) break;
+    text.append(buffer, got);
+  }
+  return text;
+}
+
+// The run log of one run: "vpLog" (missing reads as off), "vpLogPath" (missing reads as
+// empty) and the template beside the player.
+std::unique_ptr<TLog> CreateRunLog(const std::string& scriptPath, LogMirror* mirror) {
+  PlayerProgram& program = Program();
+  LogSetup setup;
+  {
+    const win32::RegistryReader settings(HKEY_CURRENT_USER, win32::SettingsKey);
+    setup.folder = settings.ReadString("vpLogPath");
+    setup.enabled = settings.ReadBoolOr("vpLog", false);
+  }
+  setup.playerFolder = ProgramFolder();
+  setup.scriptPath = scriptPath;
+  if (setup.enabled)
+    setup.templateText = ReadLogTemplate(setup.playerFolder + std::string(LogTemplateName));
+  return std::make_unique<TLog>(std::move(setup), *program.clock, mirror);
+}
+
+class PlayerHost : public RunHost {
+ public:
+  void ShowStep(const std::string& caption) override {
+    if (frminfo) frminfo->SetCaption("lblstep", caption);
+  }
+  void ProcessMessages() override { Application().ProcessMessages(); }
+  void Pause(std::uint32_t milliseconds) override { ::Sleep(milliseconds); }
+};
+
+}  // namespace
+
+PlayerProgram::PlayerProgram()
+    : params(SplitCommandLine(::GetCommandLineA())),
+      clipboard(MakeClipboardPort()),
+      windows(MakeWindowPort()),
+      system(MakeSystemPort()),
+      shell(MakeShellPort()),
+      input(MakeInputPort()),
+      smtp(MakeSmtpPort()),
+      ftp(MakeFtpPort()),
+      clock(std::make_unique<win32::LocaleTimeOfDay>()) {
+  // A family whose port is not there yet stays null here; the run loop skips its steps.
+  ports = {clipboard.get(), windows.get(), system.get(), shell.get(),
+           input.get(),     smtp.get(),    ftp.get()};
+}
+
+PlayerProgram::~PlayerProgram() = default;
+
+void PlayerProgram::End() {
+  state.queryList.clear();
+  state.variables = Variables();
+  std::unique_ptr<TLog> ending = std::move(log);
+  if (ending) ending->Save();
+}
+
+namespace {
+std::unique_ptr<PlayerProgram> program;
+}  // namespace
+
+void CreateProgram() {
+  program = std::make_unique<PlayerProgram>();
+}
+void EndProgram() {
+  if (program) program->End();
+}
+void DestroyProgram() {
+  program.reset();
+}
+PlayerProgram& Program() {
+  return *program;
+}
+
+void RunScript(const std::string& path) {
+  PlayerProgram& program = Program();
+  const HWND list = frminfo && frminfo->IsVisible("lstlog") ? frminfo->Control("lstlog") : nullptr;
+  program.mirror = list ? std::make_unique<win32::ListBoxMirror>(list) : nullptr;
+  program.log = CreateRunLog(path, program.mirror.get());
+  const std::string bytes = ReadFileBytes(path);
+  PlayerHost host;
+  RunScriptSteps(bytes, *program.log, program.state, program.ports, host);
+  if (frminfo) frminfo->Close();
+}
+
+void ShowNoParameters() {
+  ::MessageBoxA(nullptr, "No paramters passed, Vorlix Parser will close.", "Vorlix",
+                MB_OK | MB_ICONINFORMATION);
+}
+
+}  // namespace vx::player

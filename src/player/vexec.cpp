@@ -1,0 +1,72 @@
+// vexec: runs the script file named by its first parameter, with the progress window when
+// "vpShow" is on and without any window otherwise.
+#include <objbase.h>
+#include <windows.h>
+
+#include "player/veinfo.h"
+#include "player/vemain.h"
+#include "win32/Application.h"
+#include "win32/Registry.h"
+
+namespace {
+
+using vx::player::frminfo;
+using vx::player::Program;
+using vx::win32::Application;
+
+// COM for the whole program, in both modes: the Show Desktop step needs it.
+class ComApartment {
+ public:
+  ComApartment() : ok_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+  ~ComApartment() {
+    if (ok_) ::CoUninitialize();
+  }
+
+ private:
+  bool ok_;
+};
+
+void StartUp() {
+  const bool show = vx::win32::RegistryReader(HKEY_CURRENT_USER, vx::win32::SettingsKey)
+                        .ReadBoolOr("vpShow", false);
+  if (show) {
+    Application().Initialize();
+    Application().SetTitle("Vorlix Parser");
+    frminfo = std::make_unique<vx::player::Tfrminfo>();
+    frminfo->Create();
+    Application().SetMainWindow(frminfo->Handle());
+    frminfo->Show();
+    Application().Run();
+  } else if (Program().HasScript()) {
+    vx::player::RunScript(Program().ScriptPath());
+  } else {
+    vx::player::ShowNoParameters();
+  }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  ComApartment com;
+  int exitCode = 0;
+  try {
+    vx::player::CreateProgram();
+    StartUp();
+  } catch (...) {
+    vx::win32::ShowLastChanceError(std::current_exception());
+    exitCode = 1;
+  }
+  // Whatever happened, the program's objects are freed and the run log is written.
+  try {
+    Application().SetMainWindow(nullptr);
+    frminfo.reset();
+    vx::player::EndProgram();
+  } catch (...) {
+    vx::win32::ShowLastChanceError(std::current_exception());
+    exitCode = 1;
+  }
+  vx::player::DestroyProgram();
+  return exitCode;
+}

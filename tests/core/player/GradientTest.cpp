@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "core/Gradient.h"
+
+namespace vx {
+namespace {
+
+std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+  return r | (g << 8) | (b << 16);
+}
+
+TEST(Gradient, DefaultColoursRiseByTheAbsoluteDistance) {
+  const GradientSpec spec;  // (1, 101, 253) towards (3, 50, 253), 255 bands
+  const auto shapes = GradientShapes(spec, 100, 255);
+  ASSERT_EQ(shapes.size(), 256u);
+  EXPECT_EQ(shapes[0].color, Rgb(1, 101, 253));  // the background
+  EXPECT_EQ(shapes[1].color, Rgb(1, 101, 253));
+  // Band 254: 1 + 254*2/255 and 101 + 254*51/255, one band short of (3, 152, 253).
+  EXPECT_EQ(shapes[255].color, Rgb(2, 151, 253));
+}
+
+TEST(Gradient, PaleGreyStaysForTheFirst64Bands) {
+  GradientSpec spec;
+  spec.red1 = spec.green1 = spec.blue1 = 241;
+  spec.red2 = spec.green2 = spec.blue2 = 245;
+  const auto shapes = GradientShapes(spec, 299, 199);
+  for (int i = 0; i < 64; ++i) ASSERT_EQ(shapes[1 + i].color, Rgb(241, 241, 241)) << i;
+  EXPECT_EQ(shapes[1 + 64].color, Rgb(242, 242, 242));
+}
+
+TEST(Gradient, ChannelPastTopWrapsToItsLowBits) {
+  GradientSpec spec;
+  spec.red1 = 200;
+  spec.red2 = 0;
+  spec.green1 = spec.green2 = spec.blue1 = spec.blue2 = 0;
+  spec.steps = 10;
+  const auto shapes = GradientShapes(spec, 10, 10);
+  const std::uint32_t reds[] = {200, 220, 240, 4, 24};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(shapes[1 + i].color, reds[i]) << i;
+}
+
+TEST(Gradient, BandGeometryByStyle) {
+  GradientSpec spec;
+  spec.steps = 10;
+  spec.style = TFillStyle::fsSquare;
+  auto shapes = GradientShapes(spec, 100, 50);
+  const GradientShape& band3 = shapes[1 + 3];
+  EXPECT_FALSE(band3.ellipse);
+  EXPECT_EQ((std::array{band3.left, band3.top, band3.right, band3.bottom}),
+            (std::array{15, 7, 85, 43}));
+
+  spec.style = TFillStyle::fsEllipse;
+  EXPECT_TRUE(GradientShapes(spec, 100, 50)[4].ellipse);
+
+  spec.style = TFillStyle::fsHorizontal;
+  spec.steps = 3;
+  shapes = GradientShapes(spec, 100, 10);  // h = 3.33: 0-3, 3-6, 6-10
+  EXPECT_EQ(shapes[1].top, 0);
+  EXPECT_EQ(shapes[1].bottom, 3);
+  EXPECT_EQ(shapes[2].top, 3);
+  EXPECT_EQ(shapes[3].bottom, 10);
+  EXPECT_EQ(shapes[3].right, 100);
+
+  spec.style = TFillStyle::fsVertical;
+  shapes = GradientShapes(spec, 10, 7);
+  EXPECT_EQ(shapes[2].left, 3);
+  EXPECT_EQ(shapes[2].right, 6);
+  EXPECT_EQ(shapes[2].bottom, 7);
+}
+
+TEST(Gradient, OneBandFillsTheAreaAndNoneDrawsOnlyTheBackground) {
+  GradientSpec spec;
+  spec.steps = 1;
+  auto shapes = GradientShapes(spec, 40, 30);
+  ASSERT_EQ(shapes.size(), 2u);
+  EXPECT_EQ(shapes[1].right, 40);
+  EXPECT_EQ(shapes[1].bottom, 30);
+  EXPECT_EQ(shapes[1].color, Rgb(1, 101, 253));
+  for (int steps : {0, -5}) {
+    spec.steps = steps;
+    EXPECT_EQ(GradientShapes(spec, 40, 30).size(), 1u) << steps;
+  }
+}
+
+TEST(Gradient, StepsSetterTakesValuesOnlyWhileTheCountIsAboveOne) {
+  EXPECT_TRUE(GradientAcceptsSteps(255, 10));
+  EXPECT_TRUE(GradientAcceptsSteps(2, 0));
+  EXPECT_FALSE(GradientAcceptsSteps(255, 255));
+  EXPECT_FALSE(GradientAcceptsSteps(1, 255));
+  EXPECT_FALSE(GradientAcceptsSteps(0, 5));
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,122 @@
+// The player with its progress window: size and place, the list, and the error report
+// inside the message loop.
+#include <filesystem>
+
+#include "PlayerE2EFixture.h"
+
+namespace vxtest {
+namespace {
+
+using namespace vx;
+
+constexpr const char* InfoCaption = "Info Window";
+
+std::vector<TCommand> SlowSteps(int count) {
+  // The default execution speed pauses 500 ms after each step: time to look at the window.
+  std::vector<TCommand> steps;
+  for (int i = 0; i < count; ++i) {
+    std::string name = "v";
+    name.append(std::to_string(i));
+    steps.push_back(Step(ckSetVariable, name, "x"));
+  }
+  return steps;
+}
+
+void ExpectFlushBottomRight(HWND window, int width, int height) {
+  const RECT r = WindowBounds(window);
+  const RECT work = WorkArea();
+  EXPECT_EQ(r.right - r.left, width);
+  EXPECT_EQ(r.bottom - r.top, height);
+  EXPECT_EQ(r.right, work.right);
+  EXPECT_EQ(r.bottom, work.bottom);
+}
+
+HWND ListOf(HWND info) {
+  return ::FindWindowExA(info, nullptr, "LISTBOX", nullptr);
+}
+
+TEST_F(PlayerE2E, ExtendedWindowIs300By200AtTheBottomRightWithItsList) {
+  SetPlayerSettings({.show = true, .extended = true, .log = true, .logPath = LogFolder()});
+  const std::string script = Script("ext.vxz", SlowSteps(4));
+  Process player = StartVexec({script});
+  const HWND info = FindWindowByCaption(InfoCaption, 15000, player.Id(), "Tfrminfo");
+  ASSERT_TRUE(info);
+  ExpectFlushBottomRight(info, 300, 200);
+  const HWND list = ListOf(info);
+  ASSERT_TRUE(list);
+  EXPECT_TRUE(::IsWindowVisible(list));
+  // The run closes the window after the last step, which ends the player.
+  EXPECT_EQ(player.Wait(20000), 0u);
+  const auto page = ReadFileText(LogOf(script));
+  ASSERT_TRUE(page);
+  EXPECT_EQ(CountOf(*page, "CellStepMain\" scope"), 4);
+}
+
+TEST_F(PlayerE2E, CompactWindowIs300By75WithoutTheList) {
+  SetPlayerSettings({.show = true, .extended = false, .log = false, .logPath = LogFolder()});
+  Process player = StartVexec({Script("compact.vxz", SlowSteps(3))});
+  const HWND info = FindWindowByCaption(InfoCaption, 15000, player.Id(), "Tfrminfo");
+  ASSERT_TRUE(info);
+  ExpectFlushBottomRight(info, 300, 75);
+  const HWND list = ListOf(info);
+  ASSERT_TRUE(list);
+  EXPECT_FALSE(::IsWindowVisible(list));
+  EXPECT_EQ(player.Wait(20000), 0u);
+}
+
+TEST_F(PlayerE2E, ErrorInsideTheWindowIsReportedAndTheWindowStaysWithItsLines) {
+  SetPlayerSettings({.show = true, .extended = true, .log = true, .logPath = LogFolder()});
+  const std::string script =
+      Script("cut.vxz", {Step(ckSetVariable, "a", "1"), Step(ckSetVariable, "b", "2")});
+  std::filesystem::resize_file(script, std::filesystem::file_size(script) - 3);
+  Process player = StartVexec({script});
+  EXPECT_EQ(ExpectBox(player, "Vorlix Parser"), "Read beyond end of file");
+  const HWND info = FindWindowByCaption(InfoCaption, 5000, player.Id(), "Tfrminfo");
+  ASSERT_TRUE(info);
+  EXPECT_FALSE(player.Wait(500)) << "the window must stay open after the error";
+  // The step's outcome lines were mirrored into the list.
+  EXPECT_EQ(ListBoxItems(ListOf(info)).size(), 1u);
+  ::PostMessageW(info, WM_CLOSE, 0, 0);
+  EXPECT_EQ(player.Wait(15000), 0u);
+  const auto page = ReadFileText(LogOf(script));
+  ASSERT_TRUE(page);
+  EXPECT_EQ(CountOf(*page, "CellStepMain\" scope"), 1);
+}
+
+TEST_F(PlayerE2E, ScriptWithoutStepsClosesTheWindowAtOnceAndLogsAnEmptyTable) {
+  SetPlayerSettings({.show = true, .extended = true, .log = true, .logPath = LogFolder()});
+  const std::string script = Script("empty.vxz", {});
+  EXPECT_EQ(RunVexec({script}, 15000).exitCode, 0u);
+  const auto page = ReadFileText(LogOf(script));
+  ASSERT_TRUE(page);
+  EXPECT_EQ(CountOf(*page, "CellStepMain\" scope"), 0);
+  EXPECT_NE(page->find("</table>"), std::string::npos);
+}
+
+TEST_F(PlayerE2E, WindowWithoutParameterShowsTheMessageThenCloses) {
+  SetPlayerSettings({.show = true, .extended = false, .log = false, .logPath = {}});
+  Process player = StartVexec({});
+  ASSERT_TRUE(FindWindowByCaption(InfoCaption, 15000, player.Id(), "Tfrminfo"));
+  EXPECT_EQ(ExpectBox(player, "Vorlix"), "No paramters passed, Vorlix Parser will close.");
+  EXPECT_EQ(player.Wait(15000), 0u);
+}
+
+TEST_F(PlayerE2E, UnreadableExtendedFlagIsReportedAndTheRunGoesOnCompact) {
+  SetPlayerSettings({.show = true, .extended = false, .log = true, .logPath = LogFolder()});
+  SetVorlixText("vpExtended", "yes");
+  const std::string script = Script("x.vxz", SlowSteps(1));
+  Process player = StartVexec({script});
+  EXPECT_EQ(ExpectBox(player, "Vorlix Parser"), "Invalid data type for 'vpExtended'");
+  const HWND info = FindWindowByCaption(InfoCaption, 5000, player.Id(), "Tfrminfo");
+  ASSERT_TRUE(info);
+  // The window takes its place once the report is dismissed.
+  WaitUntil([&] { return WindowBounds(info).right == WorkArea().right; }, 5000);
+  ExpectFlushBottomRight(info, 300, 75);
+  EXPECT_EQ(player.Wait(15000), 0u);
+  const auto page = ReadFileText(LogOf(script));
+  ASSERT_TRUE(page);
+  EXPECT_EQ(CountOf(*page, "CellStepMain\" scope"), 1);
+}
+
+}  // namespace
+}  // namespace vxtest

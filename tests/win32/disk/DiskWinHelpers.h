@@ -1,0 +1,73 @@
+// What the disk tests under Wine share: the real shell port behind ExecuteStep, a log that
+// keeps its lines, and the probe program copied where a test wants it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "core/Interpreter.h"
+#include "win32/Win32Shell.h"
+
+namespace vxtest {
+
+class LineLog : public vx::StepLog {
+ public:
+  void Add(const std::string& line) override { lines.push_back(line); }
+  std::vector<std::string> lines;
+};
+
+struct RealShellRun {
+  LineLog log;
+  vx::win32::Win32Shell shell;
+  vx::PlayerState state;
+  vx::Ports ports;
+  vx::StepContext context{log, state, ports};
+
+  RealShellRun() { ports.shell = &shell; }
+  std::vector<std::string> Run(std::uint8_t kind, std::string p1, std::string p2 = "",
+                               std::string p3 = "") {
+    log.lines.clear();
+    vx::TCommand step;
+    step.kind = kind;
+    step.p1 = std::move(p1);
+    step.p2 = std::move(p2);
+    step.p3 = std::move(p3);
+    vx::ExecuteStep(context, step);
+    return log.lines;
+  }
+};
+
+// The build's path of the probe seen from Windows: the Unix root is drive Z:.
+inline std::string ProbeProgram() {
+  std::string path = std::string("Z:") + DISK_PROBE;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+inline std::string CopyProbe(const TempFolder& folder, const std::string& name) {
+  const std::string target = folder.File(name);
+  ::CopyFileA(ProbeProgram().c_str(), target.c_str(), FALSE);
+  return target;
+}
+
+inline bool Exists(const std::string& path) {
+  return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Polls until a probe has written what is expected: a test never relies on how long a
+// program takes to start.
+inline std::string WaitForLog(const std::string& path, const std::string& needle) {
+  std::string text;
+  for (int i = 0; i < 200; ++i) {
+    text = ReadAll(path);
+    if (text.find(needle) != std::string::npos) break;
+    ::Sleep(50);
+  }
+  return text;
+}
+
+}  // namespace vxtest

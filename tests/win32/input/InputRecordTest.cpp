@@ -1,0 +1,175 @@
+// Record steps under Wine: real recordings typed into and clicked on a window of the test's
+// own, the finished flag, the empty recording's box, the user's input held back, and the
+// Ctrl+Esc cancel.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+#include "core/StepKinds.h"
+#include "core/playback/JournalRecord.h"
+#include "win32/Playback.h"
+#include "win32/Win32Input.h"
+#include "win32/input/InputTestWindow.h"
+
+namespace {
+
+using vx::MakeKeyRecord;
+using vx::MakeMouseRecord;
+
+struct InputRecordTest : ::testing::Test {
+  vx::win32::Win32Input input;
+  inputtest::Log log;
+  vx::PlayerState state;
+  vx::Ports ports;
+  vx::StepContext context{log, state, ports};
+  inputtest::TestWindow window;
+
+  InputRecordTest() { ports.input = &input; }
+  ~InputRecordTest() override {
+    vx::win32::StopPlayback();
+    inputtest::ExpectNoModifierDown();
+  }
+
+  void Record(const std::string& recording, const std::string& speed) {
+    vx::TCommand step;
+    step.kind = vx::ckRecord;
+    step.p1 = recording;
+    step.p2 = speed;
+    vx::ExecuteStep(context, step);
+  }
+  // A key's down and up as a recorder writes them.
+  static void AddKey(std::string& data, std::uint8_t vk, std::uint32_t& time) {
+    const auto scan = static_cast<std::uint8_t>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    vx::AppendRecordedEvent(data, MakeKeyRecord(vx::msg::KeyDown, vk, scan, false, time, 0));
+    vx::AppendRecordedEvent(data, MakeKeyRecord(vx::msg::KeyUp, vk, scan, false, time + 5, 0));
+    time += 10;
+  }
+  // Runs command (a Unix program) through Wine: input from the X server, not injected.
+  static void RunUnix(const std::string& command) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string line = command;
+    if (::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                         &startup, &process)) {
+      ::WaitForSingleObject(process.hProcess, 10000);
+      ::CloseHandle(process.hProcess);
+      ::CloseHandle(process.hThread);
+    }
+  }
+  using Lines = std::vector<std::string>;
+};
+
+TEST_F(InputRecordTest, PlaysKeysAndClicksIntoTheTestWindow) {
+  std::string data;
+  std::uint32_t time = 0;
+  // Shift+H, I, then an extended Left and a "!" before the "i".
+  const auto shiftScan = static_cast<std::uint8_t>(::MapVirtualKeyA(VK_SHIFT, 0));
+  vx::AppendRecordedEvent(data, MakeKeyRecord(vx::msg::KeyDown, VK_SHIFT, shiftScan, false, 0, 0));
+  AddKey(data, 'H', time);
+  vx::AppendRecordedEvent(data, MakeKeyRecord(vx::msg::KeyUp, VK_SHIFT, shiftScan, false, time, 0));
+  AddKey(data, 'I', time);
+  vx::AppendRecordedEvent(data, MakeKeyRecord(vx::msg::KeyDown, VK_LEFT, 0x4B, true, time, 0));
+  vx::AppendRecordedEvent(data, MakeKeyRecord(vx::msg::KeyUp, VK_LEFT, 0x4B, true, time + 5, 0));
+  AddKey(data, VK_SPACE, time);
+  const POINT at = window.PadPoint(70, 40);
+  for (std::uint32_t message : {vx::msg::MouseMove, vx::msg::LButtonDown, vx::msg::LButtonUp}) {
+    vx::AppendRecordedEvent(data, MakeMouseRecord(message, at.x, at.y, time += 10, 0));
+  }
+  data += "tail";  // fewer than 20 bytes: never read
+
+  Record(data, "2");
+  EXPECT_TRUE(vx::win32::PlaybackFinished());
+  EXPECT_EQ(log.lines, (Lines{"Starting PlayHook...", "Finished PlayHook successfully."}));
+  EXPECT_TRUE(inputtest::PumpUntil([&] { return window.PadEvents().size() >= 2; }));
+  EXPECT_EQ(window.EditText(), "H i");
+  EXPECT_EQ(window.PadEvents(), (Lines{"LD 70,40", "LU 70,40"}));
+}
+
+TEST_F(InputRecordTest, SpeedIndexesOutsideTheTableStillPlay) {
+  std::string data;
+  std::uint32_t time = 0;
+  AddKey(data, 'Q', time);
+  Record(data, "4");
+  Record(data, "9");  // the delay of the last playback
+  EXPECT_TRUE(inputtest::PumpUntil([&] { return window.EditText() == "qq"; })) << window.EditText();
+}
+
+TEST_F(InputRecordTest, ShortRecordingsFinishAtOnce) {
+  Record(std::string(19, 'x'), "2");
+  EXPECT_TRUE(vx::win32::PlaybackFinished());
+  EXPECT_EQ(log.lines.size(), 2u);
+}
+
+BOOL CALLBACK CollectChildText(HWND child, LPARAM list) {
+  char text[128] = {};
+  ::GetWindowTextA(child, text, sizeof text);
+  reinterpret_cast<std::vector<std::string>*>(list)->push_back(text);
+  return TRUE;
+}
+
+// The texts of a window's children.
+std::vector<std::string> ChildTexts(HWND window) {
+  std::vector<std::string> texts;
+  ::EnumChildWindows(window, CollectChildText, reinterpret_cast<LPARAM>(&texts));
+  return texts;
+}
+
+TEST_F(InputRecordTest, EmptyRecordingShowsItsBoxAndFinishes) {
+  std::vector<std::string> boxTexts;
+  std::thread closer([&] {
+    for (int i = 0; i < 500 && boxTexts.empty(); ++i) {
+      if (HWND box = ::FindWindowA("#32770", "Vorlix")) {
+        ::Sleep(50);  // let the box fill itself
+        boxTexts = ChildTexts(box);
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+      }
+      ::Sleep(20);
+    }
+  });
+  Record("", "2");
+  closer.join();
+  EXPECT_NE(std::find(boxTexts.begin(), boxTexts.end(), "No Recorded data found"), boxTexts.end());
+  EXPECT_TRUE(vx::win32::PlaybackFinished());
+  EXPECT_EQ(log.lines, (Lines{"Starting PlayHook...", "Finished PlayHook successfully."}));
+}
+
+// A slow recording of pointer moves across the pad.
+std::string SlowMoves(const inputtest::TestWindow& window, int count) {
+  std::string data;
+  for (int i = 0; i < count; ++i) {
+    const POINT p = window.PadPoint(10 + i % 200, 60);
+    vx::AppendRecordedEvent(
+        data, MakeMouseRecord(vx::msg::MouseMove, p.x, p.y, static_cast<std::uint32_t>(i), 0));
+  }
+  return data;
+}
+
+TEST_F(InputRecordTest, CtrlEscCancelsAndTheUsersKeysAreHeldBack) {
+  window.FocusEdit();
+  const std::string data = SlowMoves(window, 100);  // 100 events, 200 ms apart at speed 0
+  input.StartPlayback(data, 0);
+  EXPECT_FALSE(input.PlaybackFinished());
+  inputtest::PumpFor(300);
+  RunUnix("/usr/bin/xdotool type zz");  // the user typing: held back
+  RunUnix("/usr/bin/xdotool key ctrl+Escape");
+  EXPECT_TRUE(inputtest::PumpUntil([&] { return input.PlaybackFinished(); }, 10000));
+  EXPECT_LT(window.PadMoves(), 100);
+  inputtest::PumpFor(100);
+  EXPECT_EQ(window.EditText(), "");
+  // The user's keys pass again once the playback has ended.
+  RunUnix("/usr/bin/xdotool type y");
+  EXPECT_TRUE(inputtest::PumpUntil([&] { return window.EditText() == "y"; }, 3000))
+      << window.EditText();
+}
+
+TEST_F(InputRecordTest, StopPlaybackEndsARunningPlayback) {
+  input.StartPlayback(SlowMoves(window, 50), 0);
+  EXPECT_FALSE(input.PlaybackFinished());
+  vx::win32::StopPlayback();
+  EXPECT_TRUE(input.PlaybackFinished());
+}
+
+}  // namespace

@@ -1,0 +1,156 @@
+// A window of the test's own with an edit control that keys go into and a pad that notes
+// every mouse message it gets, and the helpers the input tests share.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/Interpreter.h"
+#include "core/StepLog.h"
+
+namespace inputtest {
+
+// Lets messages run until done() or timeoutMs; the result of done().
+inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  for (;;) {
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageA(&msg);
+    }
+    if (done()) return true;
+    if (std::chrono::steady_clock::now() > end) return false;
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+inline void PumpFor(int ms) {
+  PumpUntil([] { return false; }, ms);
+}
+
+// A window's text through the wide message, which works across processes.
+inline std::string WindowText(HWND window) {
+  wchar_t buffer[4096] = {};
+  ::SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
+  std::string text;
+  for (const wchar_t* c = buffer; *c; ++c) text += static_cast<char>(*c);
+  return text;
+}
+
+// Neither the engine nor a playback may leave a modifier down.
+inline void ExpectNoModifierDown() {
+  for (int vk : {VK_SHIFT, VK_CONTROL, VK_MENU}) {
+    EXPECT_EQ(::GetAsyncKeyState(vk) & 0x8000, 0) << "key " << vk << " left down";
+  }
+}
+
+struct Log : vx::StepLog {
+  std::vector<std::string> lines;
+  void Add(const std::string& line) override { lines.push_back(line); }
+};
+
+// Mouse messages of the pad: "LD x,y" (left down), "LU", "L2" (double click), "RD", "RU",
+// "MD", "MU", all with the client position.
+class TestWindow {
+ public:
+  TestWindow() {
+    WNDCLASSA pad{};
+    pad.style = CS_DBLCLKS;
+    pad.lpfnWndProc = PadProc;
+    pad.hInstance = ::GetModuleHandleA(nullptr);
+    pad.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    pad.hbrBackground = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
+    pad.lpszClassName = "VxInputTestPad";
+    ::RegisterClassA(&pad);
+    frame_ = ::CreateWindowExA(0, "STATIC", "Input test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100,
+                               100, 600, 400, nullptr, nullptr, pad.hInstance, nullptr);
+    edit_ = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+                              WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, 10, 10, 560,
+                              150, frame_, nullptr, pad.hInstance, nullptr);
+    pad_ = ::CreateWindowExA(0, "VxInputTestPad", "", WS_CHILD | WS_VISIBLE, 10, 180, 300, 150,
+                             frame_, nullptr, pad.hInstance, this);
+    ::SetWindowLongPtrA(pad_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    FocusEdit();
+  }
+  ~TestWindow() { ::DestroyWindow(frame_); }
+  TestWindow(const TestWindow&) = delete;
+  TestWindow& operator=(const TestWindow&) = delete;
+
+  HWND Edit() const { return edit_; }
+  HWND Pad() const { return pad_; }
+  std::string EditText() const { return WindowText(edit_); }
+  const std::vector<std::string>& PadEvents() const { return events_; }
+  void ClearPadEvents() { events_.clear(); }
+  int PadMoves() const { return moves_; }
+
+  void FocusEdit() {
+    ::SetForegroundWindow(frame_);
+    ::SetFocus(edit_);
+    PumpFor(50);
+  }
+  // A point of the pad in screen coordinates.
+  POINT PadPoint(int x, int y) const {
+    POINT p{x, y};
+    ::ClientToScreen(pad_, &p);
+    return p;
+  }
+  bool WaitForPadEvents(std::size_t n) {
+    return PumpUntil([&] { return events_.size() >= n; });
+  }
+
+ private:
+  static LRESULT CALLBACK PadProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<TestWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    const char* name = nullptr;
+    switch (message) {
+      case WM_LBUTTONDOWN:
+        name = "LD";
+        ::SetCapture(window);
+        break;
+      case WM_LBUTTONUP:
+        name = "LU";
+        ::ReleaseCapture();
+        break;
+      case WM_LBUTTONDBLCLK:
+        name = "L2";
+        break;
+      case WM_RBUTTONDOWN:
+        name = "RD";
+        break;
+      case WM_RBUTTONUP:
+        name = "RU";
+        break;
+      case WM_MBUTTONDOWN:
+        name = "MD";
+        break;
+      case WM_MBUTTONUP:
+        name = "MU";
+        break;
+      case WM_MOUSEMOVE:
+        if (self) ++self->moves_;
+        break;
+      default:
+        break;
+    }
+    if (self && name) {
+      self->events_.push_back(std::string(name) + " " +
+                              std::to_string(static_cast<short>(LOWORD(lParam))) + "," +
+                              std::to_string(static_cast<short>(HIWORD(lParam))));
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+  }
+
+  HWND frame_ = nullptr;
+  HWND edit_ = nullptr;
+  HWND pad_ = nullptr;
+  std::vector<std::string> events_;
+  int moves_ = 0;
+};
+
+}  // namespace inputtest
