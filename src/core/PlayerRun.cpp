@@ -10,55 +10,6 @@ std::string StepCaption(std::uint32_t number, std::uint32_t count, std::uint8_t 
          StepKindName(kind);
 }
 
-bool HasPortFor(std::uint8_t kind, const Ports& ports) {
-  switch (kind) {
-    case ckClearClipboard:
-    case ckSetClipboard:
-    case ckGetClipboard:
-      return ports.clipboard != nullptr;
-    case ckSendKeys:
-    case ckMouseClick:
-    case ckMouseMove:
-    case ckRecord:
-      return ports.input != nullptr;
-    case ckWait:
-    case ckExecutionSpeed:
-    case ckCallDLLFunction:
-    case ckShutdownWindows:
-    case ckRestartWindows:
-    case ckHibernateSystem:
-    case ckLockComputer:
-    case ckLogOFFCurrentUser:
-      return ports.system != nullptr;
-    case ckShowMessage:
-    case ckCloseAllWindows:
-    case ckShowDesktop:
-    case ckKillWindow:
-    case ckCloseWindow:
-    case ckMaximizeWindow:
-    case ckMinimizeWindow:
-    case ckActivateWindow:
-      return ports.windows != nullptr;
-    case ckSendEmail:
-      return ports.smtp != nullptr;
-    case ckFtpRenameFile:
-    case ckFtpDeleteFile:
-    case ckFtpUploadFile:
-    case ckFtpDownloadFile:
-      return ports.ftp != nullptr;
-    case ckWriteToFile:
-    case ckReadFromFile:
-    case ckCopyObject:
-    case ckMoveObject:
-    case ckRenameObject:
-    case ckRunObject:
-    case ckDeleteObject:
-      return ports.shell != nullptr;
-    default:
-      return true;  // Set Variable and the codes without a branch need no port
-  }
-}
-
 std::uint32_t PauseFor(std::int32_t executionSpeed) {
   return executionSpeed < 0 ? 0u : static_cast<std::uint32_t>(executionSpeed);
 }
@@ -74,7 +25,7 @@ void RunScriptSteps(std::string_view bytes, TLog& log, PlayerState& state, Ports
     host.ShowStep(StepCaption(i + 1, count, step.kind));
     host.ProcessMessages();
     log.BeginStep(step.kind);
-    if (HasPortFor(step.kind, ports)) ExecuteStep(context, std::move(step));
+    ExecuteStep(context, std::move(step));
     host.Pause(PauseFor(state.executionSpeed));
   }
 }

@@ -25,10 +25,6 @@ class RunHost {
 // "Step %u of %u: %s" for step number (from 1), the step count and the kind's name.
 std::string StepCaption(std::uint32_t number, std::uint32_t count, std::uint8_t kind);
 
-// Whether the port the kind's family needs is wired. A family whose port is missing is
-// skipped: its steps still get their caption, row and pause, but nothing is performed.
-bool HasPortFor(std::uint8_t kind, const Ports& ports);
-
 // The pause after a step: a negative execution speed pauses not at all.
 std::uint32_t PauseFor(std::int32_t executionSpeed);
 

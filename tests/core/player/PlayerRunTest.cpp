@@ -84,32 +84,6 @@ TEST_F(PlayerRun, NegativeSpeedPausesNotAtAll) {
   EXPECT_EQ(PauseFor(750), 750u);
 }
 
-TEST_F(PlayerRun, StepOfAFamilyWithoutPortIsSkippedButKeepsItsRowAndPause) {
-  // No clipboard port is wired: the step must not reach the interpreter.
-  Run(EncodeScript(std::vector<TCommand>{{ckSetClipboard, "x", "", "", "", 1}}, 0, -1));
-  EXPECT_EQ(host.calls.front(), "show Step 1 of 1: Set Clipboard");
-  EXPECT_EQ(host.calls.back(), "pause 500");
-  EXPECT_NE(log->Rows().find("Step 1 : Set Clipboard"), std::string::npos);
-}
-
-TEST(PlayerRunPorts, EveryFamilyNeedsItsOwnPortAndSetVariableNone) {
-  Ports none;
-  int needing = 0;
-  for (const TIDLib& kind : StepKindTable) needing += HasPortFor(kind.code, none) ? 0 : 1;
-  EXPECT_EQ(needing, 35);  // all but Set Variable
-  EXPECT_TRUE(HasPortFor(ckSetVariable, none));
-  EXPECT_TRUE(HasPortFor(200, none));
-
-  Ports all;
-  int dummy = 0;
-  auto* any = reinterpret_cast<void*>(&dummy);
-  all = {static_cast<ClipboardPort*>(any), static_cast<WindowPort*>(any),
-         static_cast<SystemPort*>(any),    static_cast<ShellPort*>(any),
-         static_cast<InputPort*>(any),     static_cast<SmtpPort*>(any),
-         static_cast<FtpPort*>(any)};
-  for (const TIDLib& kind : StepKindTable) EXPECT_TRUE(HasPortFor(kind.code, all)) << kind.name;
-}
-
 TEST(PlayerRunCaption, NamesStepNumberCountAndKind) {
   EXPECT_EQ(StepCaption(3, 12, ckWait), "Step 3 of 12: Wait");
   EXPECT_EQ(StepCaption(1, 1, 196), "Step 1 of 1: Clear Clipboard");
