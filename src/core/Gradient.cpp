@@ -20,10 +20,10 @@ std::int32_t Trunc(double value) {
   return static_cast<std::int32_t>(std::trunc(value));
 }
 
-GradientShape Band(const GradientSpec& spec, std::int32_t i, double w, double h, std::int32_t width,
-                   std::int32_t height) {
+GradientShape Band(const GradientSettings& settings, std::int32_t i, double w, double h,
+                   std::int32_t width, std::int32_t height) {
   GradientShape shape;
-  switch (spec.style) {
+  switch (settings.style) {
     case TFillStyle::fsHorizontal:
       shape = {false, 0, Trunc(i * h), width, Trunc(i * h + h), 0};
       break;
@@ -34,7 +34,7 @@ GradientShape Band(const GradientSpec& spec, std::int32_t i, double w, double h,
     case TFillStyle::fsEllipse: {
       const std::int32_t dx = Trunc(i * w / 2);
       const std::int32_t dy = Trunc(i * h / 2);
-      shape = {spec.style == TFillStyle::fsEllipse, dx, dy, width - dx, height - dy, 0};
+      shape = {settings.style == TFillStyle::fsEllipse, dx, dy, width - dx, height - dy, 0};
       break;
     }
   }
@@ -43,20 +43,20 @@ GradientShape Band(const GradientSpec& spec, std::int32_t i, double w, double h,
 
 }  // namespace
 
-std::vector<GradientShape> GradientShapes(const GradientSpec& spec, std::int32_t width,
+std::vector<GradientShape> GradientShapes(const GradientSettings& settings, std::int32_t width,
                                           std::int32_t height) {
-  const double n = spec.steps;
-  double r = spec.red1, g = spec.green1, b = spec.blue1;
+  const double n = settings.steps;
+  double r = settings.red1, g = settings.green1, b = settings.blue1;
   std::vector<GradientShape> shapes;
   shapes.push_back({false, 0, 0, width, height, ColorOf(r, g, b)});
-  if (spec.steps < 1) return shapes;
-  shapes.reserve(static_cast<std::size_t>(spec.steps) + 1);
+  if (settings.steps < 1) return shapes;
+  shapes.reserve(static_cast<std::size_t>(settings.steps) + 1);
   const double w = width / n, h = height / n;
-  const double dR = std::abs(spec.red2 - spec.red1) / n;
-  const double dG = std::abs(spec.green2 - spec.green1) / n;
-  const double dB = std::abs(spec.blue2 - spec.blue1) / n;
-  for (std::int32_t i = 0; i < spec.steps; ++i) {
-    GradientShape shape = Band(spec, i, w, h, width, height);
+  const double dR = std::abs(settings.red2 - settings.red1) / n;
+  const double dG = std::abs(settings.green2 - settings.green1) / n;
+  const double dB = std::abs(settings.blue2 - settings.blue1) / n;
+  for (std::int32_t i = 0; i < settings.steps; ++i) {
+    GradientShape shape = Band(settings, i, w, h, width, height);
     shape.color = ColorOf(r, g, b);
     shapes.push_back(shape);
     r += dR;

@@ -9,7 +9,7 @@ namespace vx {
 
 enum class TFillStyle : std::uint8_t { fsHorizontal, fsVertical, fsSquare, fsEllipse };
 
-struct GradientSpec {
+struct GradientSettings {
   std::uint8_t red1 = 1, green1 = 101, blue1 = 253;  // colour 1
   std::uint8_t red2 = 3, green2 = 50, blue2 = 253;   // colour 2
   TFillStyle style = TFillStyle::fsHorizontal;
@@ -26,7 +26,7 @@ struct GradientShape {
 // order. Every channel moves upward from colour 1 by the size of its difference, also
 // where colour 2 is the smaller, and a channel that passes 255 wraps to its low 8 bits.
 // Fewer than one band draws the background alone.
-std::vector<GradientShape> GradientShapes(const GradientSpec& spec, std::int32_t width,
+std::vector<GradientShape> GradientShapes(const GradientSettings& settings, std::int32_t width,
                                           std::int32_t height);
 
 // The rule of the band-count setter: a new value is taken only while the current one is

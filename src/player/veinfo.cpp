@@ -10,19 +10,19 @@ std::unique_ptr<Tfrminfo> frminfo;
 
 namespace {
 
+using win32::ControlDef;
 using win32::ControlKind;
-using win32::ControlSpec;
-using win32::FontSpec;
+using win32::FontDef;
 
 constexpr COLORREF Black = RGB(0, 0, 0);
 constexpr int Width = 300;
 constexpr int ExtendedHeight = 200;
 constexpr int CompactHeight = 75;
 
-const win32::FormSpec InfoForm = {"Tfrminfo", "Info Window",      301,          202, WS_POPUP,
-                                  0,          RGB(179, 185, 195), {"Tahoma", 8}};
+const win32::FormDef InfoForm = {"Tfrminfo", "Info Window",      301,          202, WS_POPUP,
+                                 0,          RGB(179, 185, 195), {"Tahoma", 8}};
 
-const ControlSpec InfoControls[] = {
+const ControlDef InfoControls[] = {
     {ControlKind::Gradient, "grd", "", 0, 0, 301, 202},
     {ControlKind::Label, "Label1", "Executing:", 16, 16, 0, 0, 0, {"Tahoma", 10, true, Black}},
     {ControlKind::Label,
@@ -42,7 +42,7 @@ const ControlSpec InfoControls[] = {
 
 void Tfrminfo::Create() {
   CreateForm(InfoForm, InfoControls);
-  GradientSpec shade;
+  GradientSettings shade;
   shade.red1 = shade.green1 = shade.blue1 = 241;
   shade.red2 = shade.green2 = shade.blue2 = 245;
   Gradient("grd").Assign(shade);

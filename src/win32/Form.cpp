@@ -13,11 +13,11 @@ struct KindClass {
   DWORD style;
 };
 
-KindClass ClassOf(const ControlSpec& spec) {
-  switch (spec.kind) {
+KindClass ClassOf(const ControlDef& def) {
+  switch (def.kind) {
     case ControlKind::Button:
-      return {"BUTTON", static_cast<DWORD>(WS_TABSTOP) |
-                            (spec.id == IDOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)};
+      return {"BUTTON",
+              static_cast<DWORD>(WS_TABSTOP) | (def.id == IDOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)};
     case ControlKind::CheckBox:
       return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX};
     case ControlKind::RadioButton:
@@ -31,7 +31,7 @@ KindClass ClassOf(const ControlSpec& spec) {
     case ControlKind::ComboBox:
       return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL};
     case ControlKind::Custom:
-      return {spec.className, 0};
+      return {def.className, 0};
     default:
       return {nullptr, 0};
   }
@@ -59,8 +59,8 @@ TForm::~TForm() {
   window_.Reset();
 }
 
-void TForm::CreateForm(const FormSpec& form, std::span<const ControlSpec> controls, HWND owner) {
-  spec_ = form;
+void TForm::CreateForm(const FormDef& form, std::span<const ControlDef> controls, HWND owner) {
+  def_ = form;
   const HINSTANCE instance = ::GetModuleHandleA(nullptr);
   WNDCLASSEXA windowClass{};
   if (!::GetClassInfoExA(instance, form.className, &windowClass)) {
@@ -75,10 +75,10 @@ void TForm::CreateForm(const FormSpec& form, std::span<const ControlSpec> contro
   }
   backgroundBrush_.Reset(::CreateSolidBrush(form.background));
   items_.clear();
-  for (const ControlSpec& spec : controls) {
+  for (const ControlDef& def : controls) {
     Item item;
-    item.spec = spec;
-    item.caption = spec.caption ? spec.caption : "";
+    item.def = def;
+    item.caption = def.caption ? def.caption : "";
     items_.push_back(std::move(item));
   }
   const HWND window = ::CreateWindowExA(form.exStyle | WS_EX_CONTROLPARENT, form.className,
@@ -94,38 +94,38 @@ void TForm::CreateForm(const FormSpec& form, std::span<const ControlSpec> contro
 }
 
 void TForm::CreateControl(Item& item, int index) {
-  const ControlSpec& spec = item.spec;
+  const ControlDef& def = item.def;
   item.gradient.SetParent(Handle());
-  if (spec.kind == ControlKind::Image) {
-    item.bitmap.Reset(::LoadImageA(::GetModuleHandleA(nullptr), spec.caption, IMAGE_BITMAP, 0, 0,
+  if (def.kind == ControlKind::Image) {
+    item.bitmap.Reset(::LoadImageA(::GetModuleHandleA(nullptr), def.caption, IMAGE_BITMAP, 0, 0,
                                    LR_CREATEDIBSECTION));
   }
-  const KindClass kind = ClassOf(spec);
+  const KindClass kind = ClassOf(def);
   if (!kind.className) return;
-  const int id = spec.id ? spec.id : 1000 + index;
+  const int id = def.id ? def.id : 1000 + index;
   item.window = ::CreateWindowExA(0, kind.className, item.caption.c_str(),
-                                  WS_CHILD | WS_VISIBLE | kind.style | spec.style, 0, 0, 0, 0,
+                                  WS_CHILD | WS_VISIBLE | kind.style | def.style, 0, 0, 0, 0,
                                   Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                   ::GetModuleHandleA(nullptr), nullptr);
 }
 
-HFONT TForm::MakeFont(const FontSpec& font) const {
+HFONT TForm::MakeFont(const FontDef& font) const {
   return ::CreateFontA(-::MulDiv(font.points, static_cast<int>(dpi_), 72), 0, 0, 0,
                        font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, font.face);
 }
 
-RECT TForm::ScaledRect(const ControlSpec& spec) const {
-  return {Scale(spec.left), Scale(spec.top), Scale(spec.left + spec.width),
-          Scale(spec.top + spec.height)};
+RECT TForm::ScaledRect(const ControlDef& def) const {
+  return {Scale(def.left), Scale(def.top), Scale(def.left + def.width),
+          Scale(def.top + def.height)};
 }
 
 void TForm::Layout() {
   for (Item& item : items_) {
-    item.font.Reset(MakeFont(item.spec.font));
-    const RECT r = ScaledRect(item.spec);
-    if (item.spec.kind == ControlKind::Gradient) item.gradient.SetBounds(r);
+    item.font.Reset(MakeFont(item.def.font));
+    const RECT r = ScaledRect(item.def);
+    if (item.def.kind == ControlKind::Gradient) item.gradient.SetBounds(r);
     if (!item.window) continue;
     ::SendMessageA(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(item.font.Get()), FALSE);
     ::MoveWindow(item.window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
@@ -135,7 +135,7 @@ void TForm::Layout() {
 
 void TForm::ChangeDpi(UINT dpi, const RECT* suggested) {
   dpi_ = dpi;
-  formFont_.Reset(MakeFont(spec_.font));
+  formFont_.Reset(MakeFont(def_.font));
   Layout();
   if (suggested) {
     ::SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
@@ -147,7 +147,7 @@ void TForm::ChangeDpi(UINT dpi, const RECT* suggested) {
 
 TForm::Item* TForm::Find(std::string_view name) {
   for (Item& item : items_)
-    if (name == item.spec.name) return &item;
+    if (name == item.def.name) return &item;
   throw std::logic_error("No control named " + std::string(name));
 }
 
@@ -192,7 +192,7 @@ void TForm::SetVisible(std::string_view name, bool visible) {
   if (item->window) {
     ::ShowWindow(item->window, visible ? SW_SHOWNA : SW_HIDE);
   } else {
-    const RECT r = ScaledRect(item->spec);
+    const RECT r = ScaledRect(item->def);
     ::InvalidateRect(Handle(), &r, FALSE);
   }
 }
@@ -204,12 +204,12 @@ bool TForm::IsVisible(std::string_view name) const {
 
 void TForm::SetControlBounds(std::string_view name, int left, int top, int width, int height) {
   Item* item = Find(name);
-  item->spec.left = left;
-  item->spec.top = top;
-  item->spec.width = width;
-  item->spec.height = height;
-  const RECT r = ScaledRect(item->spec);
-  if (item->spec.kind == ControlKind::Gradient) item->gradient.SetBounds(r);
+  item->def.left = left;
+  item->def.top = top;
+  item->def.width = width;
+  item->def.height = height;
+  const RECT r = ScaledRect(item->def);
+  if (item->def.kind == ControlKind::Gradient) item->gradient.SetBounds(r);
   if (item->window)
     ::MoveWindow(item->window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
   ::InvalidateRect(Handle(), nullptr, FALSE);

@@ -28,38 +28,38 @@ enum class ControlKind {
   Edit,
   ListBox,
   ComboBox,
-  Custom,  // any window class, named by ControlSpec::className
+  Custom,  // any window class, named by ControlDef::className
 };
 
 // The window-text colour.
 inline constexpr COLORREF DefaultTextColor = CLR_INVALID;
 
-struct FontSpec {
+struct FontDef {
   const char* face = "Tahoma";
   int points = 8;
   bool bold = false;
   COLORREF color = DefaultTextColor;
 };
 
-struct ControlSpec {
+struct ControlDef {
   ControlKind kind;
   const char* name;
   const char* caption = "";
   int left = 0, top = 0, width = 0, height = 0;  // pixels at 96 DPI
   DWORD style = 0;                               // added to the kind's own window styles
-  FontSpec font = {};
+  FontDef font = {};
   int id = 0;  // 0: numbered by position; IDOK / IDCANCEL for Enter and Esc
   const char* className = nullptr;
 };
 
-struct FormSpec {
+struct FormDef {
   const char* className;  // the window class, one per form type
   const char* caption;
   int width, height;  // outer size at 96 DPI
   DWORD style = WS_OVERLAPPEDWINDOW;
   DWORD exStyle = 0;
   COLORREF background = RGB(240, 240, 240);
-  FontSpec font = {};
+  FontDef font = {};
 };
 
 class TForm {
@@ -70,8 +70,7 @@ class TForm {
   virtual ~TForm();
 
   // Creates the window and its controls. The form stays at the top left until moved.
-  void CreateForm(const FormSpec& form, std::span<const ControlSpec> controls,
-                  HWND owner = nullptr);
+  void CreateForm(const FormDef& form, std::span<const ControlDef> controls, HWND owner = nullptr);
   HWND Handle() const { return window_.Get(); }
 
   // A control's own window (null for the painted kinds).
@@ -112,7 +111,7 @@ class TForm {
 
  private:
   struct Item {
-    ControlSpec spec;
+    ControlDef def;
     std::string caption;
     bool visible = true;
     HWND window = nullptr;
@@ -125,8 +124,8 @@ class TForm {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControl(Item& item, int index);
   void Layout();
-  RECT ScaledRect(const ControlSpec& spec) const;
-  HFONT MakeFont(const FontSpec& font) const;
+  RECT ScaledRect(const ControlDef& def) const;
+  HFONT MakeFont(const FontDef& font) const;
   Item* Find(std::string_view name);
   const Item* Find(std::string_view name) const;
   RECT TextBounds(const Item& item) const;
@@ -137,7 +136,7 @@ class TForm {
   UniqueWindow window_;
   UniqueGdiObject formFont_;
   UniqueGdiObject backgroundBrush_;
-  FormSpec spec_{};
+  FormDef def_{};
   std::vector<Item> items_;
   UINT dpi_ = 96;
   bool modal_ = false;

@@ -5,7 +5,7 @@ namespace vx::win32 {
 
 namespace {
 
-COLORREF TextColorOf(const FontSpec& font) {
+COLORREF TextColorOf(const FontDef& font) {
   return font.color == DefaultTextColor ? ::GetSysColor(COLOR_WINDOWTEXT) : font.color;
 }
 
@@ -26,8 +26,8 @@ void DrawTransparent(HDC dc, HBITMAP bitmap, const RECT& r) {
 }  // namespace
 
 RECT TForm::TextBounds(const Item& item) const {
-  RECT r = ScaledRect(item.spec);
-  if (item.spec.kind != ControlKind::Label) return r;
+  RECT r = ScaledRect(item.def);
+  if (item.def.kind != ControlKind::Label) return r;
   // Labels size themselves to their text, as far as the form reaches.
   const HDC dc = ::GetDC(Handle());
   if (!dc) return r;
@@ -42,23 +42,23 @@ RECT TForm::TextBounds(const Item& item) const {
 
 void TForm::PaintItem(HDC dc, const Item& item) const {
   if (!item.visible) return;
-  switch (item.spec.kind) {
+  switch (item.def.kind) {
     case ControlKind::Gradient:
       item.gradient.Paint(dc);
       break;
     case ControlKind::Image:
       if (item.bitmap)
-        DrawTransparent(dc, static_cast<HBITMAP>(item.bitmap.Get()), ScaledRect(item.spec));
+        DrawTransparent(dc, static_cast<HBITMAP>(item.bitmap.Get()), ScaledRect(item.def));
       break;
     case ControlKind::Label: {
-      RECT r = ScaledRect(item.spec);
+      RECT r = ScaledRect(item.def);
       RECT client;
       ::GetClientRect(Handle(), &client);
       r.right = client.right;
       r.bottom = client.bottom;
       const HGDIOBJ old = ::SelectObject(dc, item.font.Get());
       ::SetBkMode(dc, TRANSPARENT);
-      ::SetTextColor(dc, TextColorOf(item.spec.font));
+      ::SetTextColor(dc, TextColorOf(item.def.font));
       ::DrawTextA(dc, item.caption.c_str(), static_cast<int>(item.caption.size()), &r,
                   DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
       ::SelectObject(dc, old);
@@ -110,7 +110,7 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
       const HDC dc = reinterpret_cast<HDC>(wParam);
-      ::SetBkColor(dc, spec_.background);
+      ::SetBkColor(dc, def_.background);
       ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
       return reinterpret_cast<LRESULT>(backgroundBrush_.Get());
     }
@@ -119,7 +119,7 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       for (const Item& item : items_) {
         if (item.window &&
             (item.window == from || (!from && ::GetDlgCtrlID(item.window) == LOWORD(wParam)))) {
-          OnCommand(item.spec.name, HIWORD(wParam));
+          OnCommand(item.def.name, HIWORD(wParam));
           return 0;
         }
       }

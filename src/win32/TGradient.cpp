@@ -8,20 +8,20 @@ void TGradient::SetBounds(const RECT& bounds) {
 }
 
 void TGradient::SetSteps(std::int32_t value) {
-  if (!GradientAcceptsSteps(spec_.steps, value)) return;
-  spec_.steps = value;
+  if (!GradientAcceptsSteps(def_.steps, value)) return;
+  def_.steps = value;
   PaintNow();
 }
 
 void TGradient::SetStyle(TFillStyle value) {
-  if (spec_.style == value) return;
-  spec_.style = value;
+  if (def_.style == value) return;
+  def_.style = value;
   PaintNow();
 }
 
 void TGradient::SetColorByte(int index, std::uint8_t value) {
-  std::uint8_t* fields[] = {&spec_.red2, &spec_.green2, &spec_.blue2,
-                            &spec_.red1, &spec_.green1, &spec_.blue1};
+  std::uint8_t* fields[] = {&def_.red2, &def_.green2, &def_.blue2,
+                            &def_.red1, &def_.green1, &def_.blue1};
   if (index < 1 || index > 6 || *fields[index - 1] == value) return;
   *fields[index - 1] = value;
   PaintNow();
@@ -44,7 +44,7 @@ void TGradient::Paint(HDC dc) const {
   ::OffsetViewportOrgEx(dc, bounds_.left, bounds_.top, nullptr);
   ::SelectObject(dc, ::GetStockObject(DC_PEN));
   ::SelectObject(dc, ::GetStockObject(DC_BRUSH));
-  for (const GradientShape& shape : GradientShapes(spec_, width, height)) {
+  for (const GradientShape& shape : GradientShapes(def_, width, height)) {
     ::SetDCPenColor(dc, shape.color);
     ::SetDCBrushColor(dc, shape.color);
     if (shape.ellipse)

@@ -16,7 +16,7 @@ class TGradient {
   void SetParent(HWND parent) { parent_ = parent; }
   void SetBounds(const RECT& bounds);
   const RECT& Bounds() const { return bounds_; }
-  const GradientSpec& Spec() const { return spec_; }
+  const GradientSettings& Settings() const { return def_; }
 
   // The property setters: a new value is stored and drawn at once; an equal value changes
   // and draws nothing. Index 1..6 is Red2, Green2, Blue2, Red1, Green1, Blue1.
@@ -24,7 +24,7 @@ class TGradient {
   void SetStyle(TFillStyle value);
   void SetColorByte(int index, std::uint8_t value);
   // Sets every property without drawing (a form's stored description).
-  void Assign(const GradientSpec& spec) { spec_ = spec; }
+  void Assign(const GradientSettings& settings) { def_ = settings; }
 
   // Draws the whole control into dc (the parent's client coordinates).
   void Paint(HDC dc) const;
@@ -34,7 +34,7 @@ class TGradient {
 
   HWND parent_ = nullptr;
   RECT bounds_{};
-  GradientSpec spec_;
+  GradientSettings def_;
 };
 
 }  // namespace vx::win32

@@ -10,8 +10,8 @@ std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
 }
 
 TEST(Gradient, DefaultColoursRiseByTheAbsoluteDistance) {
-  const GradientSpec spec;  // (1, 101, 253) towards (3, 50, 253), 255 bands
-  const auto shapes = GradientShapes(spec, 100, 255);
+  const GradientSettings settings;  // (1, 101, 253) towards (3, 50, 253), 255 bands
+  const auto shapes = GradientShapes(settings, 100, 255);
   ASSERT_EQ(shapes.size(), 256u);
   EXPECT_EQ(shapes[0].color, Rgb(1, 101, 253));  // the background
   EXPECT_EQ(shapes[1].color, Rgb(1, 101, 253));
@@ -20,65 +20,65 @@ TEST(Gradient, DefaultColoursRiseByTheAbsoluteDistance) {
 }
 
 TEST(Gradient, PaleGreyStaysForTheFirst64Bands) {
-  GradientSpec spec;
-  spec.red1 = spec.green1 = spec.blue1 = 241;
-  spec.red2 = spec.green2 = spec.blue2 = 245;
-  const auto shapes = GradientShapes(spec, 299, 199);
+  GradientSettings settings;
+  settings.red1 = settings.green1 = settings.blue1 = 241;
+  settings.red2 = settings.green2 = settings.blue2 = 245;
+  const auto shapes = GradientShapes(settings, 299, 199);
   for (int i = 0; i < 64; ++i) ASSERT_EQ(shapes[1 + i].color, Rgb(241, 241, 241)) << i;
   EXPECT_EQ(shapes[1 + 64].color, Rgb(242, 242, 242));
 }
 
 TEST(Gradient, ChannelPastTopWrapsToItsLowBits) {
-  GradientSpec spec;
-  spec.red1 = 200;
-  spec.red2 = 0;
-  spec.green1 = spec.green2 = spec.blue1 = spec.blue2 = 0;
-  spec.steps = 10;
-  const auto shapes = GradientShapes(spec, 10, 10);
+  GradientSettings settings;
+  settings.red1 = 200;
+  settings.red2 = 0;
+  settings.green1 = settings.green2 = settings.blue1 = settings.blue2 = 0;
+  settings.steps = 10;
+  const auto shapes = GradientShapes(settings, 10, 10);
   const std::uint32_t reds[] = {200, 220, 240, 4, 24};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(shapes[1 + i].color, reds[i]) << i;
 }
 
 TEST(Gradient, BandGeometryByStyle) {
-  GradientSpec spec;
-  spec.steps = 10;
-  spec.style = TFillStyle::fsSquare;
-  auto shapes = GradientShapes(spec, 100, 50);
+  GradientSettings settings;
+  settings.steps = 10;
+  settings.style = TFillStyle::fsSquare;
+  auto shapes = GradientShapes(settings, 100, 50);
   const GradientShape& band3 = shapes[1 + 3];
   EXPECT_FALSE(band3.ellipse);
   EXPECT_EQ((std::array{band3.left, band3.top, band3.right, band3.bottom}),
             (std::array{15, 7, 85, 43}));
 
-  spec.style = TFillStyle::fsEllipse;
-  EXPECT_TRUE(GradientShapes(spec, 100, 50)[4].ellipse);
+  settings.style = TFillStyle::fsEllipse;
+  EXPECT_TRUE(GradientShapes(settings, 100, 50)[4].ellipse);
 
-  spec.style = TFillStyle::fsHorizontal;
-  spec.steps = 3;
-  shapes = GradientShapes(spec, 100, 10);  // h = 3.33: 0-3, 3-6, 6-10
+  settings.style = TFillStyle::fsHorizontal;
+  settings.steps = 3;
+  shapes = GradientShapes(settings, 100, 10);  // h = 3.33: 0-3, 3-6, 6-10
   EXPECT_EQ(shapes[1].top, 0);
   EXPECT_EQ(shapes[1].bottom, 3);
   EXPECT_EQ(shapes[2].top, 3);
   EXPECT_EQ(shapes[3].bottom, 10);
   EXPECT_EQ(shapes[3].right, 100);
 
-  spec.style = TFillStyle::fsVertical;
-  shapes = GradientShapes(spec, 10, 7);
+  settings.style = TFillStyle::fsVertical;
+  shapes = GradientShapes(settings, 10, 7);
   EXPECT_EQ(shapes[2].left, 3);
   EXPECT_EQ(shapes[2].right, 6);
   EXPECT_EQ(shapes[2].bottom, 7);
 }
 
 TEST(Gradient, OneBandFillsTheAreaAndNoneDrawsOnlyTheBackground) {
-  GradientSpec spec;
-  spec.steps = 1;
-  auto shapes = GradientShapes(spec, 40, 30);
+  GradientSettings settings;
+  settings.steps = 1;
+  auto shapes = GradientShapes(settings, 40, 30);
   ASSERT_EQ(shapes.size(), 2u);
   EXPECT_EQ(shapes[1].right, 40);
   EXPECT_EQ(shapes[1].bottom, 30);
   EXPECT_EQ(shapes[1].color, Rgb(1, 101, 253));
   for (int steps : {0, -5}) {
-    spec.steps = steps;
-    EXPECT_EQ(GradientShapes(spec, 40, 30).size(), 1u) << steps;
+    settings.steps = steps;
+    EXPECT_EQ(GradientShapes(settings, 40, 30).size(), 1u) << steps;
   }
 }
 

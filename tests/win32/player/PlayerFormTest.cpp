@@ -20,8 +20,8 @@ class ThrowingForm : public TForm {
   }
 };
 
-const FormSpec TestForm = {"TVxFormTest", "Form test", 200, 120, WS_POPUP, 0, RGB(10, 20, 30), {}};
-const ControlSpec TestControls[] = {
+const FormDef TestForm = {"TVxFormTest", "Form test", 200, 120, WS_POPUP, 0, RGB(10, 20, 30), {}};
+const ControlDef TestControls[] = {
     {ControlKind::Gradient, "grd", "", 0, 0, 200, 120},
     {ControlKind::Label, "lbl", "before", 8, 8},
     {ControlKind::ListBox, "lst", "", 20, 40, 100, 50},
@@ -55,7 +55,7 @@ TEST(PlayerForm, ControlsTakeTheTablesGeometryScaledByDpi) {
 TEST(PlayerForm, GradientIsPaintedBehindTheLabels) {
   ThrowingForm form;
   form.CreateForm(TestForm, TestControls);
-  GradientSpec red;
+  GradientSettings red;
   red.red1 = red.red2 = 200;
   red.green1 = red.green2 = red.blue1 = red.blue2 = 0;
   red.steps = 4;  // tall bands: band 0 covers the top quarter

@@ -18,9 +18,9 @@ class OkForm : public TForm {
   }
 };
 
-const FormSpec Owner = {"TVxModalOwner", "Owner", 300, 200, WS_OVERLAPPEDWINDOW};
-const FormSpec Dialog = {"TVxModalDialog", "Dialog", 200, 100, WS_POPUP | WS_CAPTION};
-const ControlSpec DialogControls[] = {
+const FormDef Owner = {"TVxModalOwner", "Owner", 300, 200, WS_OVERLAPPEDWINDOW};
+const FormDef Dialog = {"TVxModalDialog", "Dialog", 200, 100, WS_POPUP | WS_CAPTION};
+const ControlDef DialogControls[] = {
     {ControlKind::Edit, "txt", "", 8, 8, 100, 20},
     {ControlKind::Button, "cmdOk", "OK", 8, 40, 60, 24, 0, {}, IDOK},
     {ControlKind::Button, "cmdCancel", "Cancel", 80, 40, 60, 24, 0, {}, 0},
