@@ -24,9 +24,21 @@ struct InputMouseTest : ::testing::Test {
     step.p1 = p1;
     vx::ExecuteStep(context, step);
   }
+  // Under Wine a pointer warp from an earlier test can reach the X server late and pull the
+  // cursor back; the move is repeated until the cursor stays where the step put it.
   void MoveTo(int padX, int padY) {
     const POINT p = window.PadPoint(padX, padY);
-    Step(vx::ckMouseMove, std::to_string(p.x) + ", " + std::to_string(p.y));
+    for (int attempt = 0; attempt < 20; ++attempt) {
+      Step(vx::ckMouseMove, std::to_string(p.x) + ", " + std::to_string(p.y));
+      ::Sleep(30);
+      MSG message;
+      while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
+      POINT cursor;
+      ::GetCursorPos(&cursor);
+      if (cursor.x == p.x && cursor.y == p.y) break;
+    }
+    log.lines.clear();
+    log.lines.push_back("Setting Cursor Position...");
   }
   using Events = std::vector<std::string>;
 };
