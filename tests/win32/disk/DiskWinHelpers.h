@@ -7,17 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "LineLog.h"
 #include "TempFolder.h"
 #include "core/Interpreter.h"
 #include "win32/Win32Shell.h"
 
 namespace vxtest {
 
-class LineLog : public vx::StepLog {
- public:
-  void Add(const std::string& line) override { lines.push_back(line); }
-  std::vector<std::string> lines;
-};
+using LineLog = vxtest::LineLog;
 
 struct RealShellRun {
   LineLog log;

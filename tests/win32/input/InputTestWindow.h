@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "LineLog.h"
 #include "core/Interpreter.h"
 #include "core/StepLog.h"
 
@@ -50,10 +51,7 @@ inline void ExpectNoModifierDown() {
   }
 }
 
-struct Log : vx::StepLog {
-  std::vector<std::string> lines;
-  void Add(const std::string& line) override { lines.push_back(line); }
-};
+using Log = vxtest::LineLog;
 
 // Mouse messages of the pad: "LD x,y" (left down), "LU", "L2" (double click), "RD", "RU",
 // "MD", "MU", all with the client position.

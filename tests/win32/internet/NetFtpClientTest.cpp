@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "LineLog.h"
 #include "NetPeers.h"
 #include "core/Errors.h"
 #include "core/Interpreter.h"
@@ -134,11 +135,7 @@ TEST_F(NetFtpClient, AnUnreachableServerRaises) {
   EXPECT_THROW(nowhere.Connect(), vx::NetworkError);
 }
 
-class CollectLog : public vx::StepLog {
- public:
-  void Add(const std::string& line) override { lines.push_back(line); }
-  std::vector<std::string> lines;
-};
+using CollectLog = vxtest::LineLog;
 
 TEST_F(NetFtpClient, RenameStepLogsItsThreeLines) {
   const std::string name = vxtest::UniqueName(".txt");

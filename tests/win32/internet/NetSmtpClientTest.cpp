@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "LineLog.h"
 #include "NetPeers.h"
 #include "core/Errors.h"
 #include "core/Interpreter.h"
@@ -159,11 +160,7 @@ TEST_F(NetSmtpClient, AServerThatIsNotThereOrDoesNotAnswerRaisesInsteadOfWaiting
   ::WSACleanup();
 }
 
-class CollectLog : public vx::StepLog {
- public:
-  void Add(const std::string& line) override { lines.push_back(line); }
-  Strings lines;
-};
+using CollectLog = vxtest::LineLog;
 
 TEST_F(NetSmtpClient, SendEmailStepSendsToTheValueOfAVariableInTheRecipients) {
   const std::string to = vxtest::UniqueName("-var@x.test");

@@ -8,16 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "LineLog.h"
 #include "core/Interpreter.h"
 #include "win32/ports/PortFactories.h"
 
 namespace vxtest {
 
-class LinesLog : public vx::StepLog {
- public:
-  void Add(const std::string& line) override { lines.push_back(line); }
-  std::vector<std::string> lines;
-};
+using LinesLog = vxtest::LineLog;
 
 struct Win32Rig {
   LinesLog log;
