@@ -7,23 +7,9 @@
 
 namespace {
 
-struct InputMouseTest : ::testing::Test {
-  vx::win32::Win32Input input;
-  inputtest::Log log;
-  vx::PlayerState state;
-  vx::Ports ports;
-  vx::StepContext context{log, state, ports};
+struct InputMouseTest : inputtest::InputSteps {
   inputtest::TestWindow window;
 
-  InputMouseTest() { ports.input = &input; }
-  ~InputMouseTest() override { inputtest::ExpectNoModifierDown(); }
-
-  void Step(std::uint8_t kind, const std::string& p1) {
-    vx::TCommand step;
-    step.kind = kind;
-    step.p1 = p1;
-    vx::ExecuteStep(context, step);
-  }
   // Under Wine a pointer warp from an earlier test can reach the X server late and pull the
   // cursor back; the move is repeated until the cursor stays where the step put it.
   void MoveTo(int padX, int padY) {

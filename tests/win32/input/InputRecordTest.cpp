@@ -18,26 +18,13 @@ namespace {
 using vx::MakeKeyRecord;
 using vx::MakeMouseRecord;
 
-struct InputRecordTest : ::testing::Test {
-  vx::win32::Win32Input input;
-  inputtest::Log log;
-  vx::PlayerState state;
-  vx::Ports ports;
-  vx::StepContext context{log, state, ports};
+struct InputRecordTest : inputtest::InputSteps {
   inputtest::TestWindow window;
 
-  InputRecordTest() { ports.input = &input; }
-  ~InputRecordTest() override {
-    vx::win32::StopPlayback();
-    inputtest::ExpectNoModifierDown();
-  }
+  ~InputRecordTest() override { vx::win32::StopPlayback(); }
 
   void Record(const std::string& recording, const std::string& speed) {
-    vx::TCommand step;
-    step.kind = vx::ckRecord;
-    step.p1 = recording;
-    step.p2 = speed;
-    vx::ExecuteStep(context, step);
+    Step(vx::ckRecord, recording, speed);
   }
   // A key's down and up as a recorder writes them.
   static void AddKey(std::string& data, std::uint8_t vk, std::uint32_t& time) {

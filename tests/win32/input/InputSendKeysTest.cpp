@@ -11,22 +11,9 @@ namespace {
 
 using inputtest::PumpUntil;
 
-struct InputSendKeysTest : ::testing::Test {
-  vx::win32::Win32Input input;
-  inputtest::Log log;
-  vx::PlayerState state;
-  vx::Ports ports;
-  vx::StepContext context{log, state, ports};
-
-  InputSendKeysTest() { ports.input = &input; }
-  ~InputSendKeysTest() override { inputtest::ExpectNoModifierDown(); }
-
+struct InputSendKeysTest : inputtest::InputSteps {
   void SendKeysStep(const std::string& keys, const std::string& mode) {
-    vx::TCommand step;
-    step.kind = vx::ckSendKeys;
-    step.p1 = keys;
-    step.p2 = mode;
-    vx::ExecuteStep(context, step);
+    Step(vx::ckSendKeys, keys, mode);
   }
 };
 

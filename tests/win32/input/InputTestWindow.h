@@ -13,6 +13,7 @@
 #include "LineLog.h"
 #include "core/Interpreter.h"
 #include "core/StepLog.h"
+#include "win32/Win32Input.h"
 
 namespace inputtest {
 
@@ -149,6 +150,26 @@ class TestWindow {
   HWND pad_ = nullptr;
   std::vector<std::string> events_;
   int moves_ = 0;
+};
+
+// The real input port wired into a step context; every test ends with no modifier down.
+struct InputSteps : ::testing::Test {
+  vx::win32::Win32Input input;
+  Log log;
+  vx::PlayerState state;
+  vx::Ports ports;
+  vx::StepContext context{log, state, ports};
+
+  InputSteps() { ports.input = &input; }
+  ~InputSteps() override { ExpectNoModifierDown(); }
+
+  void Step(std::uint8_t kind, const std::string& p1, const std::string& p2 = "") {
+    vx::TCommand step;
+    step.kind = kind;
+    step.p1 = p1;
+    step.p2 = p2;
+    vx::ExecuteStep(context, step);
+  }
 };
 
 }  // namespace inputtest
