@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/keys/SendKeys.h"
-#include "win32/Win32Keyboard.h"
+#include "win32/input/Win32Keyboard.h"
 
 namespace {
 

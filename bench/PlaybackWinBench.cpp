@@ -13,7 +13,7 @@
 
 #include "core/playback/JournalRecord.h"
 #include "core/playback/PlaybackSchedule.h"
-#include "win32/Playback.h"
+#include "win32/input/Playback.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "BenchClock.h"
 #include "core/ObjectCriteria.h"
 #include "win32/Handles.h"
-#include "win32/Win32Shell.h"
+#include "win32/system/Win32Shell.h"
 
 namespace {
 

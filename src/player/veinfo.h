@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "win32/Form.h"
+#include "win32/forms/Form.h"
 
 namespace vx::player {
 

@@ -7,11 +7,11 @@
 #include "core/FileIO.h"
 #include "core/PlayerRun.h"
 #include "player/veinfo.h"
-#include "win32/Application.h"
 #include "win32/Handles.h"
-#include "win32/ListBoxMirror.h"
-#include "win32/LocaleTime.h"
-#include "win32/Registry.h"
+#include "win32/forms/Application.h"
+#include "win32/forms/ListBoxMirror.h"
+#include "win32/system/LocaleTime.h"
+#include "win32/system/Registry.h"
 
 namespace vx::player {
 

@@ -5,8 +5,8 @@
 
 #include "player/veinfo.h"
 #include "player/vemain.h"
-#include "win32/Application.h"
-#include "win32/Registry.h"
+#include "win32/forms/Application.h"
+#include "win32/system/Registry.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "win32/FtpClient.h"
+#include "win32/internet/FtpClient.h"
 #include "win32/ports/PortFactories.h"
 
 namespace vx {

@@ -1,4 +1,4 @@
-#include "win32/Win32Input.h"
+#include "win32/input/Win32Input.h"
 #include "win32/ports/PortFactories.h"
 
 namespace vx {

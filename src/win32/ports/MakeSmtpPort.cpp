@@ -1,4 +1,4 @@
-#include "win32/SmtpClient.h"
+#include "win32/internet/SmtpClient.h"
 #include "win32/ports/PortFactories.h"
 
 namespace vx {

@@ -1,5 +1,5 @@
-#include "win32/Win32Windows.h"
 #include "win32/ports/PortFactories.h"
+#include "win32/system/Win32Windows.h"
 
 namespace vx {
 

@@ -6,7 +6,7 @@
 #include "DiskWinHelpers.h"
 #include "core/StepKinds.h"
 #include "win32/Handles.h"
-#include "win32/RunFile.h"
+#include "win32/system/RunFile.h"
 
 namespace vxtest {
 namespace {

@@ -10,7 +10,7 @@
 #include "LineLog.h"
 #include "TempFolder.h"
 #include "core/Interpreter.h"
-#include "win32/Win32Shell.h"
+#include "win32/system/Win32Shell.h"
 
 namespace vxtest {
 

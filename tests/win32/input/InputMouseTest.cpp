@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/StepKinds.h"
-#include "win32/Win32Input.h"
 #include "win32/input/InputTestWindow.h"
+#include "win32/input/Win32Input.h"
 
 namespace {
 

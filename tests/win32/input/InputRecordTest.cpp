@@ -9,9 +9,9 @@
 
 #include "core/StepKinds.h"
 #include "core/playback/JournalRecord.h"
-#include "win32/Playback.h"
-#include "win32/Win32Input.h"
 #include "win32/input/InputTestWindow.h"
+#include "win32/input/Playback.h"
+#include "win32/input/Win32Input.h"
 
 namespace {
 

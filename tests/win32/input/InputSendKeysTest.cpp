@@ -4,8 +4,8 @@
 
 #include "core/StepKinds.h"
 #include "core/keys/SendKeys.h"
-#include "win32/Win32Input.h"
 #include "win32/input/InputTestWindow.h"
+#include "win32/input/Win32Input.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "LineLog.h"
 #include "core/Interpreter.h"
 #include "core/StepLog.h"
-#include "win32/Win32Input.h"
+#include "win32/input/Win32Input.h"
 
 namespace inputtest {
 

@@ -7,7 +7,7 @@
 #include "core/Errors.h"
 #include "core/Interpreter.h"
 #include "core/StepKinds.h"
-#include "win32/FtpClient.h"
+#include "win32/internet/FtpClient.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "core/Errors.h"
 #include "core/Interpreter.h"
 #include "core/StepKinds.h"
-#include "win32/SmtpClient.h"
+#include "win32/internet/SmtpClient.h"
 
 namespace {
 

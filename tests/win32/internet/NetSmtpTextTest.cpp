@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "win32/SmtpText.h"
+#include "win32/internet/SmtpText.h"
 
 namespace {
 

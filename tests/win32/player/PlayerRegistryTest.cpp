@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Errors.h"
-#include "win32/Registry.h"
+#include "win32/system/Registry.h"
 
 namespace vx::win32 {
 namespace {

@@ -1,0 +1,125 @@
+#include "win32/forms/Application.h"
+
+#include <commctrl.h>
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <memory>
+#include <typeinfo>
+
+#include "core/Errors.h"
+#include "core/FileIO.h"
+
+namespace vx::win32 {
+
+namespace {
+
+std::string Demangled(const char* name) {
+  int status = 0;
+  std::unique_ptr<char, decltype(&std::free)> text(
+      abi::__cxa_demangle(name, nullptr, nullptr, &status), &std::free);
+  return status == 0 && text ? std::string(text.get()) : std::string(name);
+}
+
+}  // namespace
+
+TApplication& Application() {
+  static TApplication application;
+  return application;
+}
+
+void TApplication::Initialize() {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  ::InitCommonControlsEx(&controls);
+}
+
+bool TApplication::ProcessMessage() {
+  MSG msg;
+  if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    terminated_ = true;
+    return true;
+  }
+  const HWND active = ::GetActiveWindow();
+  if (active && ::IsDialogMessageA(active, &msg)) return true;
+  ::TranslateMessage(&msg);
+  ::DispatchMessageA(&msg);
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  while (ProcessMessage()) {
+  }
+}
+
+void TApplication::Run() {
+  while (!terminated_) {
+    MSG msg;
+    const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0 || got == -1) {
+      terminated_ = true;
+      break;
+    }
+    const HWND active = ::GetActiveWindow();
+    if (active && ::IsDialogMessageA(active, &msg)) continue;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+}
+
+void TApplication::Terminate() {
+  if (!terminated_) ::PostQuitMessage(0);
+}
+
+void TApplication::HandleException() noexcept {
+  try {
+    const std::string message = ErrorMessage(std::current_exception());
+    ::MessageBoxA(mainWindow_, message.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
+  } catch (...) {
+    ::MessageBoxA(mainWindow_, "Out of memory", "Error", MB_OK | MB_ICONSTOP);
+  }
+}
+
+std::string ErrorKind(const std::exception_ptr& error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const vx::Error& e) {
+    return e.Kind();
+  } catch (const std::exception& e) {
+    return Demangled(typeid(e).name());
+  } catch (...) {
+    return "unknown exception";
+  }
+}
+
+std::string ErrorMessage(const std::exception_ptr& error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& e) {
+    return e.what();
+  } catch (...) {
+    return {};
+  }
+}
+
+std::string LastChanceText(const std::exception_ptr& error, const std::string& programFile) {
+  return "Exception " + ErrorKind(error) + " in module " + programFile + ".\n" +
+         ErrorMessage(error);
+}
+
+void ShowLastChanceError(const std::exception_ptr& error) noexcept {
+  try {
+    const std::string text = LastChanceText(error, ProgramFileName());
+    ::MessageBoxA(nullptr, text.c_str(), "Application Error", MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+  } catch (...) {
+    ::MessageBoxA(nullptr, "Out of memory", "Application Error", MB_OK | MB_ICONSTOP);
+  }
+}
+
+std::string ProgramFileName() {
+  char path[MAX_PATH] = {};
+  const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return FileNameOf(std::string(path, length));
+}
+
+}  // namespace vx::win32
