@@ -7,7 +7,9 @@ namespace vx::editor {
 
 namespace {
 
-bool IsFtpKind(std::uint8_t kind) { return kind >= ckFtpRenameFile && kind <= ckFtpDownloadFile; }
+bool IsFtpKind(std::uint8_t kind) {
+  return kind >= ckFtpRenameFile && kind <= ckFtpDownloadFile;
+}
 
 std::string Field(const std::string& text, std::int32_t n) {
   return GetField(text, FieldSeparator, n);
@@ -15,7 +17,9 @@ std::string Field(const std::string& text, std::int32_t n) {
 
 // A box's text as one sub-field. The boxes already refuse the separator; this keeps a
 // step sound whatever reached the box.
-std::string Sub(const std::string& text) { return WithoutFieldSeparators(text); }
+std::string Sub(const std::string& text) {
+  return WithoutFieldSeparators(text);
+}
 
 void ShowFtpBoxes(const TCommand& step, std::uint8_t kind, InternetValues& values) {
   values.ftpHost = Field(step.p1, 0);

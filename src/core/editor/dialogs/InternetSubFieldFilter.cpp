@@ -4,7 +4,9 @@
 
 namespace vx::editor {
 
-bool CanEnterSubField(char c) { return c != FieldSeparator; }
+bool CanEnterSubField(char c) {
+  return c != FieldSeparator;
+}
 
 std::string WithoutFieldSeparators(std::string_view text) {
   std::string kept;

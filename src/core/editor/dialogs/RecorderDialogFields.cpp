@@ -27,7 +27,9 @@ RecorderShown ShowRecordStep(const TCommand& step, RecorderSession& session) {
   return shown;
 }
 
-void TakeRecording(const RecorderSession& session, TCommand& step) { step.p1 = session.Data(); }
+void TakeRecording(const RecorderSession& session, TCommand& step) {
+  step.p1 = session.Data();
+}
 
 void ApplyRecordStep(int speed, RecorderSession& session, TCommand& step) {
   session.Stop();

@@ -61,6 +61,8 @@ RecorderButtons RecorderButtonsFor(RecorderMode mode, bool playable);
 // While a playback runs, Apply, Cancel, Record and Play do nothing: the played keys (Enter,
 // Esc, a click) must not close the dialog or start something else. Apply, Cancel and the
 // close box otherwise first stop a running recording.
-inline bool RecorderButtonsAct(RecorderMode mode) { return mode != RecorderMode::Playing; }
+inline bool RecorderButtonsAct(RecorderMode mode) {
+  return mode != RecorderMode::Playing;
+}
 
 }  // namespace vx::editor

@@ -25,8 +25,8 @@ struct KeyHookEvent {
   std::uint32_t message = 0;
   std::uint32_t virtualKey = 0;
   std::uint32_t scanCode = 0;
-  std::uint32_t flags = 0;  // LLKHF_ bits: extended, injected, up
-  std::uint32_t time = 0;   // the system's tick count of the event
+  std::uint32_t flags = 0;   // LLKHF_ bits: extended, injected, up
+  std::uint32_t time = 0;    // the system's tick count of the event
   std::uint32_t window = 0;  // the window that receives it (the foreground window)
 };
 

@@ -5,6 +5,10 @@
 
 namespace vx::editor {
 
+int FindClickType(std::string_view text) {
+  return FindListItem(ClickTypes, text);
+}
+
 std::string CursorPositionText(std::int32_t x, std::int32_t y) {
   return std::to_string(x) + ", " + std::to_string(y);
 }
@@ -23,8 +27,8 @@ void CheckMouseAction(UserInputValues& values, std::uint8_t kind, std::uint8_t& 
   currentKind = kind;
 }
 
-UserInputShown ShowUserInputStep(const TCommand& step, std::uint8_t kind,
-                                 UserInputValues& values, KeyCapture& capture) {
+UserInputShown ShowUserInputStep(const TCommand& step, std::uint8_t kind, UserInputValues& values,
+                                 KeyCapture& capture) {
   UserInputShown shown;
   shown.currentKind = kind;
   switch (kind) {
@@ -37,7 +41,7 @@ UserInputShown ShowUserInputStep(const TCommand& step, std::uint8_t kind,
     case ckMouseClick:
       CheckMouseAction(values, ckMouseClick, shown.currentKind);
       values.mousePosition.clear();
-      values.clickType = FindListItem(ClickTypes, step.p1);
+      values.clickType = FindClickType(step.p1);
       shown.view = FollowUserInputLink(UserInputPage::Mouse, shown.currentKind);
       break;
     case ckMouseMove:

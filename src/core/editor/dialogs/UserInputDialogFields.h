@@ -18,10 +18,13 @@ enum class UserInputPage { Mouse = 0, Keyboard = 1 };
 
 // The click types the player knows, in the sorted order of the click type list.
 inline constexpr std::array<std::string_view, 12> ClickTypes = {
-    "Left Button Click",     "Left Button Double Click",   "Left Button Hold",
-    "Left Button Release",   "Middle Button Click",        "Middle Button Double Click",
-    "Middle Button Hold",    "Middle Button Release",      "Right Button Click",
-    "Right Button Double Click", "Right Button Hold",      "Right Button Release"};
+    "Left Button Click",         "Left Button Double Click", "Left Button Hold",
+    "Left Button Release",       "Middle Button Click",      "Middle Button Double Click",
+    "Middle Button Hold",        "Middle Button Release",    "Right Button Click",
+    "Right Button Double Click", "Right Button Hold",        "Right Button Release"};
+
+// The click type list's own item search: exact but without regard to case; -1 for none.
+int FindClickType(std::string_view text);
 
 // What the controls hold. The form keeps them between showings; showing a step rewrites
 // only the controls of its kind. The defaults are the controls' state when the form is
@@ -61,8 +64,8 @@ struct UserInputShown {
 // step's own when editing. A Send Keys step turns the key capture on every time, whatever
 // the check box shows. Only "c" is character by character: a capital "C", like an empty
 // mode, shows as "send whole".
-UserInputShown ShowUserInputStep(const TCommand& step, std::uint8_t kind,
-                                 UserInputValues& values, KeyCapture& capture);
+UserInputShown ShowUserInputStep(const TCommand& step, std::uint8_t kind, UserInputValues& values,
+                                 KeyCapture& capture);
 
 // Apply: the step becomes a step of kind with p1 (and for Send Keys p2) read from the
 // controls; every other field stays, so a Send Keys step made a mouse step keeps its p2.

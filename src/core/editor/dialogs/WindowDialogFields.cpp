@@ -10,7 +10,9 @@ bool IsWindowKind(std::uint8_t kind) {
   return kind >= ckCloseAllWindows && kind <= ckActivateWindow;
 }
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -62,8 +64,8 @@ void ApplyWindowStep(std::uint8_t kind, const WindowValues& values, TCommand& st
   step.kind = kind;
   if (kind == ckShowMessage) {
     step.p1 = values.messageText;
-    const bool selected = values.messageType >= 0 &&
-                          values.messageType < static_cast<int>(MessageTypes.size());
+    const bool selected =
+        values.messageType >= 0 && values.messageType < static_cast<int>(MessageTypes.size());
     step.p2 = selected ? std::string(MessageTypes[values.messageType]) : std::string();
   } else if (IsWindowKind(kind)) {
     step.p1 = values.windowName;

@@ -17,13 +17,13 @@ namespace vx::editor {
 enum class WindowPage { Window = 0, Message = 1 };
 
 // The items of the message type list, in list order.
-inline constexpr std::array<std::string_view, 4> MessageTypes = {"Error", "Information",
-                                                                 "Warning", "Question"};
+inline constexpr std::array<std::string_view, 4> MessageTypes = {"Error", "Information", "Warning",
+                                                                 "Question"};
 
 // What the controls hold. The form keeps them between showings; showing a step rewrites
 // only the controls of its page.
 struct WindowValues {
-  std::string windowName;        // class name of the window
+  std::string windowName;         // class name of the window
   std::uint8_t windowAction = 0;  // the kind of the checked radio button; 0: none checked
   std::string messageText;
   int messageType = -1;  // index into MessageTypes; -1: nothing selected

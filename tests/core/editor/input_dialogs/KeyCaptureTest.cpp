@@ -11,20 +11,20 @@ using vx::editor::KeyToken;
 
 TEST(KeyCaptureTest, SpecialKeysBecomeTheFirstNameOfTheirCode) {
   const std::pair<std::uint32_t, const char*> keys[] = {
-      {3, "{BREAK}"},     {8, "{BACKSPACE}"},  {9, "{TAB}"},        {12, "{CLEAR}"},
-      {13, "{ENTER}"},    {19, "{PAUSE}"},     {20, "{CAPSLOCK}"},  {27, "{ESC}"},
-      {33, "{PGUP}"},     {34, "{PAGEDOWN}"},  {35, "{END}"},       {36, "{HOME}"},
-      {37, "{LEFT}"},     {38, "{UP}"},        {39, "{RIGHT}"},     {40, "{DOWN}"},
-      {42, "{PRINTSCREEN}"}, {45, "{INS}"},    {46, "{DEL}"},       {47, "{HELP}"},
-      {91, "{WINKEY}"},   {112, "{F1}"},       {116, "{F5}"},       {135, "{F24}"},
-      {144, "{NUMLOCK}"}, {145, "{SCROLLLOCK}"}};
+      {3, "{BREAK}"},        {8, "{BACKSPACE}"},   {9, "{TAB}"},       {12, "{CLEAR}"},
+      {13, "{ENTER}"},       {19, "{PAUSE}"},      {20, "{CAPSLOCK}"}, {27, "{ESC}"},
+      {33, "{PGUP}"},        {34, "{PAGEDOWN}"},   {35, "{END}"},      {36, "{HOME}"},
+      {37, "{LEFT}"},        {38, "{UP}"},         {39, "{RIGHT}"},    {40, "{DOWN}"},
+      {42, "{PRINTSCREEN}"}, {45, "{INS}"},        {46, "{DEL}"},      {47, "{HELP}"},
+      {91, "{WINKEY}"},      {112, "{F1}"},        {116, "{F5}"},      {135, "{F24}"},
+      {144, "{NUMLOCK}"},    {145, "{SCROLLLOCK}"}};
   for (const auto& [vk, token] : keys) EXPECT_EQ(KeyToken(vk), token) << vk;
 }
 
 TEST(KeyCaptureTest, OrdinaryKeysGoOnToTheBox) {
   // Letters, digits, Shift, Ctrl, Alt, the right Windows key, Print Screen, codes past a byte.
-  for (std::uint32_t vk : {0u, 16u, 17u, 18u, 32u, 44u, 48u, 65u, 90u, 92u, 136u, 255u, 256u,
-                           0x174u}) {
+  for (std::uint32_t vk :
+       {0u, 16u, 17u, 18u, 32u, 44u, 48u, 65u, 90u, 92u, 136u, 255u, 256u, 0x174u}) {
     EXPECT_EQ(KeyToken(vk), std::nullopt) << vk;
   }
 }
