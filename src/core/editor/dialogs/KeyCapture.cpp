@@ -6,7 +6,11 @@ namespace vx::editor {
 
 std::optional<std::string> KeyToken(std::uint32_t virtualKey) {
   for (const KeyName& entry : KeyNameTable) {
-    if (entry.code == virtualKey) return "{" + std::string(entry.name) + "}";
+    if (entry.code != virtualKey) continue;
+    std::string token;
+    token.reserve(entry.name.size() + 2);
+    token.append(1, '{').append(entry.name).append(1, '}');
+    return token;
   }
   return std::nullopt;
 }

@@ -18,6 +18,7 @@ int RecordSpeedOf(const std::string& speedField) {
 }
 
 RecorderShown ShowRecordStep(const TCommand& step, RecorderSession& session) {
+  session.Stop();
   session.Load(step.p1);
   RecorderShown shown;
   shown.speed = RecordSpeedOf(step.p2);

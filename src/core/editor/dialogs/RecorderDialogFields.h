@@ -29,7 +29,7 @@ struct RecorderShown {
 
 // The dialog opens on step (the working step: empty when adding, the edited step's copy
 // otherwise). The recording buffer takes the step's recording, so every add starts empty.
-// A running recording has been stopped by the caller when the dialog last closed.
+// The session is idle afterwards (the caller stopped the hooks when the dialog last closed).
 RecorderShown ShowRecordStep(const TCommand& step, RecorderSession& session);
 
 // A recording stopped (the "Stop" button, the Pause key or a full buffer): the working step

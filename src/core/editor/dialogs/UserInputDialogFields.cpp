@@ -61,7 +61,7 @@ void ApplyUserInputStep(std::uint8_t kind, const UserInputValues& values, TComma
   switch (kind) {
     case ckSendKeys:
       step.p1 = values.keyText;
-      step.p2 = values.sendCharByChar ? "c" : "a";
+      step.p2.assign(1, values.sendCharByChar ? 'c' : 'a');
       break;
     case ckMouseClick: {
       const bool selected =

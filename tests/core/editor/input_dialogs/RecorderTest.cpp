@@ -173,16 +173,4 @@ TEST(RecorderTest, SpeedFieldsThatAreNoTrackBarPosition) {
   EXPECT_EQ(RecordSpeedOf("-1"), 0);
 }
 
-TEST(RecorderTest, ButtonsPerMode) {
-  EXPECT_EQ(RecorderButtonsFor(RecorderMode::Idle, false),
-            (RecorderButtons{"Record", true, false}));
-  EXPECT_EQ(RecorderButtonsFor(RecorderMode::Idle, true), (RecorderButtons{"Record", true, true}));
-  EXPECT_EQ(RecorderButtonsFor(RecorderMode::Recording, true),
-            (RecorderButtons{"Stop", true, false}));
-  EXPECT_EQ(RecorderButtonsFor(RecorderMode::Playing, true),
-            (RecorderButtons{"Record", false, true}));
-  EXPECT_FALSE(RecorderButtonsAct(RecorderMode::Playing));
-  EXPECT_TRUE(RecorderButtonsAct(RecorderMode::Recording));
-}
-
 }  // namespace
