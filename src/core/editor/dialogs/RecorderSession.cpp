@@ -28,6 +28,8 @@ void RecorderSession::Start(const RecorderOptions& options, std::uint32_t startT
   options_ = options;
   startTick_ = startTick;
   buffer_.clear();
+  // The hooks hold up the desktop's input while they run: appending never allocates.
+  buffer_.reserve(MaxRecordingBytes);
   recording_ = true;
 }
 
