@@ -1,0 +1,68 @@
+// The recorder dialog's step fields and buttons: a Record step keeps the recording in p1 and
+// the playback speed (the track bar's position, 0 "Very Slow" to 4 "Very Fast") in p2.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/Command.h"
+#include "core/editor/dialogs/RecorderSession.h"
+
+namespace vx::editor {
+
+inline constexpr int MinRecordSpeed = 0;
+inline constexpr int NormalRecordSpeed = 2;
+inline constexpr int MaxRecordSpeed = 4;
+
+// The track bar's position for a step's speed field. An empty field (a new step) and one
+// that is no integer (a hand-made file) open at Normal, so the step can still be edited;
+// a number outside the track bar's range is held at its nearer end, as the track bar holds
+// it.
+int RecordSpeedOf(const std::string& speedField);
+
+struct RecorderShown {
+  int speed = NormalRecordSpeed;
+  bool playEnabled = false;  // the step has a recording to play
+  std::string title;
+  std::string description;
+};
+
+// The dialog opens on step (the working step: empty when adding, the edited step's copy
+// otherwise). The recording buffer takes the step's recording, so every add starts empty.
+// The session is idle afterwards (the caller stopped the hooks when the dialog last closed).
+RecorderShown ShowRecordStep(const TCommand& step, RecorderSession& session);
+
+// A recording stopped (the "Stop" button, the Pause key or a full buffer): the working step
+// takes it, so "Play" plays what was just recorded.
+void TakeRecording(const RecorderSession& session, TCommand& step);
+
+// Apply: a running recording stops; the step becomes a Record step with the buffer's
+// recording and the track bar's speed as decimal text; the buffer is emptied. The comment
+// and enabled flag stay.
+void ApplyRecordStep(int speed, RecorderSession& session, TCommand& step);
+
+// Cancel or the close box: a running recording stops and the buffer is emptied.
+void CancelRecordStep(RecorderSession& session);
+
+enum class RecorderMode { Idle, Recording, Playing };
+
+struct RecorderButtons {
+  std::string recordCaption;  // "Record", or "Stop" while recording
+  bool recordEnabled = true;
+  bool playEnabled = false;
+
+  bool operator==(const RecorderButtons&) const = default;
+};
+
+// The buttons in each mode. playable: the working step holds a recording, or a recording
+// has just stopped (Play then reports an empty one itself).
+RecorderButtons RecorderButtonsFor(RecorderMode mode, bool playable);
+
+// While a playback runs, Apply, Cancel, Record and Play do nothing: the played keys (Enter,
+// Esc, a click) must not close the dialog or start something else. Apply, Cancel and the
+// close box otherwise first stop a running recording.
+inline bool RecorderButtonsAct(RecorderMode mode) {
+  return mode != RecorderMode::Playing;
+}
+
+}  // namespace vx::editor

@@ -1,0 +1,62 @@
+// The key capture of the Send Keys box and the cursor position capture.
+#include <gtest/gtest.h>
+
+#include "core/editor/dialogs/KeyCapture.h"
+#include "core/editor/dialogs/UserInputDialogFields.h"
+
+namespace {
+
+using vx::editor::KeyCapture;
+using vx::editor::KeyToken;
+
+TEST(KeyCaptureTest, SpecialKeysBecomeTheFirstNameOfTheirCode) {
+  const std::pair<std::uint32_t, const char*> keys[] = {
+      {3, "{BREAK}"},        {8, "{BACKSPACE}"},   {9, "{TAB}"},       {12, "{CLEAR}"},
+      {13, "{ENTER}"},       {19, "{PAUSE}"},      {20, "{CAPSLOCK}"}, {27, "{ESC}"},
+      {33, "{PGUP}"},        {34, "{PAGEDOWN}"},   {35, "{END}"},      {36, "{HOME}"},
+      {37, "{LEFT}"},        {38, "{UP}"},         {39, "{RIGHT}"},    {40, "{DOWN}"},
+      {42, "{PRINTSCREEN}"}, {45, "{INS}"},        {46, "{DEL}"},      {47, "{HELP}"},
+      {91, "{WINKEY}"},      {112, "{F1}"},        {116, "{F5}"},      {135, "{F24}"},
+      {144, "{NUMLOCK}"},    {145, "{SCROLLLOCK}"}};
+  for (const auto& [vk, token] : keys) EXPECT_EQ(KeyToken(vk), token) << vk;
+}
+
+TEST(KeyCaptureTest, OrdinaryKeysGoOnToTheBox) {
+  // Letters, digits, Shift, Ctrl, Alt, the right Windows key, Print Screen, codes past a byte.
+  for (std::uint32_t vk :
+       {0u, 16u, 17u, 18u, 32u, 44u, 48u, 65u, 90u, 92u, 136u, 255u, 256u, 0x174u}) {
+    EXPECT_EQ(KeyToken(vk), std::nullopt) << vk;
+  }
+}
+
+TEST(KeyCaptureTest, CaptureFollowsTheCheckBoxAndEveryShowOfSendKeys) {
+  KeyCapture capture;
+  EXPECT_EQ(capture.KeyDown(116), std::nullopt);  // off when the editor starts
+
+  vx::editor::UserInputValues values;
+  vx::TCommand sendKeys{207, "abc", "c", "", "", 1};
+  vx::editor::ShowUserInputStep(sendKeys, 207, values, capture);
+  EXPECT_EQ(capture.KeyDown(8), "{BACKSPACE}");
+
+  capture.CheckBoxClicked(false);
+  values.captureChecked = false;
+  EXPECT_EQ(capture.KeyDown(8), std::nullopt);  // Backspace deletes again
+
+  // A mouse step leaves it off; the next Send Keys step turns it on although the box
+  // still shows it unchecked.
+  vx::editor::ShowUserInputStep({209, "1, 2", "", "", "", 1}, 209, values, capture);
+  EXPECT_FALSE(capture.On());
+  vx::editor::ShowUserInputStep(sendKeys, 207, values, capture);
+  EXPECT_TRUE(capture.On());
+  EXPECT_FALSE(values.captureChecked);
+  EXPECT_EQ(capture.KeyDown(9), "{TAB}");
+}
+
+TEST(KeyCaptureTest, PositionTextIsXCommaBlankY) {
+  EXPECT_EQ(vx::editor::CursorPositionText(312, 480), "312, 480");
+  EXPECT_EQ(vx::editor::CursorPositionText(0, 0), "0, 0");
+  // A monitor left of or above the main one.
+  EXPECT_EQ(vx::editor::CursorPositionText(-1280, -5), "-1280, -5");
+}
+
+}  // namespace

@@ -1,0 +1,176 @@
+// The recorder: hook events made into journal records, the size stop, and the Record step's
+// fields.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/StepKinds.h"
+#include "core/editor/dialogs/RecorderDialogFields.h"
+#include "core/editor/dialogs/RecorderSession.h"
+#include "core/playback/JournalRecord.h"
+
+namespace {
+
+using namespace vx::editor;
+
+std::string Bytes(std::initializer_list<std::uint32_t> words) {
+  std::string out;
+  for (std::uint32_t w : words) {
+    for (int i = 0; i < 4; ++i) out += static_cast<char>((w >> (8 * i)) & 0xFF);
+  }
+  return out;
+}
+
+KeyHookEvent Key(std::uint32_t message, std::uint32_t vk, std::uint32_t scan, std::uint32_t flags,
+                 std::uint32_t time) {
+  return {message, vk, scan, flags, time, 0x10020};
+}
+
+MouseHookEvent Mouse(std::uint32_t message, std::int32_t x, std::int32_t y, std::uint32_t time,
+                     std::uint32_t data = 0) {
+  return {message, x, y, data, time, 0x30040};
+}
+
+TEST(RecorderTest, EventsBecomeByteExactJournalRecords) {
+  RecorderSession session;
+  session.Start({true, true, true}, 1000);
+  // A plain key, an extended key going up, an injected Alt key, a click, a wheel turn down
+  // at a negative y, a move.
+  EXPECT_EQ(session.OnKey(Key(0x100, 0x41, 0x1E, 0, 1010)), RecorderResult::Recorded);
+  EXPECT_EQ(session.OnKey(Key(0x101, 0x2E, 0x53, llkhf::Extended | llkhf::Up, 1020)),
+            RecorderResult::Recorded);
+  session.OnKey(Key(0x104, 0x12, 0x38, llkhf::Injected, 1030));
+  session.OnMouse(Mouse(0x201, 312, 480, 1040));
+  session.OnMouse(Mouse(0x20A, 100, -2, 1050, 0xFF880000));  // delta -120
+  session.OnMouse(Mouse(0x200, -1280, 5, 1060));
+  EXPECT_EQ(session.Data(), Bytes({0x100, 0x1E41,     1,          10, 0x10020,  //
+                                   0x101, 0x1532E,    0x8001,     20, 0x10020,  //
+                                   0x104, 0x3812,     1,          30, 0x10020,  //
+                                   0x201, 312,        480,        40, 0x30040,  //
+                                   0x20A, 100,        0xFF88FFFE, 50, 0x30040,  //
+                                   0x200, 0xFFFFFB00, 5,          60, 0x30040}));
+  // What the player makes of them.
+  const auto wheel = vx::MouseInputOf(vx::ReadRecordedEvent(session.Data(), 4));
+  ASSERT_TRUE(wheel);
+  EXPECT_EQ(wheel->y, -2);
+  EXPECT_EQ(wheel->wheel, -120);
+  const auto del = vx::KeyInputOf(vx::ReadRecordedEvent(session.Data(), 1));
+  ASSERT_TRUE(del);
+  EXPECT_TRUE(del->extended);
+  EXPECT_TRUE(del->up);
+}
+
+TEST(RecorderTest, OptionsChooseWhichEventsAreKept) {
+  // The messages kept of moves, left and right buttons, the middle button, the wheel and a
+  // key (0x100).
+  const auto recorded = [](RecorderOptions options) {
+    RecorderSession session;
+    session.Start(options, 0);
+    std::vector<std::uint32_t> kept;
+    for (std::uint32_t m : {0x200u, 0x201u, 0x202u, 0x204u, 0x205u, 0x207u, 0x208u, 0x20Au}) {
+      if (session.OnMouse(Mouse(m, 1, 1, 5)) == RecorderResult::Recorded) kept.push_back(m);
+    }
+    if (session.OnKey(Key(0x100, 0x41, 0x1E, 0, 5)) == RecorderResult::Recorded) {
+      kept.push_back(0x100);
+    }
+    EXPECT_EQ(vx::RecordedEventCount(session.Data()), kept.size());
+    return kept;
+  };
+  using Messages = std::vector<std::uint32_t>;
+  EXPECT_EQ(recorded({true, false, false}), (Messages{0x201, 0x202, 0x204, 0x205, 0x20A}));
+  EXPECT_EQ(recorded({true, true, false}), (Messages{0x200, 0x201, 0x202, 0x204, 0x205, 0x20A}));
+  EXPECT_EQ(recorded({false, true, false}), Messages{});  // moves only with the mouse
+  EXPECT_EQ(recorded({false, false, true}), (Messages{0x207, 0x208, 0x100}));
+}
+
+TEST(RecorderTest, TimesCountFromTheStartAndNeverBeforeIt) {
+  RecorderSession session;
+  session.Start({true, false, true}, 0xFFFFFF00u);        // the tick count wraps during it
+  session.OnKey(Key(0x100, 0x41, 0x1E, 0, 0xFFFFFEF0u));  // stamped before the click
+  session.OnKey(Key(0x101, 0x41, 0x1E, llkhf::Up, 0x00000010u));
+  EXPECT_EQ(vx::ReadRecordedEvent(session.Data(), 0).time, 0u);
+  EXPECT_EQ(vx::ReadRecordedEvent(session.Data(), 1).time, 0x110u);
+}
+
+TEST(RecorderTest, PauseStopsAndIsNotRecorded) {
+  RecorderSession session;
+  session.Start({true, false, true}, 0);
+  session.OnKey(Key(0x100, 0x41, 0x1E, 0, 1));
+  EXPECT_EQ(session.OnKey(Key(0x101, vx::editor::PauseKey, 0x45, llkhf::Up, 2)),
+            RecorderResult::Ignored);  // the release of a Pause pressed before the start
+  EXPECT_EQ(session.OnKey(Key(0x100, vx::editor::PauseKey, 0x45, 0, 3)), RecorderResult::Paused);
+  EXPECT_FALSE(session.Recording());
+  EXPECT_EQ(session.OnMouse(Mouse(0x201, 1, 1, 4)), RecorderResult::Ignored);
+  EXPECT_EQ(vx::RecordedEventCount(session.Data()), 1u);
+}
+
+TEST(RecorderTest, StopsWhenTheNextEventWouldNotFitAStepField) {
+  RecorderSession session;
+  session.Start({true, false, false}, 0);
+  for (std::size_t i = 1; i < MaxRecordedEvents; ++i) {
+    ASSERT_EQ(session.OnMouse(Mouse(0x201, 1, 1, 5)), RecorderResult::Recorded) << i;
+  }
+  EXPECT_EQ(session.OnMouse(Mouse(0x202, 1, 1, 6)), RecorderResult::Full);
+  EXPECT_FALSE(session.Recording());
+  EXPECT_EQ(session.Data().size(), 3276u * 20u);
+  EXPECT_LE(session.Data().size(), 65535u);
+  EXPECT_EQ(session.OnMouse(Mouse(0x201, 1, 1, 7)), RecorderResult::Ignored);
+
+  // A new recording starts empty.
+  session.Start({true, false, false}, 0);
+  EXPECT_EQ(session.Data(), "");
+}
+
+TEST(RecorderTest, RecordStepFields) {
+  RecorderSession session;
+  session.Start({true, false, false}, 0);
+  session.OnMouse(Mouse(0x201, 1, 2, 3));
+  session.Stop();
+
+  // Every add starts with an empty buffer, whatever an earlier showing left in it.
+  vx::TCommand added{vx::ckRecord, "", "", "", "", 1};
+  const RecorderShown fresh = ShowRecordStep(added, session);
+  EXPECT_EQ(fresh.speed, 2);
+  EXPECT_FALSE(fresh.playEnabled);
+  EXPECT_EQ(fresh.title, "Record");
+  EXPECT_EQ(session.Data(), "");
+
+  // Editing without recording again keeps the recording and stores the track bar's speed.
+  const std::string recording = Bytes({0x201, 1, 2, 3, 4});
+  vx::TCommand edited{vx::ckRecord, recording, "0", "", "note", 0};
+  const RecorderShown shown = ShowRecordStep(edited, session);
+  EXPECT_EQ(shown.speed, 0);
+  EXPECT_TRUE(shown.playEnabled);
+  ApplyRecordStep(4, session, edited);
+  EXPECT_EQ(edited, (vx::TCommand{vx::ckRecord, recording, "4", "", "note", 0}));
+  EXPECT_EQ(session.Data(), "");
+
+  // A recording made in the dialog is what Play plays and Apply stores.
+  ShowRecordStep(added, session);
+  session.Start({true, false, false}, 100);
+  session.OnMouse(Mouse(0x204, 7, 8, 150));
+  session.Stop();
+  TakeRecording(session, added);
+  EXPECT_EQ(added.p1, Bytes({0x204, 7, 8, 50, 0x30040}));
+  ApplyRecordStep(2, session, added);
+  EXPECT_EQ(added, (vx::TCommand{vx::ckRecord, Bytes({0x204, 7, 8, 50, 0x30040}), "2", "", "", 1}));
+
+  // Cancel stops a running recording and empties the buffer.
+  session.Start({true, false, false}, 0);
+  session.OnMouse(Mouse(0x201, 1, 2, 3));
+  CancelRecordStep(session);
+  EXPECT_FALSE(session.Recording());
+  EXPECT_EQ(session.Data(), "");
+}
+
+TEST(RecorderTest, SpeedFieldsThatAreNoTrackBarPosition) {
+  EXPECT_EQ(RecordSpeedOf(""), 2);
+  EXPECT_EQ(RecordSpeedOf("fast"), 2);
+  EXPECT_EQ(RecordSpeedOf("3 "), 2);  // trailing blanks are no integer
+  EXPECT_EQ(RecordSpeedOf(" 3"), 3);
+  EXPECT_EQ(RecordSpeedOf("$4"), 4);
+  EXPECT_EQ(RecordSpeedOf("7"), 4);
+  EXPECT_EQ(RecordSpeedOf("-1"), 0);
+}
+
+}  // namespace
