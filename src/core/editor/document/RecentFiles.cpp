@@ -72,9 +72,11 @@ void RecentFiles::CloseGapAt(std::size_t number) {
 }
 
 RecentEntry RecentFiles::EntryFor(std::size_t number, const std::string& path) const {
-  const std::string shown = options_.showFullPath ? path : FileNamePart(path);
-  return RecentEntry{static_cast<int>(number), "&" + std::to_string(number) + " " + MenuText(shown),
-                     path};
+  std::string caption = "&";
+  caption += std::to_string(number);
+  caption += ' ';
+  caption += MenuText(options_.showFullPath ? path : FileNamePart(path));
+  return RecentEntry{static_cast<int>(number), std::move(caption), path};
 }
 
 void RecentFiles::Rebuild() {
