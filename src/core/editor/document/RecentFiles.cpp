@@ -86,15 +86,20 @@ void RecentFiles::Rebuild() {
   }
   // Built apart and shown at the end, so a store error leaves the menu as it was.
   std::vector<RecentEntry> built;
-  for (std::size_t i = 1; i <= options_.maxItems;) {
-    const std::string value = store_.ReadString(RecentValueName(i));
-    if (!value.empty() && options_.fileMustExist && !fileExists_(value)) {
-      // Every gap closed removes one name from values i..MaxItems+1, so this ends.
+  // Each gap closed removes a name from values i..MaxItems+1, so no more closes than values
+  // are needed; the bound only matters for a store that drops its writes.
+  std::size_t closesLeft = std::size_t{options_.maxItems} + 1;
+  const auto gone = [this](const std::string& value) {
+    return !value.empty() && options_.fileMustExist && !fileExists_(value);
+  };
+  for (std::size_t i = 1; i <= options_.maxItems; ++i) {
+    std::string value = store_.ReadString(RecentValueName(i));
+    while (gone(value) && closesLeft > 0) {
+      --closesLeft;
       CloseGapAt(i);
-      continue;
+      value = store_.ReadString(RecentValueName(i));
     }
-    if (!value.empty()) built.push_back(EntryFor(i, value));
-    ++i;
+    if (!value.empty() && !gone(value)) built.push_back(EntryFor(i, value));
   }
   entries_ = std::move(built);
   view_.ShowEntries(position_, entries_);

@@ -61,14 +61,6 @@ class DocumentSessionTest : public ::testing::Test {
   DocumentSession session{ui, files, recent};
 };
 
-TEST_F(DocumentSessionTest, StartsUntitledAndEmpty) {
-  EXPECT_TRUE(session.Steps().empty());
-  EXPECT_EQ(session.Path(), "");
-  EXPECT_EQ(ui.caption, "Untitled - Vorlix");
-  EXPECT_TRUE(ui.questions.empty());
-  EXPECT_TRUE(view.errorBoxes.empty());
-}
-
 TEST_F(DocumentSessionTest, CommandLineFileIsReadAndRemembered) {
   session.StartWith("C:\\b.vxz");
   EXPECT_EQ(session.Steps(), Steps({"9"}));
@@ -166,17 +158,6 @@ TEST_F(DocumentSessionTest, RecentFilesErrorIsReportedAndTheFileStillOpens) {
   EXPECT_EQ(ui.caption, "b.vxz - Vorlix");
 }
 
-TEST_F(DocumentSessionTest, RecentEntryOpensItsFile) {
-  session.StartWith("C:\\old.vxz");
-  session.StartWith("C:\\b.vxz");
-  ASSERT_EQ(view.entries.size(), 2u);
-  const auto file = recent.FileToOpen(1);
-  ASSERT_EQ(file, "C:\\old.vxz");
-  EXPECT_TRUE(session.OpenRecent(*file));
-  EXPECT_EQ(session.Steps(), Steps({"1", "2"}));
-  EXPECT_EQ(store.Recent(3), (Names{"C:\\old.vxz", "C:\\b.vxz", ""}));
-}
-
 TEST_F(DocumentSessionTest, SaveWithAPathWritesWithoutDialogAndKeepsNameAndMenu) {
   OpenOld();
   session.Steps().push_back({ckSendKeys, "abc", "", "", "note", 0});
@@ -242,16 +223,6 @@ TEST_F(DocumentSessionTest, CloseQuestionDecidesWhetherTheWindowCloses) {
 
   files.readOnly.insert("C:\\done.vxz");
   EXPECT_THROW(session.CloseQuery(), FileCreateError);
-}
-
-TEST_F(DocumentSessionTest, LongPathsAreOpenedAndSavedWhole) {
-  const std::string path = "C:\\" + std::string(300, 'd') + "\\" + std::string(200, 'n') + ".vxz";
-  files.files[path] = EncodeScript(Steps({"long"}), 0, -1);
-  session.StartWith(path);
-  EXPECT_EQ(session.Path(), path);
-  session.Steps().clear();
-  session.Save();
-  EXPECT_EQ(files.files.at(path), kEmptyScript);
 }
 
 }  // namespace

@@ -166,9 +166,5 @@ TEST_F(RecentFilesTest, StoreErrorsReachTheCallerAndLeaveTheMenu) {
   EXPECT_EQ(view.Captions(), (Names{"&1 a.vxz"}));
 }
 
-TEST_F(RecentFilesTest, MaxItemsMustBeAtLeastOne) {
-  EXPECT_THROW(Make({.maxItems = 0}), std::invalid_argument);
-}
-
 }  // namespace
 }  // namespace vx::editor
