@@ -34,8 +34,8 @@ bool DocumentSession::NewFile(const std::string& fileName, bool askToSave, bool 
   return true;
 }
 
-// Read whole before the document changes, so a damaged file costs nothing; the file layer's
-// reasons do not say which file, and the user may have several open.
+// Read whole before the document changes, so a damaged file costs nothing. The file layer's
+// reasons ("Read beyond end of file") do not name the file, so the message adds it.
 std::vector<TCommand> DocumentSession::ReadScript(const std::string& fileName) {
   std::vector<TCommand> steps;
   try {
