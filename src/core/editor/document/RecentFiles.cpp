@@ -1,0 +1,138 @@
+#include "core/editor/document/RecentFiles.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "core/editor/document/DocumentNames.h"
+
+namespace vx::editor {
+
+namespace {
+
+// A "&" in a menu caption marks the accelerator; a literal one is written twice.
+std::string MenuText(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    out.push_back(c);
+    if (c == '&') out.push_back('&');
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string RecentValueName(std::size_t number) {
+  return "recent" + std::to_string(number);
+}
+
+std::string FoldAsciiLower(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+RecentFiles::RecentFiles(ValueStore& store, FileExistsFn fileExists, RecentFilesView& view,
+                         RecentFilesOptions options)
+    : store_(store), fileExists_(std::move(fileExists)), view_(view), options_(options) {
+  if (options_.maxItems == 0) throw std::invalid_argument("MaxItems must be 1 to 255");
+}
+
+// Reads one value further than the menu shows and empties what is left behind, so a store
+// with a gap edited in by hand cannot end up holding one file twice.
+void RecentFiles::Add(const std::string& fileName) {
+  const std::size_t stored = std::size_t{options_.maxItems} + 1;
+  const std::string folded = FoldAsciiLower(fileName);
+  std::vector<std::string> names{fileName};
+  std::vector<std::string> before;
+  for (std::size_t i = 1; i <= stored; ++i) {
+    before.push_back(store_.ReadString(RecentValueName(i)));
+    const std::string& value = before.back();
+    if (!value.empty() && FoldAsciiLower(value) != folded && names.size() < stored) {
+      names.push_back(value);
+    }
+  }
+  for (std::size_t i = 0; i < stored; ++i) {
+    if (i < names.size()) {
+      store_.WriteString(RecentValueName(i + 1), names[i]);
+    } else if (!before[i].empty()) {
+      store_.WriteString(RecentValueName(i + 1), "");
+    }
+  }
+  Rebuild();
+}
+
+void RecentFiles::CloseGapAt(std::size_t number) {
+  const std::size_t maxItems = options_.maxItems;
+  for (std::size_t j = number; j <= maxItems; ++j) {
+    store_.WriteString(RecentValueName(j), store_.ReadString(RecentValueName(j + 1)));
+  }
+  store_.WriteString(RecentValueName(maxItems + 1), "");
+}
+
+RecentEntry RecentFiles::EntryFor(std::size_t number, const std::string& path) const {
+  std::string caption = "&";
+  caption += std::to_string(number);
+  caption += ' ';
+  caption += MenuText(options_.showFullPath ? path : FileNamePart(path));
+  return RecentEntry{static_cast<int>(number), std::move(caption), path};
+}
+
+void RecentFiles::Rebuild() {
+  if (!parentItemCount_) {
+    view_.ShowErrorBox("ParentMenu not assigned");
+    return;
+  }
+  // Built apart and shown at the end, so a store error leaves the menu as it was.
+  std::vector<RecentEntry> built;
+  // Each gap closed removes a name from values i..MaxItems+1, so no more closes than values
+  // are needed; the bound only matters for a store that drops its writes.
+  std::size_t closesLeft = std::size_t{options_.maxItems} + 1;
+  const auto gone = [this](const std::string& value) {
+    return !value.empty() && options_.fileMustExist && !fileExists_(value);
+  };
+  for (std::size_t i = 1; i <= options_.maxItems; ++i) {
+    std::string value = store_.ReadString(RecentValueName(i));
+    while (gone(value) && closesLeft > 0) {
+      --closesLeft;
+      CloseGapAt(i);
+      value = store_.ReadString(RecentValueName(i));
+    }
+    if (!value.empty() && !gone(value)) built.push_back(EntryFor(i, value));
+  }
+  entries_ = std::move(built);
+  view_.ShowEntries(position_, entries_);
+}
+
+std::optional<std::string> RecentFiles::FileToOpen(std::size_t entryIndex) const {
+  if (entryIndex >= entries_.size() || entries_[entryIndex].path.empty()) return std::nullopt;
+  const std::string& path = entries_[entryIndex].path;
+  if (!fileExists_(path)) {
+    view_.ShowErrorBox("File not found. Check the file path.");
+    return std::nullopt;
+  }
+  return path;
+}
+
+void RecentFiles::ClearItems() {
+  if (entries_.empty()) return;
+  entries_.clear();
+  view_.ShowEntries(position_, entries_);
+}
+
+void RecentFiles::SetParentMenu(std::optional<std::size_t> ownItemCount) {
+  if (parentItemCount_) ClearItems();
+  parentItemCount_ = ownItemCount;
+  if (parentItemCount_ && *parentItemCount_ < position_) position_ = *parentItemCount_;
+}
+
+void RecentFiles::SetPosition(std::size_t position) {
+  if (parentItemCount_ && position > *parentItemCount_) {
+    view_.ShowErrorBox("Position out of range");
+    return;
+  }
+  position_ = position;
+}
+
+}  // namespace vx::editor
