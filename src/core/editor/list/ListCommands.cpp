@@ -4,6 +4,8 @@
 #include <numeric>
 #include <vector>
 
+#include "core/editor/list/StepBlock.h"
+
 namespace vx::editor {
 
 ListChange DeleteSelected(StepList& list) {
@@ -36,6 +38,13 @@ ListChange PasteBlock(StepList& list, std::span<const TCommand> block) {
   const std::vector<TCommand> inOrder(block.rbegin(), block.rend());
   list.Insert(static_cast<std::size_t>(list.Current() + 1), inOrder);
   return ListChange::Rebuild;
+}
+
+PasteOutcome PasteFromClipboard(StepList& list, std::optional<std::string_view> block) {
+  if (!block) return {ListChange::None, UnsupportedClipboardFormatText};
+  const auto steps = DecodeStepBlock(*block);
+  if (!steps) return {ListChange::None, UnsupportedClipboardFormatText};
+  return {PasteBlock(list, *steps), {}};
 }
 
 ListChange MoveSelectedUp(StepList& list) {

@@ -5,7 +5,10 @@
 // clipboard has taken the block, DeleteSelected. A failed clipboard keeps the steps.
 #pragma once
 
+#include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 
 #include "core/Command.h"
 #include "core/editor/list/StepList.h"
@@ -29,6 +32,18 @@ ListChange ToggleEnabled(StepList& list);
 // (ScriptLimitError naming the limit) when the list would pass MaxListSteps; nothing is
 // inserted then.
 ListChange PasteBlock(StepList& list, std::span<const TCommand> block);
+
+// Paste as the Paste command does it, from the clipboard's "VorlixCommand" data
+// (nullopt when the clipboard holds none, the bytes of its memory block otherwise). When
+// there is nothing to paste from, or the block does not decode, message is
+// UnsupportedClipboardFormatText and the list is unchanged; the caller shows it in a plain
+// message box. A block of 0 steps pastes nothing and gives no message. Past MaxListSteps:
+// ScriptLimitError, as PasteBlock.
+struct PasteOutcome {
+  ListChange change = ListChange::None;
+  std::string message;
+};
+PasteOutcome PasteFromClipboard(StepList& list, std::optional<std::string_view> block);
 
 // Move Up: the selected steps close up, in their order, into one block that starts one
 // place above the first selected step. Nothing when none is selected or the first

@@ -49,12 +49,23 @@ TEST(ListCommands, PasteIntoAnEmptyListGoesToTheTopInCopiedOrder) {
   EXPECT_EQ(Order(target), "2 1 3 5");
 }
 
-TEST(ListCommands, PasteOfAnEmptyBlockChangesNothing) {
+TEST(ListCommands, PasteFromAClipboardWithoutAStepBlockShowsTheFormatMessage) {
   StepList list = NumberedList(3, {}, 2);
-  const auto block = ThroughClipboard(list);  // nothing selected: the count 0 alone
-  EXPECT_TRUE(block.empty());
-  EXPECT_EQ(PasteBlock(list, block), ListChange::None);
+  const std::optional<std::string_view> refused[] = {std::nullopt, "text\0"};
+  for (const auto& clipboard : refused) {
+    const PasteOutcome outcome = PasteFromClipboard(list, clipboard);
+    EXPECT_EQ(outcome.message, "UnSupported Clipboard Format");
+    EXPECT_EQ(outcome.change, ListChange::None);
+  }
   EXPECT_EQ(Order(list), "1 2 3");
+
+  const std::string block = BuildStepBlock(NumberedList(2, {1}));
+  const PasteOutcome pasted = PasteFromClipboard(list, block);
+  EXPECT_EQ(pasted.message, "");
+  EXPECT_EQ(Order(list), "1 2 1 3");
+  const PasteOutcome empty = PasteFromClipboard(list, EncodeStepBlock({}));
+  EXPECT_EQ(empty.message, "");
+  EXPECT_EQ(empty.change, ListChange::None);
 }
 
 TEST(ListCommands, PastePastTheStepLimitIsRefusedWholeNamingTheLimit) {
@@ -159,17 +170,6 @@ TEST(ListCommands, AppendAddsAnEnabledStepAtTheEndLeavingTheSelection) {
   EXPECT_EQ(list.Step(3).enabled, 1);
   EXPECT_EQ(Selected(list), "2");
   EXPECT_EQ(CurrentStep(list), "2");
-}
-
-TEST(ListCommands, IdsFollowTheirStepsAndAreNeverReused) {
-  StepList list = NumberedList(3, {3}, 1);
-  const std::uint64_t third = list.Id(2);
-  MoveSelectedUp(list);
-  EXPECT_EQ(list.IndexOfId(third), 1);
-  DeleteSelected(list);
-  EXPECT_EQ(list.IndexOfId(third), NoItem);
-  PasteBlock(list, std::vector<TCommand>{testing::Numbered(3)});
-  EXPECT_EQ(list.IndexOfId(third), NoItem);
 }
 
 }  // namespace

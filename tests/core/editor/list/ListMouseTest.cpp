@@ -33,13 +33,6 @@ TEST(ListDrop, PlacesTheStepInFrontOfTheOneUnderTheDropPoint) {
   }
 }
 
-TEST(ListDrop, TargetIndexCountsTheDraggedStepsOwnPlace) {
-  EXPECT_EQ(DropTarget(5, 3, 1), 2u);
-  EXPECT_EQ(DropTarget(5, NoItem, 1), 4u);
-  EXPECT_EQ(DropTarget(5, 0, 4), 0u);
-  EXPECT_EQ(DropTarget(70000, NoItem, 0), 69999u);  // past 16 bits
-}
-
 TEST(ListDrop, ADropAfterTheLastStepFromTheTopOfALongListMovesItToTheEnd) {
   StepList list = NumberedList(70000, {1}, 1);
   DropStep(list, NoItem);

@@ -31,6 +31,8 @@ TEST(StepBlock, CopyTakesTheSelectionLastSelectedFirst) {
   ASSERT_EQ(block.size(), 2u);
   EXPECT_EQ(block[0], list.Step(3));
   EXPECT_EQ(block[1], list.Step(1));
+  list.SelectAll(false);
+  EXPECT_EQ(BuildStepBlock(list), "\0\0\0\0"s);
 }
 
 TEST(StepBlock, DecodesWhatItEncodedWithAnyBytesInTheTexts) {
