@@ -59,10 +59,10 @@ TEST(StepBlock, RefusesWholeABlockWhoseCountOrLengthsDoNotFit) {
       ""s,
       "\x01\x00\x00"s,                       // shorter than the count
       "\x01\x00\x00\x00"s,                   // a count and no step
-      "\xFF\xFF\xFF\xFF" + good.substr(4),   // a count far past the bytes
+      "\xFF\xFF\xFF\xFF"s + good.substr(4),  // a count far past the bytes
       good.substr(0, good.size() - 1),       // the last enabled byte missing
       "\x01\x00\x00\x00\xC5\x10\x00short"s,  // a length past the end
-      "\x03" + good.substr(1),               // one step more than the bytes hold
+      "\x03"s + good.substr(1),              // one step more than the bytes hold
   };
   for (const std::string& bytes : refused) {
     EXPECT_EQ(DecodeStepBlock(bytes), std::nullopt) << ::testing::PrintToString(bytes);
