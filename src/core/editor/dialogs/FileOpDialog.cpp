@@ -71,12 +71,12 @@ void ApplyObjectStep(std::uint8_t kind, const FileOpValues& values, TCommand& wo
       break;
     case ckRunObject:
       working.p1 = values.runCriteria;
-      working.p2 = values.runWait ? "w" : "";
+      working.p2 = std::string(values.runWait ? "w" : "");
       working.p3 = values.runParameters;
       break;
     case ckDeleteObject:
       working.p1 = values.deleteCriteria;
-      working.p2 = values.deletePermanently ? "p" : "r";
+      working.p2 = std::string(values.deletePermanently ? "p" : "r");
       break;
     default:
       break;
@@ -114,7 +114,7 @@ std::optional<ApplyRefusal> ApplyFileOpStep(std::uint8_t kind, const FileOpValue
   if (kind == ckWriteToFile) {
     working.p1 = values.writeFile;
     working.p2 = values.writeVariable.Text();
-    working.p3 = values.writeOverwrite ? "o" : "a";
+    working.p3 = std::string(values.writeOverwrite ? "o" : "a");
   } else if (kind == ckReadFromFile) {
     working.p1 = values.readFile;
     working.p2 = values.readVariable.Text();

@@ -135,7 +135,7 @@ void ApplySystemStep(std::uint8_t kind, const SystemValues& values, TCommand& wo
       working.p2 = values.variableValue;
       break;
     default:
-      if (IsExitKind(kind)) working.p1 = ExitWord(kind);
+      if (IsExitKind(kind)) working.p1 = std::string(ExitWord(kind));
       break;
   }
 }

@@ -46,9 +46,6 @@ TEST(ClipboardDialog, EachKindStoresBackTheStepItShowed) {
   EXPECT_EQ(shown.kind, vx::ckSetClipboard);
   EXPECT_EQ(shown.values.checkedKind, vx::ckSetClipboard);
   EXPECT_EQ(shown.title, "Get Clipboard") << "the heading is the same for all three kinds";
-  EXPECT_EQ(shown.description,
-            "Control the system Clipboard. You get the clipboard content and save it to a "
-            "variable or set the content using a variable.");
 }
 
 TEST(ClipboardDialog, AVariableNotDeclaredAboveIsStoredEmpty) {

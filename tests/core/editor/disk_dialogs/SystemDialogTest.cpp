@@ -39,41 +39,36 @@ const vx::editor::SystemLink& Link(SystemPage page) {
   throw std::logic_error("no link");
 }
 
-TEST(SystemDialog, EveryPageStoresBackTheStepItShowed) {
-  const std::vector<TCommand> steps{
-      Step(vx::ckWait, "1000", "", "", "note", 0),
-      Step(vx::ckWait, "not a number"),
-      Step(vx::ckExecutionSpeed, "250"),
-      Step(vx::ckCallDLLFunction, "MessageBeep(0)", "user32.dll"),
-      Step(vx::ckCallDLLFunction, "Beep", "kernel32.dll"),
-      Step(vx::ckCallDLLFunction, "Arc", "gdi32.dll"),
-      Step(vx::ckCallDLLFunction, "F", "Kernel32.dll"),
-      Step(vx::ckCallDLLFunction, "F", "C:\\my.dll"),
-      Step(vx::ckShutdownWindows, "shutdown"),
-      Step(vx::ckRestartWindows, "restart"),
-      Step(vx::ckHibernateSystem, "hibernate"),
-      Step(vx::ckLockComputer, "lock", "", "", "note"),
-      Step(vx::ckLogOFFCurrentUser, "logoff"),
-      Step(vx::ckSetVariable, "name", "Hello %other%", "", "note", 0),
+TEST(SystemDialog, EveryPageShowsItsStepAndStoresItBack) {
+  const struct {
+    TCommand step;
+    SystemPage page;
+  } cases[] = {
+      {Step(vx::ckWait, "1000", "", "", "note", 0), SystemPage::Wait},
+      {Step(vx::ckWait, "not a number"), SystemPage::Wait},
+      {Step(vx::ckExecutionSpeed, "250"), SystemPage::Speed},
+      {Step(vx::ckCallDLLFunction, "MessageBeep(0)", "user32.dll"), SystemPage::Dll},
+      {Step(vx::ckCallDLLFunction, "Beep", "kernel32.dll"), SystemPage::Dll},
+      {Step(vx::ckCallDLLFunction, "Arc", "gdi32.dll"), SystemPage::Dll},
+      {Step(vx::ckCallDLLFunction, "F", "C:\\my.dll"), SystemPage::Dll},
+      {Step(vx::ckShutdownWindows, "shutdown"), SystemPage::Exit},
+      {Step(vx::ckRestartWindows, "restart"), SystemPage::Exit},
+      {Step(vx::ckHibernateSystem, "hibernate"), SystemPage::Exit},
+      {Step(vx::ckLockComputer, "lock", "", "", "note"), SystemPage::Exit},
+      {Step(vx::ckLogOFFCurrentUser, "logoff"), SystemPage::Exit},
+      {Step(vx::ckSetVariable, "name", "Hello %other%", "", "note", 0), SystemPage::Variable},
   };
-  for (const TCommand& step : steps)
-    EXPECT_EQ(ShowApply(step), step) << vx::StepKindName(step.kind);
+  for (const auto& c : cases) {
+    const auto view = ShowSystemStep(c.step, {}).view;
+    EXPECT_EQ(view.page, c.page);
+    EXPECT_EQ(view.kind, c.step.kind);
+    EXPECT_EQ(ShowApply(c.step), c.step) << vx::StepKindName(c.step.kind);
+  }
+  EXPECT_EQ(ShowSystemStep(NewStep(vx::ckSetVariable), {}).view.title, "Set Variable");
 }
 
-TEST(SystemDialog, ShowOpensTheKindsPageUnderItsHeading) {
-  auto view = ShowSystemStep(NewStep(vx::ckSetVariable), {}).view;
-  EXPECT_EQ(view.page, SystemPage::Variable);
-  EXPECT_EQ(view.title, "Set Variable");
-  EXPECT_EQ(view.description, vx::StepKindDescription(vx::ckSetVariable));
-  EXPECT_EQ(ShowSystemStep(NewStep(vx::ckWait), {}).view.page, SystemPage::Wait);
-  EXPECT_EQ(ShowSystemStep(NewStep(vx::ckExecutionSpeed), {}).view.page, SystemPage::Speed);
-  EXPECT_EQ(ShowSystemStep(NewStep(vx::ckCallDLLFunction), {}).view.page, SystemPage::Dll);
-
-  // An exit kind: its radio button, the exit page titled "System States" with the
-  // description of Log OFF Current User; applied at once it stores its word.
+TEST(SystemDialog, AnExitKindShowsTheSharedPageAndStoresItsWord) {
   const auto lock = ShowSystemStep(NewStep(vx::ckLockComputer), {});
-  EXPECT_EQ(lock.view.page, SystemPage::Exit);
-  EXPECT_EQ(lock.view.kind, vx::ckLockComputer);
   EXPECT_EQ(lock.view.title, "System States");
   EXPECT_EQ(lock.view.description, vx::StepKindDescription(vx::ckLogOFFCurrentUser));
   EXPECT_EQ(lock.values.exitKind, vx::ckLockComputer);
