@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "DialogSteps.h"
+#include "core/StepKinds.h"
+#include "core/editor/dialogs/ClipboardDialog.h"
+#include "core/editor/dialogs/CommentDialog.h"
+#include "core/editor/dialogs/DeclaredVariables.h"
+
+namespace vxtest {
+namespace {
+
+using vx::TCommand;
+using vx::editor::ApplyClipboardStep;
+using vx::editor::ClipboardValues;
+using vx::editor::ShowClipboardStep;
+
+// Shows the step at index of script for editing, lets edit change the controls, applies.
+template <typename Edit>
+TCommand EditClipboardStep(const std::vector<TCommand>& script, std::size_t index, Edit edit,
+                           ClipboardValues previous = {}) {
+  const auto declared = vx::editor::ListDeclaredVariables(script, index);
+  auto shown = ShowClipboardStep(script[index], declared, std::move(previous));
+  std::uint8_t kind = shown.kind;
+  edit(kind, shown.values);
+  TCommand working = script[index];
+  ApplyClipboardStep(kind, shown.values, working);
+  return working;
+}
+
+TCommand EditUnchanged(const std::vector<TCommand>& script, std::size_t index) {
+  return EditClipboardStep(script, index, [](std::uint8_t&, ClipboardValues&) {});
+}
+
+TEST(ClipboardDialog, EachKindStoresBackTheStepItShowed) {
+  const std::vector<TCommand> script{
+      Step(vx::ckSetVariable, "name", "x"),
+      Step(vx::ckGetClipboard, "name", "", "", "note", 0),
+      Step(vx::ckSetClipboard, "Hello %name%", "", "", "note"),
+      Step(vx::ckClearClipboard, "", "", "", "note"),
+  };
+  for (std::size_t i = 1; i < script.size(); ++i) EXPECT_EQ(EditUnchanged(script, i), script[i]);
+
+  const auto shown = ShowClipboardStep(script[2], {}, {});
+  EXPECT_EQ(shown.kind, vx::ckSetClipboard);
+  EXPECT_EQ(shown.values.checkedKind, vx::ckSetClipboard);
+  EXPECT_EQ(shown.title, "Get Clipboard") << "the heading is the same for all three kinds";
+}
+
+TEST(ClipboardDialog, AVariableNotDeclaredAboveIsStoredEmpty) {
+  const std::vector<TCommand> script{
+      Step(vx::ckGetClipboard, "later"),
+      Step(vx::ckSetVariable, "later", "x"),
+  };
+  const auto shown = ShowClipboardStep(script[0], vx::editor::ListDeclaredVariables(script, 0), {});
+  EXPECT_TRUE(shown.values.variable.entries.empty());
+  EXPECT_EQ(EditUnchanged(script, 0), Step(vx::ckGetClipboard, ""));
+  // Adding at the end offers it, spelt as declared.
+  const auto added = ShowClipboardStep(NewStep(vx::ckGetClipboard),
+                                       vx::editor::ListDeclaredVariables(script, std::nullopt), {});
+  EXPECT_EQ(added.values.variable.entries, std::vector<std::string>{"later"});
+  EXPECT_FALSE(added.values.variable.selected);
+}
+
+TEST(ClipboardDialog, SwitchingKindsKeepsWhatTheNewKindDoesNotWrite) {
+  const std::vector<TCommand> script{
+      Step(vx::ckSetVariable, "v", "x"),
+      Step(vx::ckGetClipboard, "v", "p2", "p3", "note", 0),
+      Step(vx::ckSetClipboard, "text"),
+  };
+  // Get switched to Clear keeps its variable in p1, and everything else.
+  EXPECT_EQ(EditClipboardStep(script, 1,
+                              [](std::uint8_t& kind, ClipboardValues& values) {
+                                kind = vx::ckClearClipboard;
+                                values.checkedKind = kind;
+                              }),
+            Step(vx::ckClearClipboard, "v", "p2", "p3", "note", 0));
+  // Set switched to Get stores the chosen variable.
+  EXPECT_EQ(EditClipboardStep(script, 2,
+                              [](std::uint8_t& kind, ClipboardValues& values) {
+                                kind = vx::ckGetClipboard;
+                                values.variable.selected = 0;
+                              }),
+            Step(vx::ckGetClipboard, "v"));
+  // Get switched to Set stores whatever the text box held from an earlier use.
+  ClipboardValues earlier;
+  earlier.setText = "from before";
+  EXPECT_EQ(EditClipboardStep(
+                script, 1, [](std::uint8_t& kind, ClipboardValues&) { kind = vx::ckSetClipboard; },
+                earlier)
+                .p1,
+            "from before");
+}
+
+TEST(CommentDialog, ShowsTheCurrentItemsCommentAndOkGivesItToTheSelection) {
+  using vx::editor::ApplyComment;
+  using vx::editor::ShowComment;
+  std::vector<TCommand> steps{Step(vx::ckWait, "1", "", "", "one"),
+                              Step(vx::ckWait, "2", "", "", "two"),
+                              Step(vx::ckWait, "3", "", "", "three")};
+  EXPECT_EQ(ShowComment(steps, 1), "two");
+  EXPECT_EQ(ShowComment(steps, std::nullopt), "");
+  EXPECT_EQ(ShowComment({}, 0), "") << "an empty list";
+
+  // The current item (1) is not selected: it keeps its comment.
+  const std::vector<std::size_t> selected{0, 2};
+  ApplyComment(steps, selected, "new");
+  EXPECT_EQ(steps[0].p4, "new");
+  EXPECT_EQ(steps[1].p4, "two");
+  EXPECT_EQ(steps[2].p4, "new");
+  EXPECT_EQ(steps[2].p1, "3") << "only the comment changes";
+
+  ApplyComment(steps, std::vector<std::size_t>{1, 99}, "");
+  EXPECT_EQ(steps[1].p4, "") << "an empty box clears the comment";
+  EXPECT_EQ(steps[0].p4, "new");
+  ApplyComment(steps, {}, "nobody");
+  EXPECT_EQ(steps[0].p4, "new");
+}
+
+}  // namespace
+}  // namespace vxtest

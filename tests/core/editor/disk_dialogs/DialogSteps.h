@@ -1,0 +1,28 @@
+// Building steps for the dialog tests.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/Command.h"
+
+namespace vxtest {
+
+inline vx::TCommand Step(std::uint8_t kind, std::string p1 = "", std::string p2 = "",
+                         std::string p3 = "", std::string p4 = "", std::uint8_t enabled = 1) {
+  return vx::TCommand{kind, std::move(p1), std::move(p2), std::move(p3), std::move(p4), enabled};
+}
+
+// A step as the dialog's FormShow gets it when the tree adds one: cleared, of kind.
+inline vx::TCommand NewStep(std::uint8_t kind) {
+  return Step(kind);
+}
+
+inline std::string Criteria(const std::string& name, const std::string& location,
+                            const std::string& extension = "", const std::string& low = "",
+                            const std::string& high = "") {
+  const char s = vx::FieldSeparator;
+  return name + s + location + s + extension + s + low + s + high;
+}
+
+}  // namespace vxtest
