@@ -1,6 +1,6 @@
 // End-to-end helpers for tests that run the player (vexec.exe) under Wine: starting it with
-// arguments and waiting with a time-out, the player's settings in the registry, reading a
-// run log, finding windows and reading their texts across processes, and writing scripts.
+// arguments, the player's settings in the registry, reading a run log and writing scripts.
+// Waiting, windows, boxes and programs come from the shared desktop helper.
 //
 // Tests that change the settings or look for windows share the one desktop and registry:
 // register them with DESKTOP (vx_add_gtest ... DESKTOP) so they never run side by side.
@@ -8,119 +8,38 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
+#include "DesktopHelper.h"
 #include "core/Command.h"
 #include "core/ScriptFile.h"
 
 namespace vxtest {
-
-// ---- paths ---------------------------------------------------------------------------
-
-// A Unix path as the Windows programs take it: "/work/x" becomes "Z:\work\x".
-inline std::string WindowsPath(const std::string& path) {
-  if (path.size() > 1 && path[1] == ':') return path;
-  std::string out = "Z:" + path;
-  for (char& c : out)
-    if (c == '/') c = '\\';
-  return out;
-}
 
 // The player built beside the tests (logbase.htm lies beside it).
 inline std::string VexecPath() {
   return WindowsPath(VX_BINARY_DIR "/src/player/vexec.exe");
 }
 
-// ---- processes -----------------------------------------------------------------------
-
-// A started program; the handles close when it goes out of scope (the program runs on).
-class Process {
- public:
-  Process() = default;
-  explicit Process(PROCESS_INFORMATION info) : info_(info) {}
-  Process(const Process&) = delete;
-  Process& operator=(const Process&) = delete;
-  Process(Process&& other) noexcept : info_(std::exchange(other.info_, {})) {}
-  Process& operator=(Process&& other) noexcept {
-    if (this != &other) {
-      Close();
-      info_ = std::exchange(other.info_, {});
-    }
-    return *this;
-  }
-  ~Process() { Close(); }
-
-  bool Started() const { return info_.hProcess != nullptr; }
-  DWORD Id() const { return info_.dwProcessId; }
-  // The exit code once the program has ended within timeoutMs; nullopt when it still runs.
-  std::optional<DWORD> Wait(DWORD timeoutMs) const {
-    if (!Started() || ::WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0)
-      return std::nullopt;
-    DWORD code = 0;
-    ::GetExitCodeProcess(info_.hProcess, &code);
-    return code;
-  }
-  void Kill() const {
-    if (Started()) ::TerminateProcess(info_.hProcess, 99);
-  }
-
- private:
-  void Close() {
-    if (info_.hThread) ::CloseHandle(info_.hThread);
-    if (info_.hProcess) ::CloseHandle(info_.hProcess);
-    info_ = {};
-  }
-  PROCESS_INFORMATION info_{};
-};
-
-// Quotes an argument that holds blanks, as the system's command-line splitting expects.
-inline std::string QuoteArgument(const std::string& argument) {
-  if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) return argument;
-  std::string quoted(1, '"');
-  quoted.append(argument).push_back('"');
-  return quoted;
-}
-
-// Starts program with the arguments (each quoted where needed).
-inline Process StartProgram(const std::string& program, const std::vector<std::string>& args) {
-  std::string commandLine = QuoteArgument(program);
-  for (const std::string& arg : args) commandLine.append(" ").append(QuoteArgument(arg));
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &info))
-    return Process();
-  return Process(info);
-}
+// ---- the player ----------------------------------------------------------------------
 
 struct RunResult {
-  bool finished = false;  // false: still running after the time-out (it was then killed)
+  bool finished = false;  // false: still running after the time-out (it was then stopped)
   DWORD exitCode = 0;
 };
 
-// Runs program to its end, killing it after timeoutMs.
-inline RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                            DWORD timeoutMs = 30000) {
-  Process process = StartProgram(program, args);
-  if (!process.Started()) return {};
-  if (auto code = process.Wait(timeoutMs)) return {true, *code};
-  process.Kill();
-  process.Wait(5000);
-  return {};
-}
-
-inline Process StartVexec(const std::vector<std::string>& args) {
+inline Program StartVexec(const std::vector<std::string>& args) {
   return StartProgram(VexecPath(), args);
 }
+// Runs the player to its end, stopping it after timeoutMs.
 inline RunResult RunVexec(const std::vector<std::string>& args, DWORD timeoutMs = 30000) {
-  return RunProgram(VexecPath(), args, timeoutMs);
+  const Program player = StartVexec(args);
+  if (auto code = player.Wait(timeoutMs)) return {true, *code};
+  return {};
 }
 
 // ---- the player's settings (HKCU\Software\Vorlix) -----------------------------------
@@ -213,78 +132,7 @@ inline void WriteScript(const std::string& path, const std::vector<vx::TCommand>
   ::CloseHandle(file);
 }
 
-// Polls condition every 20 ms until it holds or timeoutMs passed; whether it held.
-template <typename Condition>
-bool WaitUntil(Condition condition, DWORD timeoutMs = 10000) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() >= until) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return true;
-}
-
 // ---- windows -------------------------------------------------------------------------
-
-// Polls for a top-level window with that caption (and class, when given) until timeoutMs;
-// with processId, only that process's windows count.
-inline HWND FindWindowByCaption(const std::string& caption, DWORD timeoutMs = 10000,
-                                DWORD processId = 0, const char* className = nullptr) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  for (;;) {
-    HWND found = nullptr;
-    while ((found = ::FindWindowExA(nullptr, found, className, caption.c_str())) != nullptr) {
-      DWORD owner = 0;
-      ::GetWindowThreadProcessId(found, &owner);
-      if (processId == 0 || owner == processId) return found;
-    }
-    if (std::chrono::steady_clock::now() >= until) return nullptr;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-}
-
-// A window's text read with WM_GETTEXT in its wide form (the narrow messages lose all but
-// the first character across processes under Wine), converted to the ANSI code page.
-inline std::string WindowText(HWND window) {
-  wchar_t buffer[4096] = {};
-  ::SendMessageW(window, WM_GETTEXT, std::size(buffer), reinterpret_cast<LPARAM>(buffer));
-  char narrow[8192] = {};
-  ::WideCharToMultiByte(CP_ACP, 0, buffer, -1, narrow, sizeof narrow, nullptr, nullptr);
-  return narrow;
-}
-
-// The texts of a window's children in order (a message box's text is its static child).
-inline std::vector<std::string> ChildTexts(HWND window) {
-  std::vector<std::string> texts;
-  for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-    texts.push_back(WindowText(child));
-  return texts;
-}
-
-// The message text of a message box (its static control with id 0xFFFF).
-inline std::string MessageBoxText(HWND box) {
-  const HWND text = ::GetDlgItem(box, 0xFFFF);
-  return text ? WindowText(text) : std::string();
-}
-
-// Presses the box's OK (or only) button.
-inline void DismissMessageBox(HWND box) {
-  ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-}
-
-// The texts of a list box in another process, read with LB_GETTEXT's wide form.
-inline std::vector<std::string> ListBoxItems(HWND list) {
-  std::vector<std::string> items;
-  const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    wchar_t buffer[4096] = {};
-    ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(buffer));
-    char narrow[8192] = {};
-    ::WideCharToMultiByte(CP_ACP, 0, buffer, -1, narrow, sizeof narrow, nullptr, nullptr);
-    items.emplace_back(narrow);
-  }
-  return items;
-}
 
 inline RECT WindowBounds(HWND window) {
   RECT r{};

@@ -23,16 +23,19 @@ class PlayerE2E : public ::testing::Test {
   std::string LogFolder() const { return folder_.Path().string(); }
   std::string LogOf(const std::string& script) const { return LogFileFor(LogFolder(), script); }
 
-  // The box with this caption that the process shows, its text, and presses OK.
-  std::string ExpectBox(const Process& process, const std::string& caption) {
-    const HWND box = FindWindowByCaption(caption, 15000, process.Id(), "#32770");
+  // The box with this caption that the program shows: its text, after pressing OK.
+  std::string ExpectBox(const Program& program, const std::string& caption) {
+    const auto box = AnswerMessageBox({.caption = caption, .processId = program.Id()}, IDOK, 15000);
     if (!box) {
       ADD_FAILURE() << "no box captioned " << caption;
       return {};
     }
-    const std::string text = MessageBoxText(box);
-    DismissMessageBox(box);
-    return text;
+    return box->text;
+  }
+
+  // The player's progress window, once shown.
+  static HWND InfoWindow(const Program& player, DWORD timeoutMs) {
+    return WaitForWindow({"Tfrminfo", "Info Window", player.Id()}, timeoutMs);
   }
 
   static int CountOf(const std::string& text, const std::string& word) {

@@ -48,7 +48,7 @@ TEST_F(PlayerE2E, LogOffWritesNoFileAndMissingSettingsReadAsOff) {
 TEST_F(PlayerE2E, MissingScriptIsReportedAndTheEmptyLogStillWritten) {
   SetPlayerSettings({.show = false, .extended = false, .log = true, .logPath = LogFolder()});
   const std::string script = folder_.File("absent.vxz");
-  Process player = StartVexec({script});
+  Program player = StartVexec({script});
   const std::string text = ExpectBox(player, LastChance);
   EXPECT_NE(text.find("EInOutError"), std::string::npos) << text;
   EXPECT_NE(text.find("vexec.exe"), std::string::npos) << text;
@@ -66,7 +66,7 @@ TEST_F(PlayerE2E, ShortFileRunsItsCompleteStepsThenReportsReadBeyondEnd) {
                          Step(ckSetVariable, "c", "3")});
   std::string bytes = *ReadFileText(script);
   std::filesystem::resize_file(script, bytes.size() - 4);
-  Process player = StartVexec({script});
+  Program player = StartVexec({script});
   const std::string text = ExpectBox(player, LastChance);
   EXPECT_NE(text.find("Read beyond end of file"), std::string::npos) << text;
   EXPECT_EQ(player.Wait(15000), 1u);
@@ -77,7 +77,7 @@ TEST_F(PlayerE2E, ShortFileRunsItsCompleteStepsThenReportsReadBeyondEnd) {
 
 TEST_F(PlayerE2E, NoParameterShowsTheMessageAndEndsWithoutLog) {
   SetPlayerSettings({.show = false, .extended = false, .log = true, .logPath = LogFolder()});
-  Process player = StartVexec({});
+  Program player = StartVexec({});
   EXPECT_EQ(ExpectBox(player, "Vorlix"), "No paramters passed, Vorlix Parser will close.");
   EXPECT_EQ(player.Wait(15000), 0u);
   EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
@@ -88,7 +88,7 @@ TEST_F(PlayerE2E, SettingsOfTheWrongTypeEndTheStartWithTheirMessages) {
   SetPlayerSettings({.show = false, .extended = false, .log = true, .logPath = LogFolder()});
   SetVorlixText("vpShow", "1");
   {
-    Process player = StartVexec({script});
+    Program player = StartVexec({script});
     const std::string text = ExpectBox(player, LastChance);
     EXPECT_NE(text.find("Invalid data type for 'vpShow'"), std::string::npos) << text;
     EXPECT_NE(text.find("ERegistryException"), std::string::npos) << text;
@@ -97,7 +97,7 @@ TEST_F(PlayerE2E, SettingsOfTheWrongTypeEndTheStartWithTheirMessages) {
   SetVorlixFlag("vpShow", 0);
   SetVorlixText("vpLog", "1");
   {
-    Process player = StartVexec({script});
+    Program player = StartVexec({script});
     EXPECT_NE(ExpectBox(player, LastChance).find("Invalid data type for 'vpLog'"),
               std::string::npos);
     EXPECT_EQ(player.Wait(15000), 1u);
@@ -111,7 +111,7 @@ TEST_F(PlayerE2E, MissingTemplateStopsTheRunWithTheFileOpenError) {
   ASSERT_TRUE(::CopyFileA(VexecPath().c_str(), copy.c_str(), FALSE));
   SetPlayerSettings({.show = false, .extended = false, .log = true, .logPath = LogFolder()});
   const std::string script = Script("t.vxz", {Step(ckSetVariable, "a", "1")});
-  Process player = StartProgram(copy, {script});
+  Program player = StartProgram(copy, {script});
   const std::string text = ExpectBox(player, LastChance);
   EXPECT_NE(text.find("Cannot open file \"" + folder_.File("logbase.htm") + "\"."),
             std::string::npos)
@@ -124,7 +124,7 @@ TEST_F(PlayerE2E, LogThatCannotBeSavedIsReportedAtTheEnd) {
   const std::string missing = folder_.File("no such folder");
   SetPlayerSettings({.show = false, .extended = false, .log = true, .logPath = missing});
   const std::string script = Script("ok.vxz", {Step(ckSetVariable, "a", "1")});
-  Process player = StartVexec({script});
+  Program player = StartVexec({script});
   const std::string text = ExpectBox(player, LastChance);
   EXPECT_NE(text.find("EFCreateError"), std::string::npos) << text;
   EXPECT_NE(text.find("Cannot create file \"" + LogFileFor(missing, script) + "\"."),

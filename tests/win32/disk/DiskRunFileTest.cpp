@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
-
 #include "DiskWinHelpers.h"
 #include "core/StepKinds.h"
 #include "win32/Handles.h"
@@ -24,26 +21,13 @@ TEST(DiskRunFile, WaitGivesTheExitCodeAndNoWaitGivesZero) {
       << "empty parameters start the program without any";
 }
 
-// The shell reports a file it cannot open in a box of its own; a helper presses its button
-// until the launch has returned.
+// The shell reports a file it cannot open in a box of its own, which is answered until the
+// launch has returned.
 TEST(DiskRunFile, AFileTheShellCannotOpenGivesMinusOne) {
   TempFolder folder;
-  std::atomic<bool> done{false};
-  std::thread presser([&] {
-    while (!done) {
-      HWND box = nullptr;
-      while ((box = ::FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr) {
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(box, &owner);
-        if (owner == ::GetCurrentProcessId()) ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-      }
-      ::Sleep(50);
-    }
-  });
+  const MessageBoxAnswerer answerer({.processId = ::GetCurrentProcessId()});
   EXPECT_EQ(RunFile("open", folder.File("missing.exe"), "", "", 1, true), -1);
   EXPECT_EQ(RunFile("open", folder.File("missing.exe"), "", "", 1, false), -1);
-  done = true;
-  presser.join();
 }
 
 LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,29 +58,16 @@ TEST(DiskRunFile, MessagesKeepRunningWhileItWaits) {
   EXPECT_EQ(message.wParam, 7u);
 }
 
-struct FolderWindowSearch {
-  std::string name;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindFolderWindow(HWND window, LPARAM lParam) {
-  auto& search = *reinterpret_cast<FolderWindowSearch*>(lParam);
-  char title[512] = "";
-  ::GetWindowTextA(window, title, sizeof title);
-  if (std::string(title).find(search.name) == std::string::npos) return TRUE;
-  search.found = window;
-  return FALSE;
-}
-
 // The shell opens a folder window of its own, which must not outlive the test.
 bool CloseFolderWindow(const std::string& name) {
-  FolderWindowSearch search{name};
-  for (int i = 0; i < 100 && !search.found; ++i) {
-    ::EnumWindows(FindFolderWindow, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) ::Sleep(50);
-  }
-  if (search.found) ::PostMessageA(search.found, WM_CLOSE, 0, 0);
-  return search.found != nullptr;
+  HWND found = nullptr;
+  WaitUntil([&] {
+    for (HWND window : FindTopWindows({}))
+      if (Caption(window).find(name) != std::string::npos) found = window;
+    return found != nullptr;
+  });
+  if (found) ::PostMessageA(found, WM_CLOSE, 0, 0);
+  return found != nullptr;
 }
 
 TEST(DiskRunFile, AFolderIsNothingToWaitFor) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "DesktopHelper.h"
 #include "LineLog.h"
 #include "TempFolder.h"
 #include "core/Interpreter.h"
@@ -37,12 +38,8 @@ struct RealShellRun {
   }
 };
 
-// The build's path of the probe seen from Windows: the Unix root is drive Z:.
 inline std::string ProbeProgram() {
-  std::string path = std::string("Z:") + DISK_PROBE;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
+  return WindowsPath(DISK_PROBE);
 }
 
 inline std::string CopyProbe(const TempFolder& folder, const std::string& name) {
@@ -59,11 +56,7 @@ inline bool Exists(const std::string& path) {
 // program takes to start.
 inline std::string WaitForLog(const std::string& path, const std::string& needle) {
   std::string text;
-  for (int i = 0; i < 200; ++i) {
-    text = ReadAll(path);
-    if (text.find(needle) != std::string::npos) break;
-    ::Sleep(50);
-  }
+  WaitUntil([&] { return (text = ReadAll(path)).find(needle) != std::string::npos; });
   return text;
 }
 

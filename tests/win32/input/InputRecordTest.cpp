@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
-#include <thread>
 
 #include "core/StepKinds.h"
 #include "core/playback/JournalRecord.h"
@@ -34,18 +32,7 @@ struct InputRecordTest : inputtest::InputSteps {
     time += 10;
   }
   // Runs command (a Unix program) through Wine: input from the X server, not injected.
-  static void RunUnix(const std::string& command) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string line = command;
-    if (::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                         &startup, &process)) {
-      ::WaitForSingleObject(process.hProcess, 10000);
-      ::CloseHandle(process.hProcess);
-      ::CloseHandle(process.hThread);
-    }
-  }
+  static void RunUnix(const std::string& command) { vxtest::RunCommand(command, 10000); }
   using Lines = std::vector<std::string>;
 };
 
@@ -70,7 +57,7 @@ TEST_F(InputRecordTest, PlaysKeysAndClicksIntoTheTestWindow) {
   Record(data, "2");
   EXPECT_TRUE(vx::win32::PlaybackFinished());
   EXPECT_EQ(log.lines, (Lines{"Starting PlayHook...", "Finished PlayHook successfully."}));
-  EXPECT_TRUE(inputtest::PumpUntil([&] { return window.PadEvents().size() >= 2; }));
+  EXPECT_TRUE(vxtest::WaitUntil([&] { return window.PadEvents().size() >= 2; }));
   EXPECT_EQ(window.EditText(), "H i");
   EXPECT_EQ(window.PadEvents(), (Lines{"LD 70,40", "LU 70,40"}));
 }
@@ -81,7 +68,7 @@ TEST_F(InputRecordTest, SpeedIndexesOutsideTheTableStillPlay) {
   AddKey(data, 'Q', time);
   Record(data, "4");
   Record(data, "9");  // the delay of the last playback
-  EXPECT_TRUE(inputtest::PumpUntil([&] { return window.EditText() == "qq"; })) << window.EditText();
+  EXPECT_TRUE(vxtest::WaitUntil([&] { return window.EditText() == "qq"; })) << window.EditText();
 }
 
 TEST_F(InputRecordTest, ShortRecordingsFinishAtOnce) {
@@ -90,35 +77,16 @@ TEST_F(InputRecordTest, ShortRecordingsFinishAtOnce) {
   EXPECT_EQ(log.lines.size(), 2u);
 }
 
-BOOL CALLBACK CollectChildText(HWND child, LPARAM list) {
-  char text[128] = {};
-  ::GetWindowTextA(child, text, sizeof text);
-  reinterpret_cast<std::vector<std::string>*>(list)->push_back(text);
-  return TRUE;
-}
-
-// The texts of a window's children.
-std::vector<std::string> ChildTexts(HWND window) {
-  std::vector<std::string> texts;
-  ::EnumChildWindows(window, CollectChildText, reinterpret_cast<LPARAM>(&texts));
-  return texts;
-}
-
 TEST_F(InputRecordTest, EmptyRecordingShowsItsBoxAndFinishes) {
-  std::vector<std::string> boxTexts;
-  std::thread closer([&] {
-    for (int i = 0; i < 500 && boxTexts.empty(); ++i) {
-      if (HWND box = ::FindWindowA("#32770", "Vorlix")) {
-        ::Sleep(50);  // let the box fill itself
-        boxTexts = ChildTexts(box);
-        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-      }
-      ::Sleep(20);
-    }
-  });
-  Record("", "2");
-  closer.join();
-  EXPECT_NE(std::find(boxTexts.begin(), boxTexts.end(), "No Recorded data found"), boxTexts.end());
+  std::vector<vxtest::AnsweredBox> boxes;
+  {
+    const vxtest::MessageBoxAnswerer answerer(
+        {.caption = "Vorlix", .processId = ::GetCurrentProcessId()});
+    Record("", "2");
+    boxes = answerer.Answered();
+  }
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "No Recorded data found");
   EXPECT_TRUE(vx::win32::PlaybackFinished());
   EXPECT_EQ(log.lines, (Lines{"Starting PlayHook...", "Finished PlayHook successfully."}));
 }
@@ -139,16 +107,14 @@ TEST_F(InputRecordTest, CtrlEscCancelsAndTheUsersKeysAreHeldBack) {
   const std::string data = SlowMoves(window, 100);  // 100 events, 200 ms apart at speed 0
   input.StartPlayback(data, 0);
   EXPECT_FALSE(input.PlaybackFinished());
-  inputtest::PumpFor(300);
+  ASSERT_TRUE(vxtest::WaitUntil([&] { return window.PadMoves() > 0; }));
   RunUnix("/usr/bin/xdotool type zz");  // the user typing: held back
   RunUnix("/usr/bin/xdotool key ctrl+Escape");
-  EXPECT_TRUE(inputtest::PumpUntil([&] { return input.PlaybackFinished(); }, 10000));
+  EXPECT_TRUE(vxtest::WaitUntil([&] { return input.PlaybackFinished(); }));
   EXPECT_LT(window.PadMoves(), 100);
-  inputtest::PumpFor(100);
-  EXPECT_EQ(window.EditText(), "");
-  // The user's keys pass again once the playback has ended.
+  // The user's keys pass again once the playback has ended; the held-back "zz" never came.
   RunUnix("/usr/bin/xdotool type y");
-  EXPECT_TRUE(inputtest::PumpUntil([&] { return window.EditText() == "y"; }, 3000))
+  EXPECT_TRUE(vxtest::WaitUntil([&] { return window.EditText() == "y"; }, 3000))
       << window.EditText();
 }
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-using inputtest::PumpUntil;
+using vxtest::WaitUntil;
 
 struct InputSendKeysTest : inputtest::InputSteps {
   void SendKeysStep(const std::string& keys, const std::string& mode) {
@@ -23,20 +23,20 @@ TEST_F(InputSendKeysTest, ParsedKeysReachTheFocusedEdit) {
   // key (Left) and Enter by "~".
   SendKeysStep("Hel+lo+(ab)c{{}{}}{LEFT}{BS 1}~x", "c");
   const std::string expected = "HelLoABc\r\nx}";
-  EXPECT_TRUE(PumpUntil([&] { return window.EditText() == expected; })) << window.EditText();
+  EXPECT_TRUE(WaitUntil([&] { return window.EditText() == expected; })) << window.EditText();
   EXPECT_EQ(log.lines, std::vector<std::string>{"Sending Keys..."});
 }
 
 TEST_F(InputSendKeysTest, PastedTextArrivesAsWritten) {
   inputtest::TestWindow window;
   SendKeysStep("{ENTER}+a%x%", "a");
-  EXPECT_TRUE(PumpUntil([&] { return window.EditText() == "{ENTER}+a%x%"; })) << window.EditText();
+  EXPECT_TRUE(WaitUntil([&] { return window.EditText() == "{ENTER}+a%x%"; })) << window.EditText();
 }
 
 TEST_F(InputSendKeysTest, WaitFlagDispatchesAsTheKeysGo) {
   inputtest::TestWindow window;
   EXPECT_TRUE(vx::SendKeys("wait 12", true, input.Keys()));
-  EXPECT_TRUE(PumpUntil([&] { return window.EditText() == "wait 12"; })) << window.EditText();
+  EXPECT_TRUE(WaitUntil([&] { return window.EditText() == "wait 12"; })) << window.EditText();
 }
 
 TEST_F(InputSendKeysTest, NumLockFlipsThisThreadsToggle) {
@@ -47,53 +47,14 @@ TEST_F(InputSendKeysTest, NumLockFlipsThisThreadsToggle) {
   EXPECT_EQ((::GetKeyState(VK_NUMLOCK) & 1) != 0, before);
 }
 
-// Wine's own notepad in a process of its own; ended with the test.
-class Notepad {
- public:
-  Notepad() {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    char command[] = "notepad.exe";
-    if (!::CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process_)) {
-      return;
-    }
-    ::WaitForInputIdle(process_.hProcess, 10000);
-    PumpUntil([&] { return (frame_ = ::FindWindowA("Notepad", nullptr)) != nullptr; }, 10000);
-    if (frame_) edit_ = ::FindWindowExA(frame_, nullptr, "Edit", nullptr);
-  }
-  ~Notepad() {
-    if (process_.hProcess) {
-      ::TerminateProcess(process_.hProcess, 0);
-      ::WaitForSingleObject(process_.hProcess, 5000);
-      ::CloseHandle(process_.hProcess);
-      ::CloseHandle(process_.hThread);
-    }
-  }
-  Notepad(const Notepad&) = delete;
-  Notepad& operator=(const Notepad&) = delete;
-
-  HWND Edit() const { return edit_; }
-  void Focus() {
-    ::SetForegroundWindow(frame_);
-    PumpUntil([&] { return ::GetForegroundWindow() == frame_; }, 3000);
-  }
-  std::string Text() const { return inputtest::WindowText(edit_); }
-
- private:
-  PROCESS_INFORMATION process_{};
-  HWND frame_ = nullptr;
-  HWND edit_ = nullptr;
-};
-
 TEST_F(InputSendKeysTest, NotepadReceivesBothModes) {
-  Notepad notepad;
-  ASSERT_NE(notepad.Edit(), nullptr);
-  notepad.Focus();
+  vxtest::Notepad notepad;
+  ASSERT_TRUE(notepad.Ready());
+  ASSERT_TRUE(notepad.Focus());
   SendKeysStep("Dear +notepad,~", "c");
-  EXPECT_TRUE(PumpUntil([&] { return notepad.Text() == "Dear Notepad,\r\n"; })) << notepad.Text();
+  EXPECT_TRUE(WaitUntil([&] { return notepad.Text() == "Dear Notepad,\r\n"; })) << notepad.Text();
   SendKeysStep("{TAB 2} pasted (as is)", "a");
-  EXPECT_TRUE(PumpUntil([&] {
+  EXPECT_TRUE(WaitUntil([&] {
     return notepad.Text() == "Dear Notepad,\r\n{TAB 2} pasted (as is)";
   })) << notepad.Text();
 }

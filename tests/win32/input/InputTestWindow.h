@@ -5,45 +5,16 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <chrono>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "DesktopHelper.h"
 #include "LineLog.h"
 #include "core/Interpreter.h"
 #include "core/StepLog.h"
 #include "win32/input/Win32Input.h"
 
 namespace inputtest {
-
-// Lets messages run until done() or timeoutMs; the result of done().
-inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  for (;;) {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
-    if (done()) return true;
-    if (std::chrono::steady_clock::now() > end) return false;
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-}
-
-inline void PumpFor(int ms) {
-  PumpUntil([] { return false; }, ms);
-}
-
-// A window's text through the wide message, which works across processes.
-inline std::string WindowText(HWND window) {
-  wchar_t buffer[4096] = {};
-  ::SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
-  std::string text;
-  for (const wchar_t* c = buffer; *c; ++c) text += static_cast<char>(*c);
-  return text;
-}
 
 // Neither the engine nor a playback may leave a modifier down.
 inline void ExpectNoModifierDown() {
@@ -83,7 +54,7 @@ class TestWindow {
 
   HWND Edit() const { return edit_; }
   HWND Pad() const { return pad_; }
-  std::string EditText() const { return WindowText(edit_); }
+  std::string EditText() const { return vxtest::WindowText(edit_); }
   const std::vector<std::string>& PadEvents() const { return events_; }
   void ClearPadEvents() { events_.clear(); }
   int PadMoves() const { return moves_; }
@@ -91,7 +62,7 @@ class TestWindow {
   void FocusEdit() {
     ::SetForegroundWindow(frame_);
     ::SetFocus(edit_);
-    PumpFor(50);
+    vxtest::WaitUntil([&] { return ::GetFocus() == edit_; }, 3000);
   }
   // A point of the pad in screen coordinates.
   POINT PadPoint(int x, int y) const {
@@ -100,7 +71,7 @@ class TestWindow {
     return p;
   }
   bool WaitForPadEvents(std::size_t n) {
-    return PumpUntil([&] { return events_.size() >= n; });
+    return vxtest::WaitUntil([&] { return events_.size() >= n; }, 5000);
   }
 
  private:

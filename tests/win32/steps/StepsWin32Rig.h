@@ -1,13 +1,12 @@
-// The real clipboard, window and system ports with a recording run log, and the small waits
-// that tests on a shared desktop need.
+// The real clipboard, window and system ports with a recording run log.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "DesktopHelper.h"
 #include "LineLog.h"
 #include "core/Interpreter.h"
 #include "win32/ports/PortFactories.h"
@@ -33,16 +32,5 @@ struct Win32Rig {
     vx::ExecuteStep(context, step);
   }
 };
-
-// Polls (letting this thread's messages run) until done() or about ten seconds passed.
-inline bool WaitUntil(const std::function<bool()>& done) {
-  for (int i = 0; i < 500; ++i) {
-    if (done()) return true;
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
-    ::Sleep(20);
-  }
-  return done();
-}
 
 }  // namespace vxtest

@@ -19,37 +19,15 @@ using vxtest::Win32Rig;
 class StepsWin32Notepad : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(::FindWindowA("Notepad", nullptr), nullptr) << "a notepad is already open";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION started{};
-    char command[] = "notepad.exe";
-    ASSERT_TRUE(::CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                 &startup, &started));
-    process_.Reset(started.hProcess);
-    vx::win32::UniqueHandle thread(started.hThread);
-    ASSERT_TRUE(WaitUntil([&] {
-      window_ = ::FindWindowA("Notepad", nullptr);
-      return window_ != nullptr && ::IsWindowVisible(window_);
-    }));
+    ASSERT_TRUE(notepad_.Ready());
+    ASSERT_EQ(vxtest::FindTopWindows({"Notepad"}).size(), 1u) << "another notepad is open";
+    window_ = notepad_.Frame();
   }
 
-  void TearDown() override {
-    if (process_ && ::WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT) {
-      ::TerminateProcess(process_.Get(), 1);
-      ::WaitForSingleObject(process_.Get(), 5000);
-    }
-  }
+  bool Ended() { return notepad_.Process().Wait(10000).has_value(); }
+  DWORD ExitCode() { return notepad_.Process().Wait(0).value_or(STILL_ACTIVE); }
 
-  bool Ended() { return ::WaitForSingleObject(process_.Get(), 10000) == WAIT_OBJECT_0; }
-
-  DWORD ExitCode() {
-    DWORD code = 0;
-    ::GetExitCodeProcess(process_.Get(), &code);
-    return code;
-  }
-
-  vx::win32::UniqueHandle process_;
+  vxtest::Notepad notepad_;
   HWND window_ = nullptr;
   Win32Rig rig_;
 };
@@ -82,7 +60,7 @@ TEST_F(StepsWin32Notepad, TheClassIsUsedAsWritten) {
   rig_.Run(vx::ckCloseWindow, "Notepad ");
   rig_.Run(vx::ckKillWindow, "VxNoSuchClass");
   rig_.Run(vx::ckActivateWindow, "");
-  EXPECT_EQ(::WaitForSingleObject(process_.Get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
+  EXPECT_TRUE(notepad_.Process().Running());
   EXPECT_THAT(rig_.log.lines,
               ElementsAre("Window not Found", "Killing Window VxNoSuchClass", "Window not Found"));
 }
@@ -125,51 +103,18 @@ TEST(StepsWin32Windows, TheDesktopWalkFindsApplicationWindowsAndSendsThemWmClose
   ::RemovePropA(app.Get(), "closes");
 }
 
-struct DialogSearch {
-  std::string caption;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchOwnDialog(HWND window, LPARAM data) {
-  auto& search = *reinterpret_cast<DialogSearch*>(data);
-  DWORD process = 0;
-  ::GetWindowThreadProcessId(window, &process);
-  char type[16] = {};
-  char title[64] = {};
-  ::GetClassNameA(window, type, sizeof(type));
-  ::GetWindowTextA(window, title, sizeof(title));
-  if (process == ::GetCurrentProcessId() && std::string(type) == "#32770" &&
-      (search.caption.empty() || search.caption == title)) {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// A message dialog of this process with that caption (any caption when empty); dialogs of
-// other programs on the desktop are left alone.
-HWND FindOwnDialog(const std::string& caption) {
-  DialogSearch search{caption};
-  ::EnumWindows(MatchOwnDialog, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 // The dialog runs on a thread of its own; this thread finds it by caption, reads its text
 // and presses OK.
 std::string ShowAndAnswer(const std::string& type, const std::string& caption) {
   Win32Rig rig;
   rig.Run(vx::ckSetVariable, "who", "you");
   std::thread shower([&] { rig.Run(vx::ckShowMessage, "Hello %who%", type); });
-  HWND dialog = nullptr;
+  const DWORD self = ::GetCurrentProcessId();
   std::string text = "<no dialog captioned " + caption + ">";
-  if (WaitUntil([&] { return (dialog = FindOwnDialog(caption)) != nullptr; })) {
-    char buffer[256] = {};
-    ::GetDlgItemTextA(dialog, 0xFFFF, buffer, sizeof(buffer));
-    text = buffer;
-  } else {
-    dialog = FindOwnDialog("");  // whatever it shows, it must not hold the test for ever
-  }
-  if (dialog != nullptr) ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  if (const auto box = vxtest::AnswerMessageBox({.caption = caption, .processId = self}))
+    text = box->text;
+  else  // whatever it shows, it must not hold the test for ever
+    vxtest::AnswerMessageBox({.processId = self});
   shower.join();
   EXPECT_THAT(rig.log.lines,
               ElementsAre("Creating a new variable who with a value you", "Executing message..."));
