@@ -3,9 +3,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <algorithm>
 #include <cstring>
 
 #include "core/Errors.h"
@@ -34,11 +34,16 @@ namespace {
 
 std::string InOutMessage(int error) {
   switch (error) {
-    case ENOENT: return "File not found";
-    case EACCES: return "File access denied";
-    case EMFILE: return "Too many open files";
-    case ENOSPC: return "Disk full";
-    default: return "I/O error " + std::to_string(error);
+    case ENOENT:
+      return "File not found";
+    case EACCES:
+      return "File access denied";
+    case EMFILE:
+      return "Too many open files";
+    case ENOSPC:
+      return "Disk full";
+    default:
+      return "I/O error " + std::to_string(error);
   }
 }
 

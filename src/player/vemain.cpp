@@ -86,18 +86,7 @@ class PlayerHost : public RunHost {
 
 PlayerProgram::PlayerProgram()
     : params(SplitCommandLine(::GetCommandLineA())),
-      clipboard(MakeClipboardPort()),
-      windows(MakeWindowPort()),
-      system(MakeSystemPort()),
-      shell(MakeShellPort()),
-      input(MakeInputPort()),
-      smtp(MakeSmtpPort()),
-      ftp(MakeFtpPort()),
-      clock(std::make_unique<win32::LocaleTimeOfDay>()) {
-  // A family whose port is not there yet stays null here; the run loop skips its steps.
-  ports = {clipboard.get(), windows.get(), system.get(), shell.get(),
-           input.get(),     smtp.get(),    ftp.get()};
-}
+      clock(std::make_unique<win32::LocaleTimeOfDay>()) {}
 
 PlayerProgram::~PlayerProgram() = default;
 

@@ -7,7 +7,7 @@
 
 #include "core/Interpreter.h"
 #include "core/RunLog.h"
-#include "win32/ports/PortFactories.h"
+#include "win32/PlatformPorts.h"
 
 namespace vx::player {
 
@@ -20,14 +20,8 @@ struct PlayerProgram {
 
   std::vector<std::string> params;  // the command line, the program's own name first
   PlayerState state;
-  std::unique_ptr<ClipboardPort> clipboard;
-  std::unique_ptr<WindowPort> windows;
-  std::unique_ptr<SystemPort> system;
-  std::unique_ptr<ShellPort> shell;
-  std::unique_ptr<InputPort> input;
-  std::unique_ptr<SmtpPort> smtp;
-  std::unique_ptr<FtpPort> ftp;
-  Ports ports;
+  win32::PlatformPorts platform;
+  Ports ports = platform.View();
   std::unique_ptr<TimeOfDaySource> clock;
   std::unique_ptr<LogMirror> mirror;
   std::unique_ptr<TLog> log;

@@ -23,7 +23,7 @@ class OpenClipboard {
 };
 
 void ClearClipboard(StepContext& context) {
-  ClipboardPort& clipboard = *context.ports.clipboard;
+  ClipboardPort& clipboard = context.ports.clipboard;
   {
     OpenClipboard open(clipboard);
     clipboard.Empty();
@@ -32,7 +32,7 @@ void ClearClipboard(StepContext& context) {
 }
 
 void SetClipboard(StepContext& context, const TCommand& step) {
-  ClipboardPort& clipboard = *context.ports.clipboard;
+  ClipboardPort& clipboard = context.ports.clipboard;
   const Variables& variables = context.state.variables;
   {
     OpenClipboard open(clipboard);
@@ -45,7 +45,7 @@ void SetClipboard(StepContext& context, const TCommand& step) {
 }
 
 void GetClipboard(StepContext& context, const TCommand& step) {
-  ClipboardPort& clipboard = *context.ports.clipboard;
+  ClipboardPort& clipboard = context.ports.clipboard;
   std::string text;
   {
     OpenClipboard open(clipboard);

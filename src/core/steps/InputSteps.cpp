@@ -81,7 +81,7 @@ void SendMouseClick(InputPort& input, const std::string& clickType) {
 }
 
 void ExecuteInputStep(StepContext& context, const TCommand& step) {
-  InputPort& input = *context.ports.input;
+  InputPort& input = context.ports.input;
   switch (step.kind) {
     case ckSendKeys:
       SendKeysStep(context, input, step);

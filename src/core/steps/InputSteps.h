@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "core/Interpreter.h"
+#include "core/Command.h"
+#include "core/StepContext.h"
 #include "core/ports/InputPort.h"
 
 namespace vx {

@@ -113,10 +113,4 @@ class RecordingInput : public vx::InputPort {
   void ProcessMessages() override { calls.push_back("messages"); }
 };
 
-class RecordingLog : public vx::StepLog {
- public:
-  std::vector<std::string> lines;
-  void Add(const std::string& line) override { lines.push_back(line); }
-};
-
 }  // namespace vxtest

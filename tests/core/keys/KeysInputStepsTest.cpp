@@ -1,6 +1,8 @@
 // Send Keys, Mouse Click, Mouse Move and Record through a recording input port.
 #include <gtest/gtest.h>
 
+#include "LineLog.h"
+#include "UnusedPorts.h"
 #include "core/Errors.h"
 #include "core/Interpreter.h"
 #include "core/StepKinds.h"
@@ -10,12 +12,17 @@ namespace {
 
 struct InputStepsTest : ::testing::Test {
   vxtest::RecordingInput input;
-  vxtest::RecordingLog log;
+  vxtest::LineLog log;
+  vxtest::UnusedPorts unused;
   vx::PlayerState state;
-  vx::Ports ports;
+  vx::Ports ports{.clipboard = unused,
+                  .windows = unused,
+                  .system = unused,
+                  .shell = unused,
+                  .input = input,
+                  .smtp = unused,
+                  .ftp = unused};
   vx::StepContext context{log, state, ports};
-
-  InputStepsTest() { ports.input = &input; }
 
   void Run(std::uint8_t kind, const std::string& p1, const std::string& p2 = "") {
     vx::TCommand step;

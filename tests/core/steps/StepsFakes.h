@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "LineLog.h"
+#include "UnusedPorts.h"
 #include "core/Errors.h"
 #include "core/Interpreter.h"
 #include "core/ports/ClipboardPort.h"
@@ -16,19 +18,6 @@
 namespace vxtest {
 
 using Journal = std::vector<std::string>;
-
-class FakeLog : public vx::StepLog {
- public:
-  explicit FakeLog(Journal& journal) : journal_(journal) {}
-  void Add(const std::string& line) override {
-    lines.push_back(line);
-    journal_.push_back("log: " + line);
-  }
-  std::vector<std::string> lines;
-
- private:
-  Journal& journal_;
-};
 
 class FakeClipboard : public vx::ClipboardPort {
  public:
@@ -195,12 +184,19 @@ class FakeSystem : public vx::SystemPort {
 // One player with every fake wired in.
 struct StepsRig {
   Journal journal;
-  FakeLog log{journal};
+  LineLog log{journal};
   FakeClipboard clipboard{journal};
   FakeWindows windows{journal};
   FakeSystem system{journal};
+  UnusedPorts unused;
   vx::PlayerState state;
-  vx::Ports ports{&clipboard, &windows, &system};
+  vx::Ports ports{.clipboard = clipboard,
+                  .windows = windows,
+                  .system = system,
+                  .shell = unused,
+                  .input = unused,
+                  .smtp = unused,
+                  .ftp = unused};
   vx::StepContext context{log, state, ports};
 
   void Run(std::uint8_t kind, const std::string& p1 = {}, const std::string& p2 = {}) {

@@ -2,6 +2,7 @@
 
 #include "LineLog.h"
 #include "NetPeers.h"
+#include "UnusedPorts.h"
 #include "core/Errors.h"
 #include "core/Interpreter.h"
 #include "core/StepKinds.h"
@@ -160,14 +161,18 @@ TEST_F(NetSmtpClient, AServerThatIsNotThereOrDoesNotAnswerRaisesInsteadOfWaiting
   ::WSACleanup();
 }
 
-using CollectLog = vxtest::LineLog;
-
 TEST_F(NetSmtpClient, SendEmailStepSendsToTheValueOfAVariableInTheRecipients) {
   const std::string to = vxtest::UniqueName("-var@x.test");
-  CollectLog log;
+  vxtest::LineLog log;
   vx::PlayerState state;
-  vx::Ports ports;
-  ports.smtp = &client_;
+  vxtest::UnusedPorts unused;
+  vx::Ports ports{.clipboard = unused,
+                  .windows = unused,
+                  .system = unused,
+                  .shell = unused,
+                  .input = unused,
+                  .smtp = client_,
+                  .ftp = unused};
   vx::StepContext context{log, state, ports};
   vx::ExecuteStep(context, {vx::ckSetVariable, "to", to, "", "", 1});
   const std::string sep(1, vx::FieldSeparator);

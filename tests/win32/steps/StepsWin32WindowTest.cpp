@@ -88,7 +88,7 @@ TEST(StepsWin32Windows, TheDesktopWalkFindsApplicationWindowsAndSendsThemWmClose
   ASSERT_TRUE(app);
 
   Win32Rig rig;
-  vx::WindowPort& windows = *rig.windows;
+  vx::WindowPort& windows = rig.ports.windows;
   const auto handle = reinterpret_cast<vx::WindowHandle>(app.Get());
   bool reached = false;
   for (vx::WindowHandle w = windows.GetWindow(windows.GetDesktopWindow(), vx::GwChild); w != 0;
