@@ -74,7 +74,6 @@ class UnusedPorts : public vx::ClipboardPort,
   std::string ErrorText(std::uint32_t) override { Fail("shell"); }
   // Input
   vx::Keyboard& Keys() override { Fail("input"); }
-  void SetClipboardText(const std::string&) override { Fail("input"); }
   void MouseEvent(std::uint32_t) override { Fail("input"); }
   void SetCursorPos(std::int32_t, std::int32_t) override { Fail("input"); }
   void StartPlayback(const std::string&, std::uint32_t) override { Fail("input"); }

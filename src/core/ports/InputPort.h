@@ -14,9 +14,6 @@ class InputPort {
   virtual ~InputPort() = default;
 
   virtual Keyboard& Keys() = 0;
-  // Replaces the clipboard's content with text; ClipboardError "Cannot open clipboard" when
-  // it cannot be opened.
-  virtual void SetClipboardText(const std::string& text) = 0;
   // One mouse_event with the given button flags alone: no movement, no data.
   virtual void MouseEvent(std::uint32_t flags) = 0;
   virtual void SetCursorPos(std::int32_t x, std::int32_t y) = 0;

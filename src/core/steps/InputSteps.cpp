@@ -4,6 +4,7 @@
 #include "core/StepKinds.h"
 #include "core/keys/SendKeys.h"
 #include "core/playback/JournalRecord.h"
+#include "core/steps/ClipboardSteps.h"
 
 namespace vx {
 
@@ -24,7 +25,7 @@ void PasteKeystroke(Keyboard& keys) {
 void SendKeysStep(StepContext& context, InputPort& input, const TCommand& step) {
   context.log.Add("Sending Keys...");
   if (step.p2 == "a") {
-    input.SetClipboardText(step.p1);
+    ReplaceClipboardText(context.ports.clipboard, step.p1);
     PasteKeystroke(input.Keys());
   } else if (step.p2 == "c") {
     SendKeys(step.p1, false, input.Keys());

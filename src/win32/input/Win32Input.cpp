@@ -2,20 +2,10 @@
 
 #include <windows.h>
 
-#include "core/Errors.h"
 #include "win32/forms/Application.h"
 #include "win32/input/Playback.h"
 
 namespace vx::win32 {
-
-void Win32Input::SetClipboardText(const std::string& text) {
-  if (!clipboard_.Open()) throw ClipboardError("Cannot open clipboard");
-  clipboard_.Empty();
-  const bool set = clipboard_.SetText(text);
-  clipboard_.Close();
-  // Pasting would otherwise type whatever the clipboard held before.
-  if (!set) throw ClipboardError("Cannot set clipboard data");
-}
 
 void Win32Input::MouseEvent(std::uint32_t flags) {
   ::mouse_event(flags, 0, 0, 0, 0);

@@ -92,14 +92,9 @@ class RecordingInput : public vx::InputPort {
  public:
   RecordingKeyboard keyboard;
   std::vector<std::string> calls;  // everything but the keyboard's own
-  bool clipboardFails = false;
-  int playbackPolls = 3;  // PlaybackFinished answers false this many times
+  int playbackPolls = 3;           // PlaybackFinished answers false this many times
 
   vx::Keyboard& Keys() override { return keyboard; }
-  void SetClipboardText(const std::string& text) override {
-    if (clipboardFails) throw vx::ClipboardError("Cannot open clipboard");
-    calls.push_back("clipboard:" + text);
-  }
   void MouseEvent(std::uint32_t flags) override {
     calls.push_back("mouse:" + std::to_string(flags));
   }

@@ -7,15 +7,18 @@
 #include "core/Interpreter.h"
 #include "core/StepKinds.h"
 #include "core/keys/KeysFakes.h"
+#include "core/steps/StepsFakes.h"
 
 namespace {
 
 struct InputStepsTest : ::testing::Test {
   vxtest::RecordingInput input;
+  vxtest::Journal clipboardCalls;
+  vxtest::FakeClipboard clipboard{clipboardCalls};
   vxtest::LineLog log;
   vxtest::UnusedPorts unused;
   vx::PlayerState state;
-  vx::Ports ports{.clipboard = unused,
+  vx::Ports ports{.clipboard = clipboard,
                   .windows = unused,
                   .system = unused,
                   .shell = unused,
@@ -38,7 +41,8 @@ struct InputStepsTest : ::testing::Test {
 TEST_F(InputStepsTest, SendKeysPastesInModeA) {
   Run(vx::ckSendKeys, "{ENTER}%x%", "a");
   EXPECT_EQ(log.lines, Lines{"Sending Keys..."});
-  EXPECT_EQ(input.calls, Lines{"clipboard:{ENTER}%x%"});
+  EXPECT_EQ(clipboardCalls, (Lines{"Open", "Empty", "SetText {ENTER}%x%", "Close"}));
+  EXPECT_TRUE(input.calls.empty());
   EXPECT_EQ(input.keyboard.Joined(), "D11 D56 U56 U11");
   EXPECT_EQ(input.keyboard.scans, (std::vector<std::uint8_t>{0, 0, 0, 0}));
 }
@@ -57,7 +61,10 @@ TEST_F(InputStepsTest, SendKeysWithAnotherModeOnlyLogs) {
 }
 
 TEST_F(InputStepsTest, SendKeysErrorsLeaveTheStep) {
-  input.clipboardFails = true;
+  clipboard.openSucceeds = false;
+  EXPECT_THROW(Run(vx::ckSendKeys, "x", "a"), vx::ClipboardError);
+  clipboard.openSucceeds = true;
+  clipboard.setSucceeds = false;  // pasting would type what the clipboard held before
   EXPECT_THROW(Run(vx::ckSendKeys, "x", "a"), vx::ClipboardError);
   EXPECT_EQ(input.keyboard.Joined(), "");  // no key before the clipboard is set
   EXPECT_THROW(Run(vx::ckSendKeys, "+{ENTER 1x}", "c"), vx::ConvertError);
