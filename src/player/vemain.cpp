@@ -26,7 +26,8 @@ std::string ProgramFolder() {
   return FolderOf(std::string(path, length));
 }
 
-// The page template, or "Cannot open file "%s". %s" with the system's reason.
+// The page template; FileOpenError "Cannot open file "%s". %s" with the system's reason when
+// it cannot be read.
 std::string ReadLogTemplate(const std::string& path) {
   win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
