@@ -46,7 +46,7 @@ double Run(const std::string& bytes, bool logOn, const std::string& folder) {
     vx::PlayerState state;
     state.executionSpeed = 0;
     vxtest::UnusedPorts unused;  // the no-op steps reach no port
-    vx::Ports ports{unused, unused, unused, unused, unused, unused, unused};
+    vx::Ports ports{unused, unused, unused, unused, unused, unused, unused, unused};
     NoHost host;
     vx::RunScriptSteps(bytes, log, state, ports, host);
     log.Save();

@@ -11,6 +11,7 @@
 #include "core/ports/ClipboardPort.h"
 #include "core/ports/FtpPort.h"
 #include "core/ports/InputPort.h"
+#include "core/ports/MessageBoxPort.h"
 #include "core/ports/ShellPort.h"
 #include "core/ports/SmtpPort.h"
 #include "core/ports/SystemPort.h"
@@ -24,7 +25,8 @@ class UnusedPorts : public vx::ClipboardPort,
                     public vx::ShellPort,
                     public vx::InputPort,
                     public vx::SmtpPort,
-                    public vx::FtpPort {
+                    public vx::FtpPort,
+                    public vx::MessageBoxPort {
  public:
   // Clipboard
   bool Open() override { Fail("clipboard"); }
@@ -41,7 +43,6 @@ class UnusedPorts : public vx::ClipboardPort,
   void ShowWindow(vx::WindowHandle, std::int32_t) override { Fail("windows"); }
   void SetForegroundWindow(vx::WindowHandle) override { Fail("windows"); }
   void KillProcessOfWindow(vx::WindowHandle) override { Fail("windows"); }
-  void ShowMessageDialog(const std::string&, vx::MessageType) override { Fail("windows"); }
   std::unique_ptr<vx::ShellApplication> CreateShellApplication() override { Fail("windows"); }
   // System
   void Sleep(std::uint32_t) override { Fail("system"); }
@@ -95,6 +96,10 @@ class UnusedPorts : public vx::ClipboardPort,
   void Put(const std::string&, const std::string&) override { Fail("ftp"); }
   void Get(const std::string&, const std::string&) override { Fail("ftp"); }
   void Quit() override { Fail("ftp"); }
+  // Message boxes
+  void MessageBoxA(const std::string&, const std::string&, std::uint32_t) override {
+    Fail("message box");
+  }
 
  private:
   [[noreturn]] static void Fail(const char* port) {

@@ -12,6 +12,7 @@ class ShellPort;
 class InputPort;
 class SmtpPort;
 class FtpPort;
+class MessageBoxPort;
 
 struct Ports {
   ClipboardPort& clipboard;
@@ -21,6 +22,7 @@ struct Ports {
   InputPort& input;
   SmtpPort& smtp;
   FtpPort& ftp;
+  MessageBoxPort& boxes;
 };
 
 }  // namespace vx

@@ -117,8 +117,8 @@ void RunScript(const std::string& path) {
 }
 
 void ShowNoParameters() {
-  ::MessageBoxA(nullptr, "No paramters passed, Vorlix Parser will close.", "Vorlix",
-                MB_OK | MB_ICONINFORMATION);
+  Program().ports.boxes.MessageBoxA("No paramters passed, Vorlix Parser will close.", "Vorlix",
+                                    MbOk | MbIconInformation);
 }
 
 }  // namespace vx::player

@@ -27,7 +27,8 @@ class PlatformPorts {
             .shell = shell_,
             .input = input_,
             .smtp = smtp_,
-            .ftp = ftp_};
+            .ftp = ftp_,
+            .boxes = boxes_};
   }
 
  private:
@@ -38,6 +39,7 @@ class PlatformPorts {
   Win32Input input_;
   SmtpClient smtp_;
   FtpClient ftp_;
+  Win32MessageBoxes boxes_;
 };
 
 }  // namespace vx::win32

@@ -4,6 +4,7 @@
 #include "core/StepKinds.h"
 #include "core/keys/SendKeys.h"
 #include "core/playback/JournalRecord.h"
+#include "core/ports/MessageBoxPort.h"
 #include "core/steps/ClipboardSteps.h"
 
 namespace vx {
@@ -28,7 +29,7 @@ void SendKeysStep(StepContext& context, InputPort& input, const TCommand& step) 
     ReplaceClipboardText(context.ports.clipboard, step.p1);
     PasteKeystroke(input.Keys());
   } else if (step.p2 == "c") {
-    SendKeys(step.p1, false, input.Keys());
+    SendKeys(step.p1, false, input.Keys(), context.ports.boxes);
   }
 }
 
@@ -43,6 +44,8 @@ void RecordStep(StepContext& context, InputPort& input, const TCommand& step) {
   context.log.Add("Starting PlayHook...");
   const auto speed = static_cast<std::uint32_t>(StrToInt(step.p2));
   input.StartPlayback(step.p1, speed);
+  if (step.p1.empty())
+    context.ports.boxes.MessageBoxA("No Recorded data found", "Vorlix", MbOk | MbIconQuestion);
   while (!input.PlaybackFinished()) input.ProcessMessages();
   context.log.Add("Finished PlayHook successfully.");
 }

@@ -3,27 +3,33 @@
 #include <string>
 
 #include "core/StepKinds.h"
+#include "core/ports/MessageBoxPort.h"
 #include "core/ports/WindowPort.h"
 
 namespace vx {
 
 namespace {
 
+struct MessageLook {
+  const char* caption;
+  std::uint32_t icon;
+};
+
 // Exact and case-sensitive. A type the editor left empty, or any other text, shows as an
 // information message: a plain notice is what such a message most likely is.
-MessageType MessageTypeOf(const std::string& type) {
-  if (type == "Error") return MessageType::Error;
-  if (type == "Information") return MessageType::Information;
-  if (type == "Question") return MessageType::Confirmation;
-  if (type == "Warning") return MessageType::Warning;
-  return MessageType::Information;
+MessageLook LookOf(const std::string& type) {
+  if (type == "Error") return {"Error", MbIconError};
+  if (type == "Question") return {"Confirm", MbIconQuestion};
+  if (type == "Warning") return {"Warning", MbIconWarning};
+  return {"Information", MbIconInformation};
 }
 
+// One OK button; task-modal, so every window of the player's thread waits for the answer.
 void ShowMessage(StepContext& context, const TCommand& step) {
-  const MessageType type = MessageTypeOf(step.p2);
+  const MessageLook look = LookOf(step.p2);
   context.log.Add("Executing message...");
-  context.ports.windows.ShowMessageDialog(context.state.variables.SubstituteVariables(step.p1),
-                                          type);
+  context.ports.boxes.MessageBoxA(context.state.variables.SubstituteVariables(step.p1),
+                                  look.caption, MbOk | look.icon | MbTaskModal);
 }
 
 // Asks, never forces: each window handles WM_CLOSE (and may ask its own questions) before the

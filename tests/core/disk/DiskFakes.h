@@ -123,7 +123,8 @@ struct DiskBench {
                   .shell = shell,
                   .input = unused,
                   .smtp = unused,
-                  .ftp = unused};
+                  .ftp = unused,
+                  .boxes = unused};
   vx::StepContext context{log, state, ports};
 
   void Run(std::uint8_t kind, std::string p1, std::string p2 = "", std::string p3 = "") {

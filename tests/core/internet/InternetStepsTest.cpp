@@ -56,7 +56,8 @@ class InternetSteps : public ::testing::Test {
                    .shell = unused_,
                    .input = unused_,
                    .smtp = smtp_,
-                   .ftp = ftp_};
+                   .ftp = ftp_,
+                   .boxes = unused_};
 };
 
 TEST_F(InternetSteps, SendEmailSetsEverythingThenConnectsSendsAndDisconnects) {

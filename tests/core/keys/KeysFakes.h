@@ -9,13 +9,14 @@
 #include "core/Errors.h"
 #include "core/StepLog.h"
 #include "core/ports/InputPort.h"
+#include "core/ports/MessageBoxPort.h"
 
 namespace vxtest {
 
 // Events read "D41" (down), "U41" (up), "E25"/"X25" (extended down/up), virtual key in
 // hexadecimal; "box:<text>|<caption>|<style>" for a message box, "numlock:<on>" for a
 // stored key-state array, "pump" for a message pump.
-class RecordingKeyboard : public vx::Keyboard {
+class RecordingKeyboard : public vx::Keyboard, public vx::MessageBoxPort {
  public:
   std::vector<std::string> calls;
   std::vector<std::uint8_t> scans;  // the scan code of every event, in order

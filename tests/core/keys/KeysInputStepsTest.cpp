@@ -24,7 +24,8 @@ struct InputStepsTest : ::testing::Test {
                   .shell = unused,
                   .input = input,
                   .smtp = unused,
-                  .ftp = unused};
+                  .ftp = unused,
+                  .boxes = input.keyboard};
   vx::StepContext context{log, state, ports};
 
   void Run(std::uint8_t kind, const std::string& p1, const std::string& p2 = "") {
@@ -119,6 +120,15 @@ TEST_F(InputStepsTest, RecordWithABadSpeedFailsBeforePlaying) {
   input.playbackPolls = 0;
   Run(vx::ckRecord, "", "-1");
   EXPECT_EQ(input.calls, Lines{"play:0,4294967295"});
+}
+
+// The previous playback ends before the box says there is nothing to play.
+TEST_F(InputStepsTest, AnEmptyRecordingShowsItsBoxOnceThePlaybackStopped) {
+  input.playbackPolls = 0;
+  Run(vx::ckRecord, "", "2");
+  EXPECT_EQ(input.calls, Lines{"play:0,2"});
+  EXPECT_EQ(input.keyboard.Joined(), "box:No Recorded data found|Vorlix|32");
+  EXPECT_EQ(log.lines, (Lines{"Starting PlayHook...", "Finished PlayHook successfully."}));
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ class PlayerRun : public ::testing::Test {
   std::unique_ptr<TLog> log;
   PlayerState state;
   vxtest::UnusedPorts unused;
-  Ports ports{unused, unused, unused, unused, unused, unused, unused};
+  Ports ports{unused, unused, unused, unused, unused, unused, unused, unused};
   RecordingHost host;
 };
 

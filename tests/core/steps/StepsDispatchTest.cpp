@@ -13,7 +13,7 @@ TEST(StepsDispatch, CodesWithoutABranchDoNothing) {
   vxtest::LineLog log(journal);
   vx::PlayerState state;
   vxtest::UnusedPorts unused;
-  vx::Ports none{unused, unused, unused, unused, unused, unused, unused};
+  vx::Ports none{unused, unused, unused, unused, unused, unused, unused, unused};
   vx::StepContext context{log, state, none};
   vx::TCommand step;
   step.p1 = "first parameter, never read";

@@ -19,10 +19,10 @@ TEST(StepsWindow, ShowMessageLogsThenShowsTheSubstitutedTextWithItsType) {
   rig.Run(vx::ckShowMessage, "i", "Information");
   rig.Run(vx::ckShowMessage, "q", "Question");
   rig.Run(vx::ckShowMessage, "w", "Warning");
-  EXPECT_THAT(rig.journal,
-              ElementsAre("log Executing message...", "Message 0 Hi you",
-                          "log Executing message...", "Message 1 i", "log Executing message...",
-                          "Message 2 q", "log Executing message...", "Message 3 w"));
+  EXPECT_THAT(rig.journal, ElementsAre("log Executing message...", "Box Error 2010 Hi you",
+                                       "log Executing message...", "Box Information 2040 i",
+                                       "log Executing message...", "Box Confirm 2020 q",
+                                       "log Executing message...", "Box Warning 2030 w"));
 }
 
 TEST(StepsWindow, ShowMessageWithAnUnknownTypeIsAnInformation) {
@@ -30,9 +30,9 @@ TEST(StepsWindow, ShowMessageWithAnUnknownTypeIsAnInformation) {
   rig.Run(vx::ckShowMessage, "a", "error");
   rig.Run(vx::ckShowMessage, "b", "");
   rig.Run(vx::ckShowMessage, "c", "Warning ");
-  EXPECT_THAT(rig.journal,
-              ElementsAre("log Executing message...", "Message 1 a", "log Executing message...",
-                          "Message 1 b", "log Executing message...", "Message 1 c"));
+  EXPECT_THAT(rig.journal, ElementsAre("log Executing message...", "Box Information 2040 a",
+                                       "log Executing message...", "Box Information 2040 b",
+                                       "log Executing message...", "Box Information 2040 c"));
 }
 
 TEST(StepsWindow, CloseAllWindowsAsksOnlyApplicationWindowsAndLogsAfterEach) {

@@ -148,7 +148,8 @@ TEST_F(NetFtpClient, RenameStepLogsItsThreeLines) {
                   .shell = unused,
                   .input = unused,
                   .smtp = unused,
-                  .ftp = client_};
+                  .ftp = client_,
+                  .boxes = unused};
   vx::StepContext context{log, state, ports};
   const std::string sep(1, vx::FieldSeparator);
   vx::ExecuteStep(context, {vx::ckFtpRenameFile,

@@ -177,7 +177,8 @@ TEST_F(NetSmtpClient, SendEmailStepSendsToTheValueOfAVariableInTheRecipients) {
                   .shell = unused,
                   .input = unused,
                   .smtp = client_,
-                  .ftp = unused};
+                  .ftp = unused,
+                  .boxes = unused};
   vx::StepContext context{log, state, ports};
   vx::ExecuteStep(context, {vx::ckSetVariable, "to", to, "", "", 1});
   const std::string sep(1, vx::FieldSeparator);
