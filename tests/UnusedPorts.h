@@ -79,7 +79,7 @@ class UnusedPorts : public vx::ClipboardPort,
   void SetCursorPos(std::int32_t, std::int32_t) override { Fail("input"); }
   void StartPlayback(const std::string&, std::uint32_t) override { Fail("input"); }
   bool PlaybackFinished() override { Fail("input"); }
-  void ProcessMessages() override { Fail("input"); }
+  void AwaitPlayback() override { Fail("input"); }
   // SMTP and FTP
   void SetConnection(const std::string&, std::int32_t, const std::string&,
                      const std::string&) override {

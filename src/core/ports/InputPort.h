@@ -22,8 +22,10 @@ class InputPort {
   // ended, also when it never started.
   virtual void StartPlayback(const std::string& recording, std::uint32_t speed) = 0;
   virtual bool PlaybackFinished() = 0;
-  // Lets the thread's pending messages run (the progress window stays alive).
-  virtual void ProcessMessages() = 0;
+  // One turn of the wait for the playback's end: the application's pending messages run
+  // (the progress window stays alive), then the thread rests until a message arrives or the
+  // playback ends.
+  virtual void AwaitPlayback() = 0;
 };
 
 }  // namespace vx

@@ -46,7 +46,7 @@ void RecordStep(StepContext& context, InputPort& input, const TCommand& step) {
   input.StartPlayback(step.p1, speed);
   if (step.p1.empty())
     context.ports.boxes.MessageBoxA("No Recorded data found", "Vorlix", MbOk | MbIconQuestion);
-  while (!input.PlaybackFinished()) input.ProcessMessages();
+  while (!input.PlaybackFinished()) input.AwaitPlayback();
   context.log.Add("Finished PlayHook successfully.");
 }
 

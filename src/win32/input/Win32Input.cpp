@@ -23,7 +23,7 @@ bool Win32Input::PlaybackFinished() {
   return win32::PlaybackFinished();
 }
 
-void Win32Input::ProcessMessages() {
+void Win32Input::AwaitPlayback() {
   Application().ProcessMessages();
   // Rest until the next message or the end of the playback: spinning on an empty queue
   // would load the wineserver (or the kernel) that delivers the playback's events.

@@ -14,7 +14,7 @@ class Win32Input : public InputPort {
   void SetCursorPos(std::int32_t x, std::int32_t y) override;
   void StartPlayback(const std::string& recording, std::uint32_t speed) override;
   bool PlaybackFinished() override;
-  void ProcessMessages() override;
+  void AwaitPlayback() override;
 
  private:
   Win32Keyboard keyboard_;

@@ -1,4 +1,4 @@
-// The system's own texts: the one place that asks FormatMessageA, and the locale's
+// The system's own texts: the one place that asks the system for its messages, and the locale's
 // comparison of names.
 #pragma once
 

@@ -106,7 +106,7 @@ class RecordingInput : public vx::InputPort {
     calls.push_back("play:" + std::to_string(recording.size()) + "," + std::to_string(speed));
   }
   bool PlaybackFinished() override { return playbackPolls-- <= 0; }
-  void ProcessMessages() override { calls.push_back("messages"); }
+  void AwaitPlayback() override { calls.push_back("messages"); }
 };
 
 }  // namespace vxtest
