@@ -28,9 +28,7 @@ std::string ByteReader::ReadBytes(std::size_t count) {
   return text;
 }
 
-void AppendU8(std::string& out, std::uint8_t value) {
-  out.push_back(static_cast<char>(value));
-}
+void AppendU8(std::string& out, std::uint8_t value) { out.push_back(static_cast<char>(value)); }
 
 void AppendU16(std::string& out, std::uint16_t value) {
   out.push_back(static_cast<char>(value & 0xFF));

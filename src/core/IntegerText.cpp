@@ -35,8 +35,7 @@ std::int32_t StrToInt(const std::string& text) {
   const std::uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 2147483648ull : 2147483647ull);
   std::uint64_t value = 0;
   for (; i < text.size(); ++i) {
-    const int digit =
-        hex ? HexDigit(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
+    const int digit = hex ? HexDigit(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
     if (digit < 0) NotAnInteger(text);
     value = value * (hex ? 16 : 10) + static_cast<std::uint64_t>(digit);
     if (value > limit) NotAnInteger(text);

@@ -91,17 +91,11 @@ const TIDLib& EntryForCode(std::uint8_t code) {
 
 }  // namespace
 
-std::string StepKindName(std::uint8_t code) {
-  return EntryForCode(code).name;
-}
+std::string StepKindName(std::uint8_t code) { return EntryForCode(code).name; }
 
-std::string StepKindDescription(std::uint8_t code) {
-  return EntryForCode(code).description;
-}
+std::string StepKindDescription(std::uint8_t code) { return EntryForCode(code).description; }
 
-std::uint8_t StepKindImageIndex(std::uint8_t code) {
-  return EntryForCode(code).imageIndex;
-}
+std::uint8_t StepKindImageIndex(std::uint8_t code) { return EntryForCode(code).imageIndex; }
 
 std::uint8_t StepKindFromName(const std::string& name) {
   for (std::size_t i = 0; i + 1 < StepKindCount; ++i) {
