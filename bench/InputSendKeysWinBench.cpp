@@ -9,6 +9,7 @@
 
 #include "core/keys/SendKeys.h"
 #include "win32/input/Win32Keyboard.h"
+#include "win32/system/Win32Windows.h"
 
 namespace {
 
@@ -79,15 +80,16 @@ int main() {
   ::SetFocus(edit);
   const std::string text = Text();
 
+  vx::win32::Win32MessageBoxes boxes;
   BatchKeyboard batch;
-  vx::SendKeys(text, false, batch);
+  vx::SendKeys(text, false, batch, boxes);
   std::printf("%zu characters, %zu key events\n", text.size(), batch.inputs.size());
 
   vx::win32::Win32Keyboard keyboard;
   for (int run = 0; run < 3; ++run) {
     ::SetWindowTextA(edit, "");
     auto start = std::chrono::steady_clock::now();
-    vx::SendKeys(text, false, keyboard);
+    vx::SendKeys(text, false, keyboard, boxes);
     const double sendOnly =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double engine = WaitForText(edit, text.size(), start);

@@ -10,6 +10,7 @@
 #endif
 
 #include "BenchClock.h"
+#include "UnusedPorts.h"
 #include "core/PlayerRun.h"
 #include "core/ScriptFile.h"
 #include "core/StepKinds.h"
@@ -44,7 +45,8 @@ double Run(const std::string& bytes, bool logOn, const std::string& folder) {
     vx::TLog log(Setup(logOn, folder), clock, nullptr);
     vx::PlayerState state;
     state.executionSpeed = 0;
-    vx::Ports ports;
+    vxtest::UnusedPorts unused;  // the no-op steps reach no port
+    vx::Ports ports{unused, unused, unused, unused, unused, unused, unused, unused};
     NoHost host;
     vx::RunScriptSteps(bytes, log, state, ports, host);
     log.Save();

@@ -11,7 +11,7 @@
 namespace {
 
 // A layout where letters and digits have keys, capitals with Shift, and the rest none.
-class StateKeyboard : public vx::Keyboard {
+class StateKeyboard : public vx::Keyboard, public vx::MessageBoxPort {
  public:
   std::bitset<256> down;
 
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(data), size);
   StateKeyboard keyboard;
   try {
-    vx::SendKeys(text, size % 2 == 0, keyboard);
+    vx::SendKeys(text, size % 2 == 0, keyboard, keyboard);
   } catch (const vx::ConvertError&) {
   }
   if (keyboard.down.any()) std::abort();

@@ -3,12 +3,12 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <algorithm>
-#include <cstring>
 
 #include "core/Errors.h"
+#include "core/SystemText.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -34,16 +34,21 @@ namespace {
 
 std::string InOutMessage(int error) {
   switch (error) {
-    case ENOENT: return "File not found";
-    case EACCES: return "File access denied";
-    case EMFILE: return "Too many open files";
-    case ENOSPC: return "Disk full";
-    default: return "I/O error " + std::to_string(error);
+    case ENOENT:
+      return "File not found";
+    case EACCES:
+      return "File access denied";
+    case EMFILE:
+      return "Too many open files";
+    case ENOSPC:
+      return "Disk full";
+    default:
+      return "I/O error " + std::to_string(error);
   }
 }
 
-[[noreturn]] void CannotCreate(const std::string& path, int error) {
-  throw FileCreateError("Cannot create file \"" + path + "\". " + std::strerror(error));
+[[noreturn]] void CannotCreate(const std::string& path, const SystemError& error) {
+  throw FileCreateError("Cannot create file \"" + path + "\". " + FileErrorReason(error));
 }
 
 // Closes the descriptor on every path out; the temporary file is removed unless kept.
@@ -76,7 +81,8 @@ TempFile CreateTempBeside(const std::string& path) {
     const std::string candidate = path + ".~" + std::to_string(attempt) + ".tmp";
     const int fd = VX_OPEN(candidate.c_str(), VX_OPEN_FLAGS, VX_OPEN_MODE);
     if (fd >= 0) return TempFile(fd, candidate);
-    if (errno != EEXIST || attempt >= 999) CannotCreate(path, errno);
+    const SystemError error = LastFileError();
+    if (error.errorNumber != EEXIST || attempt >= 999) CannotCreate(path, error);
   }
 }
 
@@ -85,7 +91,8 @@ void WriteAll(int fd, const std::string& bytes, const std::string& path) {
   while (done < bytes.size()) {
     const std::size_t chunk = std::min<std::size_t>(bytes.size() - done, 1u << 20);
     const auto written = VX_WRITE(fd, bytes.data() + done, static_cast<unsigned>(chunk));
-    if (written <= 0) CannotCreate(path, written < 0 ? errno : ENOSPC);
+    if (written < 0) CannotCreate(path, LastFileError());
+    if (written == 0) CannotCreate(path, SystemError{ENOSPC, 0});
     done += static_cast<std::size_t>(written);
   }
 }
@@ -100,13 +107,13 @@ bool IsRegularFile(const std::string& path) {
 // comes back if the new one cannot take its place.
 void ReplaceWith(const std::string& temp, const std::string& path) {
   if (std::rename(temp.c_str(), path.c_str()) == 0) return;
-  const int firstError = errno;
+  const SystemError firstError = LastFileError();
   if (!IsRegularFile(path)) CannotCreate(path, firstError);
   const std::string backup = path + ".~old";
   std::remove(backup.c_str());
-  if (std::rename(path.c_str(), backup.c_str()) != 0) CannotCreate(path, errno);
+  if (std::rename(path.c_str(), backup.c_str()) != 0) CannotCreate(path, LastFileError());
   if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    const int error = errno;
+    const SystemError error = LastFileError();
     std::rename(backup.c_str(), path.c_str());
     CannotCreate(path, error);
   }
@@ -132,8 +139,8 @@ std::string ReadFileBytes(const std::string& path) {
 void WriteFileReplacing(const std::string& path, const std::string& bytes) {
   TempFile temp = CreateTempBeside(path);
   WriteAll(temp.Fd(), bytes, path);
-  if (VX_FLUSH(temp.Fd()) != 0) CannotCreate(path, errno);
-  if (temp.Close() != 0) CannotCreate(path, errno);
+  if (VX_FLUSH(temp.Fd()) != 0) CannotCreate(path, LastFileError());
+  if (temp.Close() != 0) CannotCreate(path, LastFileError());
   ReplaceWith(temp.Path(), path);
   temp.Keep();
 }

@@ -1,5 +1,7 @@
 #include "core/Interpreter.h"
 
+#include <array>
+
 #include "core/StepKinds.h"
 #include "core/steps/ClipboardSteps.h"
 #include "core/steps/DiskSteps.h"
@@ -10,62 +12,71 @@
 
 namespace vx {
 
+namespace {
+
+using StepFunction = void (*)(StepContext&, const TCommand&);
+
+void SetVariableStep(StepContext& context, const TCommand& step) {
+  context.state.variables.SetVariable(step.p1, step.p2, context.log);
+}
+
+struct KindFamily {
+  std::uint8_t kind;
+  StepFunction perform;
+};
+
+// Which family performs each kind of the catalogue: the one place that says so.
+constexpr KindFamily Families[] = {
+    {ckClearClipboard, ExecuteClipboardStep},
+    {ckSetClipboard, ExecuteClipboardStep},
+    {ckGetClipboard, ExecuteClipboardStep},
+    {ckSendKeys, ExecuteInputStep},
+    {ckMouseClick, ExecuteInputStep},
+    {ckMouseMove, ExecuteInputStep},
+    {ckRecord, ExecuteInputStep},
+    {ckWait, ExecuteSystemStep},
+    {ckExecutionSpeed, ExecuteSystemStep},
+    {ckCallDLLFunction, ExecuteSystemStep},
+    {ckShutdownWindows, ExecuteSystemStep},
+    {ckRestartWindows, ExecuteSystemStep},
+    {ckHibernateSystem, ExecuteSystemStep},
+    {ckLockComputer, ExecuteSystemStep},
+    {ckLogOFFCurrentUser, ExecuteSystemStep},
+    {ckShowMessage, ExecuteWindowStep},
+    {ckCloseAllWindows, ExecuteWindowStep},
+    {ckShowDesktop, ExecuteWindowStep},
+    {ckKillWindow, ExecuteWindowStep},
+    {ckCloseWindow, ExecuteWindowStep},
+    {ckMaximizeWindow, ExecuteWindowStep},
+    {ckMinimizeWindow, ExecuteWindowStep},
+    {ckActivateWindow, ExecuteWindowStep},
+    {ckSendEmail, ExecuteInternetStep},
+    {ckFtpRenameFile, ExecuteInternetStep},
+    {ckFtpDeleteFile, ExecuteInternetStep},
+    {ckFtpUploadFile, ExecuteInternetStep},
+    {ckFtpDownloadFile, ExecuteInternetStep},
+    {ckWriteToFile, ExecuteDiskStep},
+    {ckReadFromFile, ExecuteDiskStep},
+    {ckCopyObject, ExecuteDiskStep},
+    {ckMoveObject, ExecuteDiskStep},
+    {ckRenameObject, ExecuteDiskStep},
+    {ckRunObject, ExecuteDiskStep},
+    {ckDeleteObject, ExecuteDiskStep},
+    {ckSetVariable, SetVariableStep},
+};
+static_assert(std::size(Families) == StepKindCount, "every kind of the catalogue has a family");
+
+// Indexed by code; the gaps between the kinds and every code below 197 stay empty.
+constexpr std::array<StepFunction, 256> FamilyByCode = [] {
+  std::array<StepFunction, 256> byCode{};
+  for (const KindFamily& entry : Families) byCode[entry.kind] = entry.perform;
+  return byCode;
+}();
+
+}  // namespace
+
 void ExecuteStep(StepContext& context, TCommand step) {
-  switch (step.kind) {
-    case ckClearClipboard:
-    case ckSetClipboard:
-    case ckGetClipboard:
-      ExecuteClipboardStep(context, step);
-      break;
-    case ckSendKeys:
-    case ckMouseClick:
-    case ckMouseMove:
-    case ckRecord:
-      ExecuteInputStep(context, step);
-      break;
-    case ckWait:
-    case ckExecutionSpeed:
-    case ckCallDLLFunction:
-    case ckShutdownWindows:
-    case ckRestartWindows:
-    case ckHibernateSystem:
-    case ckLockComputer:
-    case ckLogOFFCurrentUser:
-      ExecuteSystemStep(context, step);
-      break;
-    case ckShowMessage:
-    case ckCloseAllWindows:
-    case ckShowDesktop:
-    case ckKillWindow:
-    case ckCloseWindow:
-    case ckMaximizeWindow:
-    case ckMinimizeWindow:
-    case ckActivateWindow:
-      ExecuteWindowStep(context, step);
-      break;
-    case ckSendEmail:
-    case ckFtpRenameFile:
-    case ckFtpDeleteFile:
-    case ckFtpUploadFile:
-    case ckFtpDownloadFile:
-      ExecuteInternetStep(context, step);
-      break;
-    case ckWriteToFile:
-    case ckReadFromFile:
-    case ckCopyObject:
-    case ckMoveObject:
-    case ckRenameObject:
-    case ckRunObject:
-    case ckDeleteObject:
-      ExecuteDiskStep(context, step);
-      break;
-    case ckSetVariable:
-      context.state.variables.SetVariable(step.p1, step.p2, context.log);
-      break;
-    default:
-      // The gaps between the kinds and every code below 197: nothing is done or logged.
-      break;
-  }
+  if (const StepFunction perform = FamilyByCode[step.kind]) perform(context, step);
 }
 
 }  // namespace vx

@@ -1,7 +1,6 @@
 // The narrow interfaces through which the interpreter reaches Windows. Each family of steps
-// declares its own port in core/ports/; the player wires the Win32 implementations in, the
-// tests wire recording fakes. A port a family needs but that was not wired is a programming
-// error, never a user's.
+// declares its own port in core/ports/; the player hands in the Win32 implementations, the
+// tests recording fakes. Every port is always there: a run cannot meet a missing one.
 #pragma once
 
 namespace vx {
@@ -13,15 +12,17 @@ class ShellPort;
 class InputPort;
 class SmtpPort;
 class FtpPort;
+class MessageBoxPort;
 
 struct Ports {
-  ClipboardPort* clipboard = nullptr;
-  WindowPort* windows = nullptr;
-  SystemPort* system = nullptr;
-  ShellPort* shell = nullptr;
-  InputPort* input = nullptr;
-  SmtpPort* smtp = nullptr;
-  FtpPort* ftp = nullptr;
+  ClipboardPort& clipboard;
+  WindowPort& windows;
+  SystemPort& system;
+  ShellPort& shell;
+  InputPort& input;
+  SmtpPort& smtp;
+  FtpPort& ftp;
+  MessageBoxPort& boxes;
 };
 
 }  // namespace vx

@@ -43,7 +43,7 @@ std::string EncodeScript(std::span<const TCommand> steps, std::int32_t first, st
   const auto range = steps.subspan(static_cast<std::size_t>(first), count);
   std::size_t size = 5;
   for (std::size_t i = 0; i < range.size(); ++i) {
-    CheckFits(range[i], i + 1);
+    CheckFits(range[i], static_cast<std::size_t>(first) + i + 1);
     const TCommand& s = range[i];
     size += 10 + s.p1.size() + s.p2.size() + s.p3.size() + s.p4.size();
   }

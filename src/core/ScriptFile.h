@@ -25,8 +25,10 @@ void WriteCountedString(std::string& out, const std::string& text);
 std::string ReadCountedString(ByteReader& in);
 
 // The bytes of a script file holding steps[first..last]; last -1 stands for the last
-// step. Refuses with ScriptLimitError, naming the step and the field, a range of more
-// than 65,535 steps or a text over 65,535 bytes: the layout could not hold them.
+// step. Refuses with ScriptLimitError a range the list does not have ("Steps X to Y are
+// not in the list."), a range of more than 65,535 steps, or a text over 65,535 bytes,
+// naming the step by its number in steps (from 1) and the field: the layout could not
+// hold them.
 std::string EncodeScript(std::span<const TCommand> steps, std::int32_t first, std::int32_t last);
 
 // Reads a script held in memory one step at a time, as the player performs them.

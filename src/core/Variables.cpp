@@ -2,25 +2,11 @@
 
 #include <cstddef>
 
+#include "core/SystemText.h"
+
 namespace vx {
 
 namespace {
-
-unsigned char FoldCase(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
-  // Latin-1 capitals, except the multiplication sign.
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
-  switch (c) {
-    case 0x8A:  // S caron
-    case 0x8C:  // OE
-    case 0x8E:  // Z caron
-      return static_cast<unsigned char>(c + 16);
-    case 0x9F:  // Y diaeresis
-      return 0xFF;
-    default:
-      return c;
-  }
-}
 
 std::string NamePart(const std::string& line) {
   return line.substr(0, line.find('='));
@@ -47,17 +33,6 @@ std::string ReplaceAll(const std::string& text, const std::string& from, const s
   }
   result.append(text, start, std::string::npos);
   return result;
-}
-
-// Letter case folded the way the ANSI code page 1252 pairs its letters, so that a name
-// written with accented capitals finds its small spelling too.
-bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (FoldCase(static_cast<unsigned char>(a[i])) != FoldCase(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "win32/forms/ListBoxMirror.h"
 #include "win32/system/LocaleTime.h"
 #include "win32/system/Registry.h"
+#include "win32/system/SystemText.h"
 
 namespace vx::player {
 
@@ -25,24 +26,14 @@ std::string ProgramFolder() {
   return FolderOf(std::string(path, length));
 }
 
-std::string SystemReason(DWORD error) {
-  char* text = nullptr;
-  const DWORD length = ::FormatMessageA(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-  std::string reason =
-      length && text ? std::string(text, length) : "Error " + std::to_string(error);
-  if (text) ::LocalFree(text);
-  while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n')) reason.pop_back();
-  return reason;
-}
-
-// The page template, or "Cannot open file "%s". %s" with the system's reason.
+// The page template; FileOpenError "Cannot open file "%s". %s" with the system's reason when
+// it cannot be read.
 std::string ReadLogTemplate(const std::string& path) {
   win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   const auto fail = [&path] {
-    throw FileOpenError("Cannot open file \"" + path + "\". " + SystemReason(::GetLastError()));
+    throw FileOpenError("Cannot open file \"" + path + "\". " +
+                        win32::SystemErrorText(::GetLastError()));
   };
   if (!file) fail();
   std::string text;
@@ -86,18 +77,7 @@ class PlayerHost : public RunHost {
 
 PlayerProgram::PlayerProgram()
     : params(SplitCommandLine(::GetCommandLineA())),
-      clipboard(MakeClipboardPort()),
-      windows(MakeWindowPort()),
-      system(MakeSystemPort()),
-      shell(MakeShellPort()),
-      input(MakeInputPort()),
-      smtp(MakeSmtpPort()),
-      ftp(MakeFtpPort()),
-      clock(std::make_unique<win32::LocaleTimeOfDay>()) {
-  // A family whose port is not there yet stays null here; the run loop skips its steps.
-  ports = {clipboard.get(), windows.get(), system.get(), shell.get(),
-           input.get(),     smtp.get(),    ftp.get()};
-}
+      clock(std::make_unique<win32::LocaleTimeOfDay>()) {}
 
 PlayerProgram::~PlayerProgram() = default;
 
@@ -137,8 +117,8 @@ void RunScript(const std::string& path) {
 }
 
 void ShowNoParameters() {
-  ::MessageBoxA(nullptr, "No paramters passed, Vorlix Parser will close.", "Vorlix",
-                MB_OK | MB_ICONINFORMATION);
+  Program().ports.boxes.MessageBoxA("No paramters passed, Vorlix Parser will close.", "Vorlix",
+                                    MbOk | MbIconInformation);
 }
 
 }  // namespace vx::player

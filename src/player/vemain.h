@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "core/Interpreter.h"
 #include "core/RunLog.h"
-#include "win32/ports/PortFactories.h"
+#include "core/StepContext.h"
+#include "win32/PlatformPorts.h"
 
 namespace vx::player {
 
-// What the steps share for the whole run, and the run log once a run has begun.
+// What the steps share for the whole run: the command line, the state, the real ports, and
+// the run log once a run has begun.
 struct PlayerProgram {
   PlayerProgram();
   PlayerProgram(const PlayerProgram&) = delete;
@@ -20,24 +21,18 @@ struct PlayerProgram {
 
   std::vector<std::string> params;  // the command line, the program's own name first
   PlayerState state;
-  std::unique_ptr<ClipboardPort> clipboard;
-  std::unique_ptr<WindowPort> windows;
-  std::unique_ptr<SystemPort> system;
-  std::unique_ptr<ShellPort> shell;
-  std::unique_ptr<InputPort> input;
-  std::unique_ptr<SmtpPort> smtp;
-  std::unique_ptr<FtpPort> ftp;
-  Ports ports;
+  win32::PlatformPorts platform;
+  Ports ports = platform.View();
   std::unique_ptr<TimeOfDaySource> clock;
   std::unique_ptr<LogMirror> mirror;
   std::unique_ptr<TLog> log;
 
-  // The first parameter, or "" when there is none.
+  // Whether the command line names a script, and its path (the first parameter).
   bool HasScript() const { return params.size() > 1; }
   const std::string& ScriptPath() const { return params.at(1); }
 
-  // Frees the query list, the variable list and the run log, in that order; freeing the
-  // log writes its page. Raises the log's file-creation error.
+  // Empties the query list and the variable list, then writes the run log's page and frees
+  // the log. Raises the log's file-creation error.
   void End();
 };
 

@@ -1,13 +1,16 @@
-#include "core/FileIO.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "TempFolder.h"
 #include "core/Errors.h"
+#include "core/FileIO.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include "win32/system/SystemText.h"
+#else
 #include <signal.h>
 #include <sys/resource.h>
 #endif
@@ -64,6 +67,24 @@ TEST(WriteFileReplacing, FailureNamesTheFileAndLeavesTheFolderAlone) {
 
   EXPECT_THROW(WriteFileReplacing(folder.File("no-such-folder/x.vxz"), "data"), FileCreateError);
 }
+
+#ifdef _WIN32
+// The reason is the system's own text for the failed call (a missing folder is not a
+// missing file), and like every reason it goes without its closing full stop.
+TEST(WriteFileReplacing, TheReasonIsTheSystemsText) {
+  TempFolder folder;
+  const std::string path = folder.File("no-such-folder\\x.vxz");
+  try {
+    WriteFileReplacing(path, "data");
+    FAIL() << "written into a missing folder";
+  } catch (const FileCreateError& e) {
+    const std::string reason = win32::SystemErrorText(ERROR_PATH_NOT_FOUND);
+    ASSERT_FALSE(reason.empty());
+    EXPECT_EQ(std::string(e.what()), "Cannot create file \"" + path + "\". " + reason);
+    EXPECT_NE(reason.back(), '.');
+  }
+}
+#endif
 
 #ifndef _WIN32
 // A disk that fills up half-way through: the old script must survive whole.

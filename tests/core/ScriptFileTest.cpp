@@ -1,8 +1,7 @@
-#include "core/ScriptFile.h"
-
 #include <gtest/gtest.h>
 
 #include "core/Errors.h"
+#include "core/ScriptFile.h"
 #include "core/StepKinds.h"
 
 namespace vx {
@@ -26,8 +25,8 @@ TEST(ScriptFileWrite, EmptyListGivesTheFiveByteFile) {
 
 TEST(ScriptFileWrite, OneEmptyStepIsFifteenBytes) {
   const std::vector<TCommand> steps = {{ckClearClipboard, "", "", "", "", 1}};
-  EXPECT_EQ(EncodeScript(steps, 0, -1), Bytes({0xDF, 0x07, 0x01, 0x01, 0x00, 0xC5, 0, 0, 0, 0, 0,
-                                               0, 0, 0, 0x01}));
+  EXPECT_EQ(EncodeScript(steps, 0, -1),
+            Bytes({0xDF, 0x07, 0x01, 0x01, 0x00, 0xC5, 0, 0, 0, 0, 0, 0, 0, 0, 0x01}));
 }
 
 TEST(ScriptFileWrite, CountedStringsCarryAnyBytes) {
@@ -49,6 +48,37 @@ TEST(ScriptFileWrite, RangeWritesFirstToLastInclusive) {
   ASSERT_EQ(back.size(), 3u);
   EXPECT_EQ(back[0].p1, "2");
   EXPECT_EQ(back[2].p1, "4");
+}
+
+// A range the list does not have is refused, naming the range as it was asked for; an
+// empty range just past the last step is a script without steps.
+TEST(ScriptFileWrite, RefusesARangeOutsideTheList) {
+  const auto steps = Numbered(3);
+  const std::pair<std::int32_t, std::int32_t> outside[] = {{-1, 1}, {0, 3}, {3, 1}, {2, 0}};
+  for (const auto& [first, last] : outside) {
+    try {
+      EncodeScript(steps, first, last);
+      ADD_FAILURE() << first << " to " << last << " was written";
+    } catch (const ScriptLimitError& e) {
+      EXPECT_EQ(std::string(e.what()), "Steps " + std::to_string(first) + " to " +
+                                           std::to_string(last) + " are not in the list.");
+    }
+  }
+  EXPECT_EQ(EncodeScript(steps, 3, -1), Bytes({0xDF, 0x07, 0x01, 0x00, 0x00}));
+  EXPECT_EQ(EncodeScript(steps, 1, 0), Bytes({0xDF, 0x07, 0x01, 0x00, 0x00}));
+}
+
+// Run Selected writes a part of the list: the error points at the step where the user
+// sees it, not at its place in the part.
+TEST(ScriptFileWrite, TooLargeNamesTheStepsPlaceInTheList) {
+  std::vector<TCommand> steps = Numbered(6);
+  steps[3].p2.assign(65536, 'x');
+  try {
+    EncodeScript(steps, 2, 4);
+    FAIL() << "an over-long text was written";
+  } catch (const ScriptLimitError& e) {
+    EXPECT_EQ(std::string(e.what()).substr(0, 16), "Step 4: field p2") << e.what();
+  }
 }
 
 TEST(ScriptFileWrite, RefusesWhatTheLayoutCannotHold) {

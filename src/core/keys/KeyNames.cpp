@@ -2,15 +2,15 @@
 
 namespace vx {
 
-void ShowKeyError(Keyboard& keyboard, const std::string& text) {
-  keyboard.MessageBoxA(text, "SendKeys", 0);  // MB_OK, no icon
+void ShowKeyError(MessageBoxPort& boxes, const std::string& text) {
+  boxes.MessageBoxA(text, "SendKeys", MbOk);  // no icon
 }
 
-std::uint16_t FindKeyName(std::string_view name, Keyboard& keyboard) {
+std::uint16_t FindKeyName(std::string_view name, MessageBoxPort& boxes) {
   for (const KeyName& row : KeyNameTable) {
     if (row.name == name) return row.code;
   }
-  ShowKeyError(keyboard, "Invalid Key Name");
+  ShowKeyError(boxes, "Invalid Key Name");
   return NoKey;
 }
 

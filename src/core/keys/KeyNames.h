@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/keys/Keyboard.h"
+#include "core/ports/MessageBoxPort.h"
 
 namespace vx {
 
@@ -73,9 +74,9 @@ inline constexpr std::array<KeyName, 51> KeyNameTable = {{
 
 // The code of an upper-case name (high byte 0). An unknown name shows "Invalid Key Name"
 // and gives NoKey.
-std::uint16_t FindKeyName(std::string_view name, Keyboard& keyboard);
+std::uint16_t FindKeyName(std::string_view name, MessageBoxPort& boxes);
 
 // The error box of the engine: caption "SendKeys", an OK button, no icon.
-void ShowKeyError(Keyboard& keyboard, const std::string& text);
+void ShowKeyError(MessageBoxPort& boxes, const std::string& text);
 
 }  // namespace vx

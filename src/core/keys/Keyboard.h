@@ -28,9 +28,6 @@ class Keyboard {
   virtual std::int16_t GetKeyState(std::uint8_t vk) = 0;
   virtual KeyStateArray GetKeyboardState() = 0;
   virtual void SetKeyboardState(const KeyStateArray& state) = 0;
-  // A modal message box with no owner window; returns when the user closes it.
-  virtual void MessageBoxA(const std::string& text, const std::string& caption,
-                           std::uint32_t style) = 0;
   // Removes and dispatches the keyboard messages waiting for the calling thread.
   virtual void PumpKeyboardMessages() = 0;
 };

@@ -45,7 +45,8 @@ char UpperAscii(char c) {
 // The state of one SendKeys call.
 class KeySender {
  public:
-  KeySender(Keyboard& keyboard, bool wait) : keyboard_(keyboard), wait_(wait) {}
+  KeySender(Keyboard& keyboard, MessageBoxPort& boxes, bool wait)
+      : keyboard_(keyboard), boxes_(boxes), wait_(wait) {}
 
   bool Walk(std::string_view text);
   // Lets go of every held modifier, group or not: the call is ending.
@@ -79,6 +80,7 @@ class KeySender {
   }
 
   Keyboard& keyboard_;
+  MessageBoxPort& boxes_;
   const bool wait_;
   bool group_ = false;
   std::uint8_t held_ = 0;
@@ -114,14 +116,14 @@ bool KeySender::Walk(std::string_view text) {
         next = BraceToken(text, i);
         if (next == std::string_view::npos) {
           ReleaseAllHeld();  // before the box: no key stays down while the user reads it
-          ShowKeyError(keyboard_, "No Close");
+          ShowKeyError(boxes_, "No Close");
           return false;
         }
         break;
       default: {
         const std::uint16_t code = keyboard_.VkKeyScanA(c);
         if (code == NoKey) {
-          ShowKeyError(keyboard_, "Invalid KeyName");
+          ShowKeyError(boxes_, "Invalid KeyName");
         } else {
           SendCode(code, 1);
         }
@@ -157,7 +159,7 @@ std::size_t KeySender::BraceToken(std::string_view text, std::size_t at) {
   }
   // One character is typed as the layout has it; FindKeyName reports a longer unknown name.
   const std::uint16_t code =
-      name.size() == 1 ? keyboard_.VkKeyScanA(name[0]) : FindKeyName(name, keyboard_);
+      name.size() == 1 ? keyboard_.VkKeyScanA(name[0]) : FindKeyName(name, boxes_);
   if (code != NoKey) SendCode(code, count);
   return close + 1;
 }
@@ -209,10 +211,10 @@ void KeySender::SendKeyEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t f
 
 }  // namespace
 
-bool SendKeys(const std::string& text, bool wait, Keyboard& keyboard) {
+bool SendKeys(const std::string& text, bool wait, Keyboard& keyboard, MessageBoxPort& boxes) {
   const std::string_view keys(text.c_str());  // up to the first NUL
   if (keys.empty()) return false;
-  KeySender sender(keyboard, wait);
+  KeySender sender(keyboard, boxes, wait);
   bool sent = false;
   try {
     sent = sender.Walk(keys);

@@ -14,9 +14,6 @@ class InputPort {
   virtual ~InputPort() = default;
 
   virtual Keyboard& Keys() = 0;
-  // Replaces the clipboard's content with text; ClipboardError "Cannot open clipboard" when
-  // it cannot be opened.
-  virtual void SetClipboardText(const std::string& text) = 0;
   // One mouse_event with the given button flags alone: no movement, no data.
   virtual void MouseEvent(std::uint32_t flags) = 0;
   virtual void SetCursorPos(std::int32_t x, std::int32_t y) = 0;
@@ -25,8 +22,10 @@ class InputPort {
   // ended, also when it never started.
   virtual void StartPlayback(const std::string& recording, std::uint32_t speed) = 0;
   virtual bool PlaybackFinished() = 0;
-  // Lets the thread's pending messages run (the progress window stays alive).
-  virtual void ProcessMessages() = 0;
+  // One turn of the wait for the playback's end: the application's pending messages run
+  // (the progress window stays alive), then the thread rests until a message arrives or the
+  // playback ends.
+  virtual void AwaitPlayback() = 0;
 };
 
 }  // namespace vx

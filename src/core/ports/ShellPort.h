@@ -72,7 +72,7 @@ class ShellPort {
   // The whole content of path into bytes; 0 or the system's error code.
   virtual std::uint32_t ReadBytes(const std::string& path, std::string& bytes) = 0;
 
-  // The system's text for an error code, as FormatMessageA gives it.
+  // The system's text for an error code, without its closing full stop.
   virtual std::string ErrorText(std::uint32_t code) = 0;
 };
 

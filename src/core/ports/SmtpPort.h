@@ -22,7 +22,8 @@ class SmtpPort {
   // Stored for the next Connect; every step sets all four anew.
   virtual void SetConnection(const std::string& host, std::int32_t port,
                              const std::string& username, const std::string& password) = 0;
-  // Opens the connection and logs in when a user name is set; raises NetworkError.
+  // Opens the connection and logs in when a user name is set and the server offers a
+  // login; raises NetworkError.
   virtual void Connect() = 0;
   // Delivers the message to every recipient; raises NetworkError on a refused command.
   virtual void Send(const SmtpMessage& message) = 0;

@@ -1,4 +1,4 @@
-// Top-level windows of other programs, the message dialog and the shell's "show desktop".
+// Top-level windows of other programs and the shell's "show desktop".
 #pragma once
 
 #include <cstdint>
@@ -9,9 +9,6 @@ namespace vx {
 
 // A window handle's value; 0 is no window.
 using WindowHandle = std::uintptr_t;
-
-// The icon and caption of the modal message dialog.
-enum class MessageType { Error, Information, Confirmation, Warning };
 
 // The "Shell.Application" automation object, released when destroyed.
 class ShellApplication {
@@ -41,9 +38,6 @@ class WindowPort {
   // PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, TerminateProcess with exit code 0,
   // CloseHandle. Nothing is examined or reported.
   virtual void KillProcessOfWindow(WindowHandle window) = 0;
-
-  // The modal message dialog with one "OK" button; returns when the user closed it.
-  virtual void ShowMessageDialog(const std::string& text, MessageType type) = 0;
 
   // Creates "Shell.Application" through its IDispatch; ComError when it cannot.
   virtual std::unique_ptr<ShellApplication> CreateShellApplication() = 0;

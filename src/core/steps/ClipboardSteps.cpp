@@ -23,7 +23,7 @@ class OpenClipboard {
 };
 
 void ClearClipboard(StepContext& context) {
-  ClipboardPort& clipboard = *context.ports.clipboard;
+  ClipboardPort& clipboard = context.ports.clipboard;
   {
     OpenClipboard open(clipboard);
     clipboard.Empty();
@@ -32,20 +32,13 @@ void ClearClipboard(StepContext& context) {
 }
 
 void SetClipboard(StepContext& context, const TCommand& step) {
-  ClipboardPort& clipboard = *context.ports.clipboard;
-  const Variables& variables = context.state.variables;
-  {
-    OpenClipboard open(clipboard);
-    clipboard.Empty();
-    // Reporting a change that did not happen would mislead whoever reads the log.
-    if (!clipboard.SetText(variables.SubstituteVariables(step.p1)))
-      throw ClipboardError("Cannot set clipboard data");
-  }
-  context.log.Add("Clipboard data changed to: " + variables.SubstituteVariables(step.p1));
+  const std::string text = context.state.variables.SubstituteVariables(step.p1);
+  ReplaceClipboardText(context.ports.clipboard, text);
+  context.log.Add("Clipboard data changed to: " + text);
 }
 
 void GetClipboard(StepContext& context, const TCommand& step) {
-  ClipboardPort& clipboard = *context.ports.clipboard;
+  ClipboardPort& clipboard = context.ports.clipboard;
   std::string text;
   {
     OpenClipboard open(clipboard);
@@ -55,6 +48,14 @@ void GetClipboard(StepContext& context, const TCommand& step) {
 }
 
 }  // namespace
+
+void ReplaceClipboardText(ClipboardPort& clipboard, const std::string& text) {
+  OpenClipboard open(clipboard);
+  clipboard.Empty();
+  // Reporting a change that did not happen, or pasting what the clipboard held before,
+  // would mislead the user.
+  if (!clipboard.SetText(text)) throw ClipboardError("Cannot set clipboard data");
+}
 
 void ExecuteClipboardStep(StepContext& context, const TCommand& step) {
   switch (step.kind) {

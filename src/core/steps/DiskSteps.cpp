@@ -13,7 +13,7 @@ namespace vx {
 namespace {
 
 ShellPort& Shell(StepContext& context) {
-  return *context.ports.shell;
+  return context.ports.shell;
 }
 
 // The file layer's messages for the codes a text file reports.

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/Interpreter.h"
+#include "core/Command.h"
+#include "core/StepContext.h"
 
 namespace vx {
 

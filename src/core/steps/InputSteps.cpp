@@ -4,6 +4,8 @@
 #include "core/StepKinds.h"
 #include "core/keys/SendKeys.h"
 #include "core/playback/JournalRecord.h"
+#include "core/ports/MessageBoxPort.h"
+#include "core/steps/ClipboardSteps.h"
 
 namespace vx {
 
@@ -24,10 +26,10 @@ void PasteKeystroke(Keyboard& keys) {
 void SendKeysStep(StepContext& context, InputPort& input, const TCommand& step) {
   context.log.Add("Sending Keys...");
   if (step.p2 == "a") {
-    input.SetClipboardText(step.p1);
+    ReplaceClipboardText(context.ports.clipboard, step.p1);
     PasteKeystroke(input.Keys());
   } else if (step.p2 == "c") {
-    SendKeys(step.p1, false, input.Keys());
+    SendKeys(step.p1, false, input.Keys(), context.ports.boxes);
   }
 }
 
@@ -42,7 +44,9 @@ void RecordStep(StepContext& context, InputPort& input, const TCommand& step) {
   context.log.Add("Starting PlayHook...");
   const auto speed = static_cast<std::uint32_t>(StrToInt(step.p2));
   input.StartPlayback(step.p1, speed);
-  while (!input.PlaybackFinished()) input.ProcessMessages();
+  if (step.p1.empty())
+    context.ports.boxes.MessageBoxA("No Recorded data found", "Vorlix", MbOk | MbIconQuestion);
+  while (!input.PlaybackFinished()) input.AwaitPlayback();
   context.log.Add("Finished PlayHook successfully.");
 }
 
@@ -81,7 +85,7 @@ void SendMouseClick(InputPort& input, const std::string& clickType) {
 }
 
 void ExecuteInputStep(StepContext& context, const TCommand& step) {
-  InputPort& input = *context.ports.input;
+  InputPort& input = context.ports.input;
   switch (step.kind) {
     case ckSendKeys:
       SendKeysStep(context, input, step);

@@ -1,9 +1,12 @@
 // Send Keys, Mouse Click, Mouse Move and Record: the steps that act as the user's hands.
+// Record with an empty recording shows "No Recorded data found" once the previous playback
+// has ended.
 #pragma once
 
 #include <string>
 
-#include "core/Interpreter.h"
+#include "core/Command.h"
+#include "core/StepContext.h"
 #include "core/ports/InputPort.h"
 
 namespace vx {

@@ -11,7 +11,7 @@ namespace {
 // Every step opens its own connection and closes it again. When a call raises, the step's
 // later lines are not written and no Disconnect or Quit follows: the error ends the run.
 void SendEmail(StepContext& context, const TCommand& step) {
-  SmtpPort& smtp = *context.ports.smtp;
+  SmtpPort& smtp = context.ports.smtp;
   const Variables& variables = context.state.variables;
   // The port is converted first, so a bad port fails before anything is logged.
   const std::int32_t port = StrToInt(GetField(step.p1, FieldSeparator, 1));
@@ -67,7 +67,7 @@ void PerformFtpOperation(FtpPort& ftp, const TCommand& step) {
 
 // Kinds 236 to 239: every FTP field is used as written, no variables.
 void FtpStep(StepContext& context, const TCommand& step) {
-  FtpPort& ftp = *context.ports.ftp;
+  FtpPort& ftp = context.ports.ftp;
   const FtpLines lines = LinesFor(step.kind);
   ftp.SetConnection(GetField(step.p1, FieldSeparator, 0), GetField(step.p1, FieldSeparator, 1),
                     GetField(step.p1, FieldSeparator, 2));

@@ -15,7 +15,7 @@ void Wait(StepContext& context, const TCommand& step) {
   context.log.Add("Sleep Started...");
   // A negative time would reach the system as weeks or "for ever" and hang the player.
   const std::int32_t milliseconds = std::max<std::int32_t>(StrToInt(step.p1), 0);
-  context.ports.system->Sleep(static_cast<std::uint32_t>(milliseconds));
+  context.ports.system.Sleep(static_cast<std::uint32_t>(milliseconds));
   context.log.Add("Sleep Ended.");
 }
 
@@ -33,7 +33,7 @@ std::string LibraryPath(SystemPort& system, const std::string& name) {
 }
 
 void CallDllFunction(StepContext& context, const TCommand& step) {
-  SystemPort& system = *context.ports.system;
+  SystemPort& system = context.ports.system;
   const std::string path = LibraryPath(system, step.p2);
   context.log.Add("Loading DLL...");
   std::unique_ptr<LoadedLibrary> library = system.LoadLibraryA(path);
@@ -57,7 +57,7 @@ void CallDllFunction(StepContext& context, const TCommand& step) {
 }  // namespace
 
 void ExecuteSystemStep(StepContext& context, const TCommand& step) {
-  SystemPort& system = *context.ports.system;
+  SystemPort& system = context.ports.system;
   switch (step.kind) {
     case ckWait:
       Wait(context, step);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/Interpreter.h"
+#include "core/Command.h"
+#include "core/StepContext.h"
 
 namespace vx {
 

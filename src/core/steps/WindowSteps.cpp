@@ -3,33 +3,39 @@
 #include <string>
 
 #include "core/StepKinds.h"
+#include "core/ports/MessageBoxPort.h"
 #include "core/ports/WindowPort.h"
 
 namespace vx {
 
 namespace {
 
+struct MessageLook {
+  const char* caption;
+  std::uint32_t icon;
+};
+
 // Exact and case-sensitive. A type the editor left empty, or any other text, shows as an
 // information message: a plain notice is what such a message most likely is.
-MessageType MessageTypeOf(const std::string& type) {
-  if (type == "Error") return MessageType::Error;
-  if (type == "Information") return MessageType::Information;
-  if (type == "Question") return MessageType::Confirmation;
-  if (type == "Warning") return MessageType::Warning;
-  return MessageType::Information;
+MessageLook LookOf(const std::string& type) {
+  if (type == "Error") return {"Error", MbIconError};
+  if (type == "Question") return {"Confirm", MbIconQuestion};
+  if (type == "Warning") return {"Warning", MbIconWarning};
+  return {"Information", MbIconInformation};
 }
 
+// One OK button; task-modal, so every window of the player's thread waits for the answer.
 void ShowMessage(StepContext& context, const TCommand& step) {
-  const MessageType type = MessageTypeOf(step.p2);
+  const MessageLook look = LookOf(step.p2);
   context.log.Add("Executing message...");
-  context.ports.windows->ShowMessageDialog(context.state.variables.SubstituteVariables(step.p1),
-                                           type);
+  context.ports.boxes.MessageBoxA(context.state.variables.SubstituteVariables(step.p1),
+                                  look.caption, MbOk | look.icon | MbTaskModal);
 }
 
 // Asks, never forces: each window handles WM_CLOSE (and may ask its own questions) before the
 // walk goes on, and one that refuses stays open.
 void CloseAllWindows(StepContext& context) {
-  WindowPort& windows = *context.ports.windows;
+  WindowPort& windows = context.ports.windows;
   WindowHandle window = windows.GetWindow(windows.GetDesktopWindow(), GwChild);
   while (window != 0) {
     if ((windows.GetExtendedStyle(window) & WsExAppWindow) != 0) {
@@ -42,13 +48,13 @@ void CloseAllWindows(StepContext& context) {
 
 void ShowDesktop(StepContext& context) {
   context.log.Add("Creating COM Object...");
-  std::unique_ptr<ShellApplication> shell = context.ports.windows->CreateShellApplication();
+  std::unique_ptr<ShellApplication> shell = context.ports.windows.CreateShellApplication();
   context.log.Add("Minimizing all windows");
   shell->MinimizeAll();
 }
 
 void KillWindow(StepContext& context, const TCommand& step) {
-  WindowPort& windows = *context.ports.windows;
+  WindowPort& windows = context.ports.windows;
   context.log.Add("Killing Window " + step.p1);
   const WindowHandle window = windows.FindWindowByClass(step.p1);
   if (window != 0) windows.KillProcessOfWindow(window);
@@ -56,7 +62,7 @@ void KillWindow(StepContext& context, const TCommand& step) {
 
 // Kinds 226 to 229: the first top-level window of the class p1, logged before it is acted on.
 void ActOnWindow(StepContext& context, const TCommand& step) {
-  WindowPort& windows = *context.ports.windows;
+  WindowPort& windows = context.ports.windows;
   const WindowHandle window = windows.FindWindowByClass(step.p1);
   if (window == 0) {
     context.log.Add("Window not Found");

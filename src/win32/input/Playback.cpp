@@ -80,7 +80,6 @@ void StartPlayback(const std::string& recording, std::uint32_t speed) {
   PlaybackState& state = State();
   state.Stop();  // one at a time: a running playback ends before the next starts
   if (recording.empty()) {
-    ::MessageBoxA(nullptr, "No Recorded data found", "Vorlix", MB_OK | MB_ICONQUESTION);
     state.Finish();
     return;
   }

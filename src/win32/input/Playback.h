@@ -13,9 +13,8 @@
 namespace vx::win32 {
 
 // Starts playing recording at the pace of speed (a speed index) and returns at once.
-// An empty recording shows "No Recorded data found" and is finished when the box closes;
-// one without a whole event, or one whose thread cannot start, is finished at once. A
-// playback still running is cancelled first.
+// An empty recording, one without a whole event, or one whose thread cannot start, is
+// finished at once. A playback still running is cancelled first.
 void StartPlayback(const std::string& recording, std::uint32_t speed);
 
 // False while a playback runs (and before the first one); true once it has ended.

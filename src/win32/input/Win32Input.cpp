@@ -2,20 +2,10 @@
 
 #include <windows.h>
 
-#include "core/Errors.h"
 #include "win32/forms/Application.h"
 #include "win32/input/Playback.h"
 
 namespace vx::win32 {
-
-void Win32Input::SetClipboardText(const std::string& text) {
-  if (!clipboard_.Open()) throw ClipboardError("Cannot open clipboard");
-  clipboard_.Empty();
-  const bool set = clipboard_.SetText(text);
-  clipboard_.Close();
-  // Pasting would otherwise type whatever the clipboard held before.
-  if (!set) throw ClipboardError("Cannot set clipboard data");
-}
 
 void Win32Input::MouseEvent(std::uint32_t flags) {
   ::mouse_event(flags, 0, 0, 0, 0);
@@ -33,7 +23,7 @@ bool Win32Input::PlaybackFinished() {
   return win32::PlaybackFinished();
 }
 
-void Win32Input::ProcessMessages() {
+void Win32Input::AwaitPlayback() {
   Application().ProcessMessages();
   // Rest until the next message or the end of the playback: spinning on an empty queue
   // would load the wineserver (or the kernel) that delivers the playback's events.

@@ -31,11 +31,6 @@ void Win32Keyboard::SetKeyboardState(const KeyStateArray& state) {
   ::SetKeyboardState(copy.data());
 }
 
-void Win32Keyboard::MessageBoxA(const std::string& text, const std::string& caption,
-                                std::uint32_t style) {
-  ::MessageBoxA(nullptr, text.c_str(), caption.c_str(), style);
-}
-
 void Win32Keyboard::PumpKeyboardMessages() {
   MSG msg;
   while (::PeekMessageA(&msg, nullptr, 256, 265, PM_REMOVE)) {

@@ -14,8 +14,6 @@ class Win32Keyboard : public Keyboard {
   std::int16_t GetKeyState(std::uint8_t vk) override;
   KeyStateArray GetKeyboardState() override;
   void SetKeyboardState(const KeyStateArray& state) override;
-  void MessageBoxA(const std::string& text, const std::string& caption,
-                   std::uint32_t style) override;
   void PumpKeyboardMessages() override;
 };
 

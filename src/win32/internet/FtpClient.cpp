@@ -4,6 +4,7 @@
 #include "core/FileIO.h"
 #include "win32/internet/FtpError.h"
 #include "win32/internet/FtpLocalFile.h"
+#include "win32/system/SystemText.h"
 
 namespace vx::win32 {
 namespace {
@@ -68,7 +69,7 @@ void FtpClient::Put(const std::string& localFile, const std::string& remoteName)
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!local) {
     const DWORD code = ::GetLastError();
-    throw FileOpenError("Cannot open file \"" + localFile + "\". " + SystemMessage(code));
+    throw FileOpenError("Cannot open file \"" + localFile + "\". " + SystemErrorText(code));
   }
   UniqueInternet file(
       ::FtpOpenFileA(connection, remote.c_str(), GENERIC_WRITE, FTP_TRANSFER_TYPE_BINARY, 0));
@@ -78,7 +79,7 @@ void FtpClient::Put(const std::string& localFile, const std::string& remoteName)
     DWORD read = 0;
     if (!::ReadFile(local.Get(), buffer, sizeof buffer, &read, nullptr)) {
       const DWORD code = ::GetLastError();
-      throw InOutError("Cannot read file \"" + localFile + "\". " + SystemMessage(code));
+      throw InOutError("Cannot read file \"" + localFile + "\". " + SystemErrorText(code));
     }
     if (read == 0) break;
     DWORD written = 0;

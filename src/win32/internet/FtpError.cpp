@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "win32/Handles.h"
+#include "win32/system/SystemText.h"
 
 namespace vx::win32 {
 namespace {
@@ -26,24 +27,9 @@ std::string LastResponse() {
 
 }  // namespace
 
-std::string SystemMessage(unsigned long code) {
-  char text[512] = {};
-  DWORD length = 0;
-  if (code >= INTERNET_ERROR_BASE && code <= INTERNET_ERROR_LAST) {
-    length =
-        ::FormatMessageA(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_IGNORE_INSERTS,
-                         ::GetModuleHandleA("wininet.dll"), code, 0, text, sizeof text, nullptr);
-  }
-  if (length == 0) {
-    length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                              code, 0, text, sizeof text, nullptr);
-  }
-  return TrimEnd(std::string(text, length));
-}
-
 void RaiseFtpError(unsigned long code, const std::string& what) {
   std::string message = what + " (error " + std::to_string(code);
-  const std::string reason = SystemMessage(code);
+  const std::string reason = SystemErrorText(code);
   if (!reason.empty()) message += ": " + reason;
   message += ")";
   // Without a connection the server said nothing, and what WinINet kept is an older

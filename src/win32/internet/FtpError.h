@@ -9,7 +9,4 @@ namespace vx::win32 {
 // Raises NetworkError for a WinINet call that failed with code (its GetLastError).
 [[noreturn]] void RaiseFtpError(unsigned long code, const std::string& what);
 
-// The system's words for a Win32 or WinINet error code, trailing line breaks removed.
-std::string SystemMessage(unsigned long code);
-
 }  // namespace vx::win32

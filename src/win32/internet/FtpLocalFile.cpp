@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "win32/internet/FtpError.h"
+#include "win32/system/SystemText.h"
 
 namespace vx::win32 {
 
@@ -26,7 +27,7 @@ DownloadTarget::~DownloadTarget() {
 }
 
 void DownloadTarget::CannotCreate(unsigned long code) const {
-  throw FileCreateError("Cannot create file \"" + target_ + "\". " + SystemMessage(code));
+  throw FileCreateError("Cannot create file \"" + target_ + "\". " + SystemErrorText(code));
 }
 
 void DownloadTarget::Write(const char* bytes, unsigned long count) {

@@ -49,17 +49,18 @@ void SmtpClient::Greet() {
   const std::string name = LocalHostName();
   socket_.Write("EHLO " + name + "\r\n");
   const SmtpReply ehlo = socket_.ReadReply();
-  if (ehlo.code == 250) {
-    if (!username_.empty()) Authenticate(ehlo);
+  if (ehlo.code != 250) {
+    // A server that knows no extensions answers HELO only, and offers no authentication.
+    Command("HELO " + name, 250);
     return;
   }
-  // A server that knows no extensions answers HELO only, and offers no authentication.
-  Command("HELO " + name, 250);
-  if (!username_.empty()) Authenticate(SmtpReply{});
+  // A login is what the server asks for when it offers one; one that offers none takes the
+  // mail without.
+  const std::vector<std::string> mechanisms = AuthMechanisms(ehlo);
+  if (!username_.empty() && !mechanisms.empty()) Authenticate(mechanisms);
 }
 
-void SmtpClient::Authenticate(const SmtpReply& ehlo) {
-  const std::vector<std::string> mechanisms = AuthMechanisms(ehlo);
+void SmtpClient::Authenticate(const std::vector<std::string>& mechanisms) {
   if (Offers(mechanisms, "PLAIN") && !Offers(mechanisms, "LOGIN")) {
     Command("AUTH PLAIN " + Base64(std::string(1, '\0') + username_ + '\0' + password_), 235);
     return;

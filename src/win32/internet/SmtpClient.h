@@ -29,7 +29,7 @@ class SmtpClient : public SmtpPort {
   SmtpReply Command(const std::string& line, int expected);
   SmtpReply Expect(int expected);
   void Greet();
-  void Authenticate(const SmtpReply& ehlo);
+  void Authenticate(const std::vector<std::string>& mechanisms);
 
   SmtpSocket socket_;
   std::string host_;

@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "core/Errors.h"
+#include "win32/system/SystemText.h"
 
 namespace vx::win32 {
 namespace {
@@ -21,14 +22,7 @@ void StartWinsock() {
 }
 
 std::string SocketMessage(const std::string& what, int code) {
-  char text[512] = {};
-  const DWORD length =
-      ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                       static_cast<DWORD>(code), 0, text, sizeof text, nullptr);
-  std::string reason(text, length);
-  while (!reason.empty() &&
-         (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' '))
-    reason.pop_back();
+  const std::string reason = SystemErrorText(static_cast<unsigned long>(code));
   return what + " (socket error " + std::to_string(code) + (reason.empty() ? "" : ": " + reason) +
          ")";
 }

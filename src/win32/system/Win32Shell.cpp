@@ -2,6 +2,7 @@
 
 #include "win32/Handles.h"
 #include "win32/system/RunFile.h"
+#include "win32/system/SystemText.h"
 // shellapi.h needs the types of windows.h.
 #include <shellapi.h>
 
@@ -110,15 +111,7 @@ std::uint32_t Win32Shell::ReadBytes(const std::string& path, std::string& bytes)
 }
 
 std::string Win32Shell::ErrorText(std::uint32_t code) {
-  char buffer[512];
-  DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, code, 0, buffer, sizeof buffer, nullptr);
-  // The message is followed by a line break and often ends in a full stop, which the
-  // sentence it goes into supplies itself.
-  while (length > 0 &&
-         (static_cast<unsigned char>(buffer[length - 1]) <= ' ' || buffer[length - 1] == '.'))
-    --length;
-  return std::string(buffer, length);
+  return SystemErrorText(code);
 }
 
 }  // namespace vx::win32

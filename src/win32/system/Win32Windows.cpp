@@ -13,25 +13,6 @@ WindowHandle FromHwnd(HWND window) {
   return reinterpret_cast<WindowHandle>(window);
 }
 
-struct MessageLook {
-  const char* caption;
-  UINT icon;
-};
-
-MessageLook LookOf(MessageType type) {
-  switch (type) {
-    case MessageType::Error:
-      return {"Error", MB_ICONERROR};
-    case MessageType::Confirmation:
-      return {"Confirm", MB_ICONQUESTION};
-    case MessageType::Warning:
-      return {"Warning", MB_ICONWARNING};
-    case MessageType::Information:
-      break;
-  }
-  return {"Information", MB_ICONINFORMATION};
-}
-
 }  // namespace
 
 WindowHandle Win32Windows::FindWindowByClass(const std::string& className) {
@@ -70,10 +51,9 @@ void Win32Windows::KillProcessOfWindow(WindowHandle window) {
   if (process) ::TerminateProcess(process.Get(), 0);
 }
 
-void Win32Windows::ShowMessageDialog(const std::string& text, MessageType type) {
-  const MessageLook look = LookOf(type);
-  // Task-modal with no owner: every window of the player's thread waits for the answer.
-  ::MessageBoxA(nullptr, text.c_str(), look.caption, MB_OK | look.icon | MB_TASKMODAL);
+void Win32MessageBoxes::MessageBoxA(const std::string& text, const std::string& caption,
+                                    std::uint32_t style) {
+  ::MessageBoxA(nullptr, text.c_str(), caption.c_str(), style);
 }
 
 std::unique_ptr<ShellApplication> Win32Windows::CreateShellApplication() {

@@ -1,7 +1,8 @@
-// Other programs' top-level windows, the modal message dialog and the shell's "show
-// desktop", through the calls the window steps name.
+// Other programs' top-level windows, the shell's "show desktop" and the message boxes,
+// through the calls the steps name.
 #pragma once
 
+#include "core/ports/MessageBoxPort.h"
 #include "core/ports/WindowPort.h"
 
 namespace vx::win32 {
@@ -16,8 +17,14 @@ class Win32Windows : public WindowPort {
   void ShowWindow(WindowHandle window, std::int32_t command) override;
   void SetForegroundWindow(WindowHandle window) override;
   void KillProcessOfWindow(WindowHandle window) override;
-  void ShowMessageDialog(const std::string& text, MessageType type) override;
   std::unique_ptr<ShellApplication> CreateShellApplication() override;
+};
+
+// Every message box of the steps and the key engine.
+class Win32MessageBoxes : public MessageBoxPort {
+ public:
+  void MessageBoxA(const std::string& text, const std::string& caption,
+                   std::uint32_t style) override;
 };
 
 // Implemented in Win32WindowsShell.cpp: "Shell.Application" through IDispatch.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/Errors.h"
+#include "win32/system/SystemText.h"
 #include "win32/system/Win32Windows.h"
 
 namespace vx::win32 {
@@ -14,14 +15,7 @@ namespace {
 
 // The system's text for an HRESULT, without the trailing line break and full stop.
 std::string ComMessage(HRESULT result) {
-  char* buffer = nullptr;
-  const DWORD length = ::FormatMessageA(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, static_cast<DWORD>(result), 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-  std::string text(buffer != nullptr ? buffer : "", length);
-  if (buffer != nullptr) ::LocalFree(buffer);
-  while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.'))
-    text.pop_back();
+  std::string text = SystemErrorText(static_cast<unsigned long>(result));
   if (text.empty()) {
     char fallback[32];
     ::wsprintfA(fallback, "OLE error %08X", static_cast<unsigned>(result));

@@ -6,21 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "LineLog.h"
+#include "UnusedPorts.h"
 #include "core/Interpreter.h"
 #include "core/ports/ShellPort.h"
 
 namespace vxtest {
 
 using Events = std::vector<std::string>;
-
-class DiskLog : public vx::StepLog {
- public:
-  explicit DiskLog(Events& events) : events_(events) {}
-  void Add(const std::string& line) override { events_.push_back("log " + line); }
-
- private:
-  Events& events_;
-};
 
 // Zero bytes of the shell's lists shown as "|" so that expectations stay readable.
 inline std::string Visible(std::string bytes) {
@@ -120,13 +113,20 @@ class FakeShell : public vx::ShellPort {
 // One step run against the fakes, with the player's state kept between steps.
 struct DiskBench {
   Events events;
-  DiskLog log{events};
+  LineLog log{events};
   FakeShell shell{events};
+  UnusedPorts unused;
   vx::PlayerState state;
-  vx::Ports ports;
+  vx::Ports ports{.clipboard = unused,
+                  .windows = unused,
+                  .system = unused,
+                  .shell = shell,
+                  .input = unused,
+                  .smtp = unused,
+                  .ftp = unused,
+                  .boxes = unused};
   vx::StepContext context{log, state, ports};
 
-  DiskBench() { ports.shell = &shell; }
   void Run(std::uint8_t kind, std::string p1, std::string p2 = "", std::string p3 = "") {
     vx::TCommand step;
     step.kind = kind;

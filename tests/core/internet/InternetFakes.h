@@ -5,23 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "LineLog.h"
 #include "core/Errors.h"
-#include "core/StepLog.h"
 #include "core/ports/FtpPort.h"
 #include "core/ports/SmtpPort.h"
 
 namespace vxtest {
 
 using Trace = std::vector<std::string>;
-
-class TraceLog : public vx::StepLog {
- public:
-  explicit TraceLog(Trace& trace) : trace_(trace) {}
-  void Add(const std::string& line) override { trace_.push_back("log " + line); }
-
- private:
-  Trace& trace_;
-};
 
 // Raises NetworkError from the call whose trace entry starts with failOn.
 class Failing {

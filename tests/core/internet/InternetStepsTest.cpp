@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "UnusedPorts.h"
 #include "core/Errors.h"
 #include "core/Interpreter.h"
 #include "core/StepKinds.h"
@@ -22,11 +23,6 @@ std::string Join(std::initializer_list<std::string> fields) {
 
 class InternetSteps : public ::testing::Test {
  protected:
-  InternetSteps() {
-    ports_.smtp = &smtp_;
-    ports_.ftp = &ftp_;
-  }
-
   void Run(std::uint8_t kind, std::string p1, std::string p2, std::string p3) {
     vx::TCommand step;
     step.kind = kind;
@@ -49,11 +45,19 @@ class InternetSteps : public ::testing::Test {
   }
 
   Trace trace_;
-  vxtest::TraceLog log_{trace_};
+  vxtest::LineLog log_{trace_};
   vxtest::FakeSmtp smtp_{trace_};
   vxtest::FakeFtp ftp_{trace_};
+  vxtest::UnusedPorts unused_;
   vx::PlayerState state_;
-  vx::Ports ports_;
+  vx::Ports ports_{.clipboard = unused_,
+                   .windows = unused_,
+                   .system = unused_,
+                   .shell = unused_,
+                   .input = unused_,
+                   .smtp = smtp_,
+                   .ftp = ftp_,
+                   .boxes = unused_};
 };
 
 TEST_F(InternetSteps, SendEmailSetsEverythingThenConnectsSendsAndDisconnects) {

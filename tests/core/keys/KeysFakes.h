@@ -9,13 +9,14 @@
 #include "core/Errors.h"
 #include "core/StepLog.h"
 #include "core/ports/InputPort.h"
+#include "core/ports/MessageBoxPort.h"
 
 namespace vxtest {
 
 // Events read "D41" (down), "U41" (up), "E25"/"X25" (extended down/up), virtual key in
 // hexadecimal; "box:<text>|<caption>|<style>" for a message box, "numlock:<on>" for a
 // stored key-state array, "pump" for a message pump.
-class RecordingKeyboard : public vx::Keyboard {
+class RecordingKeyboard : public vx::Keyboard, public vx::MessageBoxPort {
  public:
   std::vector<std::string> calls;
   std::vector<std::uint8_t> scans;  // the scan code of every event, in order
@@ -92,14 +93,9 @@ class RecordingInput : public vx::InputPort {
  public:
   RecordingKeyboard keyboard;
   std::vector<std::string> calls;  // everything but the keyboard's own
-  bool clipboardFails = false;
-  int playbackPolls = 3;  // PlaybackFinished answers false this many times
+  int playbackPolls = 3;           // PlaybackFinished answers false this many times
 
   vx::Keyboard& Keys() override { return keyboard; }
-  void SetClipboardText(const std::string& text) override {
-    if (clipboardFails) throw vx::ClipboardError("Cannot open clipboard");
-    calls.push_back("clipboard:" + text);
-  }
   void MouseEvent(std::uint32_t flags) override {
     calls.push_back("mouse:" + std::to_string(flags));
   }
@@ -110,13 +106,7 @@ class RecordingInput : public vx::InputPort {
     calls.push_back("play:" + std::to_string(recording.size()) + "," + std::to_string(speed));
   }
   bool PlaybackFinished() override { return playbackPolls-- <= 0; }
-  void ProcessMessages() override { calls.push_back("messages"); }
-};
-
-class RecordingLog : public vx::StepLog {
- public:
-  std::vector<std::string> lines;
-  void Add(const std::string& line) override { lines.push_back(line); }
+  void AwaitPlayback() override { calls.push_back("messages"); }
 };
 
 }  // namespace vxtest

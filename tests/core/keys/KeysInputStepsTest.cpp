@@ -1,21 +1,32 @@
 // Send Keys, Mouse Click, Mouse Move and Record through a recording input port.
 #include <gtest/gtest.h>
 
+#include "LineLog.h"
+#include "UnusedPorts.h"
 #include "core/Errors.h"
 #include "core/Interpreter.h"
 #include "core/StepKinds.h"
 #include "core/keys/KeysFakes.h"
+#include "core/steps/StepsFakes.h"
 
 namespace {
 
 struct InputStepsTest : ::testing::Test {
   vxtest::RecordingInput input;
-  vxtest::RecordingLog log;
+  vxtest::Journal clipboardCalls;
+  vxtest::FakeClipboard clipboard{clipboardCalls};
+  vxtest::LineLog log;
+  vxtest::UnusedPorts unused;
   vx::PlayerState state;
-  vx::Ports ports;
+  vx::Ports ports{.clipboard = clipboard,
+                  .windows = unused,
+                  .system = unused,
+                  .shell = unused,
+                  .input = input,
+                  .smtp = unused,
+                  .ftp = unused,
+                  .boxes = input.keyboard};
   vx::StepContext context{log, state, ports};
-
-  InputStepsTest() { ports.input = &input; }
 
   void Run(std::uint8_t kind, const std::string& p1, const std::string& p2 = "") {
     vx::TCommand step;
@@ -31,7 +42,8 @@ struct InputStepsTest : ::testing::Test {
 TEST_F(InputStepsTest, SendKeysPastesInModeA) {
   Run(vx::ckSendKeys, "{ENTER}%x%", "a");
   EXPECT_EQ(log.lines, Lines{"Sending Keys..."});
-  EXPECT_EQ(input.calls, Lines{"clipboard:{ENTER}%x%"});
+  EXPECT_EQ(clipboardCalls, (Lines{"Open", "Empty", "SetText {ENTER}%x%", "Close"}));
+  EXPECT_TRUE(input.calls.empty());
   EXPECT_EQ(input.keyboard.Joined(), "D11 D56 U56 U11");
   EXPECT_EQ(input.keyboard.scans, (std::vector<std::uint8_t>{0, 0, 0, 0}));
 }
@@ -50,7 +62,10 @@ TEST_F(InputStepsTest, SendKeysWithAnotherModeOnlyLogs) {
 }
 
 TEST_F(InputStepsTest, SendKeysErrorsLeaveTheStep) {
-  input.clipboardFails = true;
+  clipboard.openSucceeds = false;
+  EXPECT_THROW(Run(vx::ckSendKeys, "x", "a"), vx::ClipboardError);
+  clipboard.openSucceeds = true;
+  clipboard.setSucceeds = false;  // pasting would type what the clipboard held before
   EXPECT_THROW(Run(vx::ckSendKeys, "x", "a"), vx::ClipboardError);
   EXPECT_EQ(input.keyboard.Joined(), "");  // no key before the clipboard is set
   EXPECT_THROW(Run(vx::ckSendKeys, "+{ENTER 1x}", "c"), vx::ConvertError);
@@ -105,6 +120,15 @@ TEST_F(InputStepsTest, RecordWithABadSpeedFailsBeforePlaying) {
   input.playbackPolls = 0;
   Run(vx::ckRecord, "", "-1");
   EXPECT_EQ(input.calls, Lines{"play:0,4294967295"});
+}
+
+// The previous playback ends before the box says there is nothing to play.
+TEST_F(InputStepsTest, AnEmptyRecordingShowsItsBoxOnceThePlaybackStopped) {
+  input.playbackPolls = 0;
+  Run(vx::ckRecord, "", "2");
+  EXPECT_EQ(input.calls, Lines{"play:0,2"});
+  EXPECT_EQ(input.keyboard.Joined(), "box:No Recorded data found|Vorlix|32");
+  EXPECT_EQ(log.lines, (Lines{"Starting PlayHook...", "Finished PlayHook successfully."}));
 }
 
 }  // namespace

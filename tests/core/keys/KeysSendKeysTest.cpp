@@ -13,7 +13,7 @@ using vxtest::RecordingKeyboard;
 
 std::string Walk(const std::string& text, bool expectResult = true) {
   RecordingKeyboard keyboard;
-  EXPECT_EQ(vx::SendKeys(text, false, keyboard), expectResult) << text;
+  EXPECT_EQ(vx::SendKeys(text, false, keyboard, keyboard), expectResult) << text;
   return keyboard.Joined();
 }
 
@@ -31,7 +31,7 @@ TEST(SendKeysTest, PlainAndShiftedCharacters) {
 
 TEST(SendKeysTest, ScanCodesAreTheLowByteOfTheMapping) {
   RecordingKeyboard keyboard;
-  vx::SendKeys("A{LEFT}", false, keyboard);
+  vx::SendKeys("A{LEFT}", false, keyboard, keyboard);
   EXPECT_EQ(keyboard.Joined(), "D10 D41 U41 U10 E25 X25");
   EXPECT_EQ(keyboard.scans, (std::vector<std::uint8_t>{0x11, 0x42, 0x42, 0x11, 0x26, 0x26}));
 }
@@ -72,7 +72,7 @@ TEST(SendKeysTest, RepeatCounts) {
 TEST(SendKeysTest, CountThatIsNotAnIntegerPropagatesAndReleasesHeldKeys) {
   RecordingKeyboard keyboard;
   try {
-    vx::SendKeys("a+^(b{ENTER x}c", false, keyboard);
+    vx::SendKeys("a+^(b{ENTER x}c", false, keyboard, keyboard);
     FAIL() << "no conversion error";
   } catch (const vx::ConvertError& e) {
     // The name, count included, was upper-cased as it was read.
@@ -127,7 +127,7 @@ TEST(SendKeysTest, UnknownNamesShowTheirBoxAndTheWalkGoesOn) {
 TEST(SendKeysTest, NamesAreCutAtTwentyCharacters) {
   // 20 characters kept: "ENTER" and fifteen blanks, so the count text is blanks only.
   RecordingKeyboard keyboard;
-  EXPECT_THROW(vx::SendKeys("{ENTER" + std::string(15, ' ') + "3}", false, keyboard),
+  EXPECT_THROW(vx::SendKeys("{ENTER" + std::string(15, ' ') + "3}", false, keyboard, keyboard),
                vx::ConvertError);
   // Cut before the count is split off: " 9" beyond the 20th character is dropped.
   EXPECT_EQ(Walk("{ENTER" + std::string(14, ' ') + "3 9}"), "DD UD DD UD DD UD");
@@ -148,17 +148,17 @@ TEST(SendKeysTest, AnOpenGroupIsReleasedAtTheEnd) {
 TEST(SendKeysTest, NumLockFlipsTheKeyStateOncePerToken) {
   RecordingKeyboard keyboard;
   keyboard.state[144] = 0x80;
-  vx::SendKeys("{NUMLOCK}", false, keyboard);
+  vx::SendKeys("{NUMLOCK}", false, keyboard, keyboard);
   EXPECT_EQ(keyboard.Joined(), "numlock:1");
   EXPECT_EQ(keyboard.state[144], 0x81);
-  vx::SendKeys("{numlock 5}", false, keyboard);
+  vx::SendKeys("{numlock 5}", false, keyboard, keyboard);
   EXPECT_EQ(keyboard.Joined(), "numlock:1 numlock:0");
   EXPECT_EQ(keyboard.state[144], 0x80);
 }
 
 TEST(SendKeysTest, WaitPumpsAfterEveryEvent) {
   RecordingKeyboard keyboard;
-  vx::SendKeys("A", true, keyboard);
+  vx::SendKeys("A", true, keyboard, keyboard);
   EXPECT_EQ(keyboard.Joined(), "D10 pump D41 pump U41 pump U10 pump");
 }
 

@@ -46,6 +46,9 @@ TEST(PlaybackScheduleTest, SpeedIndexesShiftEveryEventByItsNumber) {
   EXPECT_EQ(fresh.Delay(), 0);
   EXPECT_EQ(vx::DelayForSpeed(1, 9), 100);
   EXPECT_EQ(vx::DelayForSpeed(3, 9), -5);
+  // The last entry of the table, and the first index past it.
+  EXPECT_EQ(vx::DelayForSpeed(4, 9), -10);
+  EXPECT_EQ(vx::DelayForSpeed(5, 9), 9);
 }
 
 TEST(PlaybackScheduleTest, DueTicksWrapAround) {

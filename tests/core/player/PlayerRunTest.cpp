@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "UnusedPorts.h"
 #include "core/Errors.h"
 #include "core/PlayerRun.h"
 #include "core/ScriptFile.h"
@@ -38,7 +39,8 @@ class PlayerRun : public ::testing::Test {
   FixedClock clock;
   std::unique_ptr<TLog> log;
   PlayerState state;
-  Ports ports;
+  vxtest::UnusedPorts unused;
+  Ports ports{unused, unused, unused, unused, unused, unused, unused, unused};
   RecordingHost host;
 };
 

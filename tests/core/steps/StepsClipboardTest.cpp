@@ -14,7 +14,7 @@ TEST(StepsClipboard, ClearEmptiesInsideOneOpeningThenLogs) {
   rig.clipboard.text = "old";
   rig.Run(vx::ckClearClipboard, "ignored");
   EXPECT_THAT(rig.journal,
-              ElementsAre("Open", "Empty", "Close", "log: Clipboard cleared successfully"));
+              ElementsAre("Open", "Empty", "Close", "log Clipboard cleared successfully"));
   EXPECT_EQ(rig.clipboard.text, "");
 }
 
@@ -24,7 +24,7 @@ TEST(StepsClipboard, SetPutsTheSubstitutedTextAndLogsItAgain) {
   rig.journal.clear();
   rig.Run(vx::ckSetClipboard, "Hello %name% and %nobody%");
   EXPECT_THAT(rig.journal, ElementsAre("Open", "Empty", "SetText Hello World and %nobody%", "Close",
-                                       "log: Clipboard data changed to: Hello World and %nobody%"));
+                                       "log Clipboard data changed to: Hello World and %nobody%"));
 }
 
 TEST(StepsClipboard, GetChangesTheNamedVariableAndLogsThroughIt) {
@@ -34,7 +34,7 @@ TEST(StepsClipboard, GetChangesTheNamedVariableAndLogsThroughIt) {
   rig.clipboard.text = "from clipboard %v%";
   rig.Run(vx::ckGetClipboard, "V");
   EXPECT_THAT(rig.journal, ElementsAre("Open", "GetText", "Close",
-                                       "log: \"V\" changed successfully to from clipboard %v%"));
+                                       "log \"V\" changed successfully to from clipboard %v%"));
   EXPECT_THAT(rig.state.variables.Lines(), ElementsAre("%v%=from clipboard %v%"));
 
   // No text on the clipboard: the variable is no longer declared.

@@ -2,16 +2,18 @@
 #include <gtest/gtest.h>
 
 #include "StepsFakes.h"
+#include "UnusedPorts.h"
 
 namespace {
 
-// The gaps between the kinds and every code below 197 must not reach any port: with none
-// wired in, touching one would crash.
+// The gaps between the kinds and every code below 197 must not reach any port: each one
+// here fails the test when touched.
 TEST(StepsDispatch, CodesWithoutABranchDoNothing) {
   vxtest::Journal journal;
-  vxtest::FakeLog log(journal);
+  vxtest::LineLog log(journal);
   vx::PlayerState state;
-  vx::Ports none;
+  vxtest::UnusedPorts unused;
+  vx::Ports none{unused, unused, unused, unused, unused, unused, unused, unused};
   vx::StepContext context{log, state, none};
   vx::TCommand step;
   step.p1 = "first parameter, never read";

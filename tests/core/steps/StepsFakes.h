@@ -4,31 +4,22 @@
 
 #include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "LineLog.h"
+#include "UnusedPorts.h"
 #include "core/Errors.h"
 #include "core/Interpreter.h"
 #include "core/ports/ClipboardPort.h"
+#include "core/ports/MessageBoxPort.h"
 #include "core/ports/SystemPort.h"
 #include "core/ports/WindowPort.h"
 
 namespace vxtest {
 
 using Journal = std::vector<std::string>;
-
-class FakeLog : public vx::StepLog {
- public:
-  explicit FakeLog(Journal& journal) : journal_(journal) {}
-  void Add(const std::string& line) override {
-    lines.push_back(line);
-    journal_.push_back("log: " + line);
-  }
-  std::vector<std::string> lines;
-
- private:
-  Journal& journal_;
-};
 
 class FakeClipboard : public vx::ClipboardPort {
  public:
@@ -118,9 +109,6 @@ class FakeWindows : public vx::WindowPort {
   void KillProcessOfWindow(vx::WindowHandle window) override {
     journal_.push_back("Kill " + std::to_string(window));
   }
-  void ShowMessageDialog(const std::string& text, vx::MessageType type) override {
-    journal_.push_back("Message " + std::to_string(static_cast<int>(type)) + " " + text);
-  }
   std::unique_ptr<vx::ShellApplication> CreateShellApplication() override {
     journal_.push_back("Create Shell.Application");
     if (createFails) throw vx::ComError("CoInitialize has not been called.");
@@ -192,15 +180,39 @@ class FakeSystem : public vx::SystemPort {
   Journal& journal_;
 };
 
+// Notes each box as "Box <caption> <style in hex> <text>".
+class FakeBoxes : public vx::MessageBoxPort {
+ public:
+  explicit FakeBoxes(Journal& journal) : journal_(journal) {}
+  void MessageBoxA(const std::string& text, const std::string& caption,
+                   std::uint32_t style) override {
+    std::ostringstream line;
+    line << "Box " << caption << " " << std::hex << style << " " << text;
+    journal_.push_back(line.str());
+  }
+
+ private:
+  Journal& journal_;
+};
+
 // One player with every fake wired in.
 struct StepsRig {
   Journal journal;
-  FakeLog log{journal};
+  LineLog log{journal};
   FakeClipboard clipboard{journal};
   FakeWindows windows{journal};
   FakeSystem system{journal};
+  FakeBoxes boxes{journal};
+  UnusedPorts unused;
   vx::PlayerState state;
-  vx::Ports ports{&clipboard, &windows, &system};
+  vx::Ports ports{.clipboard = clipboard,
+                  .windows = windows,
+                  .system = system,
+                  .shell = unused,
+                  .input = unused,
+                  .smtp = unused,
+                  .ftp = unused,
+                  .boxes = boxes};
   vx::StepContext context{log, state, ports};
 
   void Run(std::uint8_t kind, const std::string& p1 = {}, const std::string& p2 = {}) {

@@ -27,9 +27,9 @@ TEST(StepsSystem, ExecutionSpeedConvertsFirstAndLogsTheTextAsWritten) {
   EXPECT_EQ(rig.state.executionSpeed, 300);
   rig.Run(vx::ckExecutionSpeed, "$FA");
   EXPECT_EQ(rig.state.executionSpeed, 250);
-  EXPECT_THAT(rig.journal, ElementsAre("log: Execution speed changed to: 250",
-                                       "log: Execution speed changed to:  300",
-                                       "log: Execution speed changed to: $FA"));
+  EXPECT_THAT(rig.journal, ElementsAre("log Execution speed changed to: 250",
+                                       "log Execution speed changed to:  300",
+                                       "log Execution speed changed to: $FA"));
 
   rig.journal.clear();
   ExpectConvertError(rig, vx::ckExecutionSpeed, "100 ");
@@ -43,16 +43,16 @@ TEST(StepsSystem, WaitLogsAroundTheSleepAndNeverSleepsForEver) {
   rig.Run(vx::ckWait, "1500");
   rig.Run(vx::ckWait, "-1");
   rig.Run(vx::ckWait, "-2000000000");
-  EXPECT_THAT(rig.journal, ElementsAre("log: Sleep Started...", "Sleep 1500", "log: Sleep Ended.",
-                                       "log: Sleep Started...", "Sleep 0", "log: Sleep Ended.",
-                                       "log: Sleep Started...", "Sleep 0", "log: Sleep Ended."));
+  EXPECT_THAT(rig.journal, ElementsAre("log Sleep Started...", "Sleep 1500", "log Sleep Ended.",
+                                       "log Sleep Started...", "Sleep 0", "log Sleep Ended.",
+                                       "log Sleep Started...", "Sleep 0", "log Sleep Ended."));
 }
 
 TEST(StepsSystem, WaitLogsItsStartBeforeABadTextRaises) {
   StepsRig rig;
   ExpectConvertError(rig, vx::ckWait, "");
   ExpectConvertError(rig, vx::ckWait, "1s");
-  EXPECT_THAT(rig.journal, ElementsAre("log: Sleep Started...", "log: Sleep Started..."));
+  EXPECT_THAT(rig.journal, ElementsAre("log Sleep Started...", "log Sleep Started..."));
 }
 
 TEST(StepsSystem, CallDllTakesTheThreeSystemLibrariesFromTheSystemFolder) {
@@ -60,10 +60,10 @@ TEST(StepsSystem, CallDllTakesTheThreeSystemLibrariesFromTheSystemFolder) {
   rig.system.libraries["C:\\WINDOWS\\system32\\user32.dll"] = {{"MessageBeep", 0x1234}};
   rig.Run(vx::ckCallDLLFunction, "MessageBeep(0)", "user32.dll");
   EXPECT_THAT(rig.journal,
-              ElementsAre("GetSystemDirectoryA", "log: Loading DLL...",
+              ElementsAre("GetSystemDirectoryA", "log Loading DLL...",
                           "LoadLibraryA C:\\WINDOWS\\system32\\user32.dll",
-                          "GetProcAddress MessageBeep", "log: Calling Function...",
-                          "CallWindowProcA 4660", "log: Freeing DLL...", "FreeLibrary"));
+                          "GetProcAddress MessageBeep", "log Calling Function...",
+                          "CallWindowProcA 4660", "log Freeing DLL...", "FreeLibrary"));
 }
 
 TEST(StepsSystem, CallDllUsesAnyOtherNameAsWritten) {
@@ -72,30 +72,30 @@ TEST(StepsSystem, CallDllUsesAnyOtherNameAsWritten) {
   rig.system.libraries["probe.dll"] = {{"Probe", 9}};
   rig.Run(vx::ckCallDLLFunction, "GetTickCount", "User32.dll");
   rig.Run(vx::ckCallDLLFunction, "Probe(1, 2, 3)", "probe.dll");
-  EXPECT_THAT(rig.journal, ElementsAre("log: Loading DLL...", "LoadLibraryA User32.dll",
-                                       "GetProcAddress GetTickCount", "log: Calling Function...",
-                                       "CallWindowProcA 7", "log: Freeing DLL...", "FreeLibrary",
-                                       "log: Loading DLL...", "LoadLibraryA probe.dll",
-                                       "GetProcAddress Probe", "log: Calling Function...",
-                                       "CallWindowProcA 9", "log: Freeing DLL...", "FreeLibrary"));
+  EXPECT_THAT(rig.journal, ElementsAre("log Loading DLL...", "LoadLibraryA User32.dll",
+                                       "GetProcAddress GetTickCount", "log Calling Function...",
+                                       "CallWindowProcA 7", "log Freeing DLL...", "FreeLibrary",
+                                       "log Loading DLL...", "LoadLibraryA probe.dll",
+                                       "GetProcAddress Probe", "log Calling Function...",
+                                       "CallWindowProcA 9", "log Freeing DLL...", "FreeLibrary"));
 }
 
 TEST(StepsSystem, CallDllNeverCallsThroughANullAddress) {
   StepsRig rig;
   rig.Run(vx::ckCallDLLFunction, "Anything()", "missing.dll");
-  EXPECT_THAT(rig.journal, ElementsAre("log: Loading DLL...", "LoadLibraryA missing.dll",
-                                       "log: DLL could not be loaded: missing.dll"));
+  EXPECT_THAT(rig.journal, ElementsAre("log Loading DLL...", "LoadLibraryA missing.dll",
+                                       "log DLL could not be loaded: missing.dll"));
 
   rig.journal.clear();
   rig.system.libraries["probe.dll"] = {{"Probe", 9}};
   rig.Run(vx::ckCallDLLFunction, "probe(0)", "probe.dll");  // names are case-sensitive
   EXPECT_THAT(rig.journal,
-              ElementsAre("log: Loading DLL...", "LoadLibraryA probe.dll", "GetProcAddress probe",
-                          "log: Function probe not found in probe.dll", "FreeLibrary"));
+              ElementsAre("log Loading DLL...", "LoadLibraryA probe.dll", "GetProcAddress probe",
+                          "log Function probe not found in probe.dll", "FreeLibrary"));
 
   rig.journal.clear();
   rig.Run(vx::ckCallDLLFunction, "", "probe.dll");
-  EXPECT_EQ(rig.journal.at(3), "log: Function  not found in probe.dll");
+  EXPECT_EQ(rig.journal.at(3), "log Function  not found in probe.dll");
 }
 
 TEST(StepsSystem, ShutdownAndRestartAdjustPrivilegesOnTheNtFamily) {
@@ -104,9 +104,9 @@ TEST(StepsSystem, ShutdownAndRestartAdjustPrivilegesOnTheNtFamily) {
   rig.Run(vx::ckRestartWindows, "restart");
   EXPECT_THAT(
       rig.journal,
-      ElementsAre("log: Shutdown Computer...", "log: NT system detected, Adjusting privileges...",
-                  "EnableShutdownPrivilege", "ExitWindowsEx 8", "log: Restarting Computer...",
-                  "log: NT system detected, Adjusting privileges...", "EnableShutdownPrivilege",
+      ElementsAre("log Shutdown Computer...", "log NT system detected, Adjusting privileges...",
+                  "EnableShutdownPrivilege", "ExitWindowsEx 8", "log Restarting Computer...",
+                  "log NT system detected, Adjusting privileges...", "EnableShutdownPrivilege",
                   "ExitWindowsEx 2"));
 }
 
@@ -125,9 +125,9 @@ TEST(StepsSystem, HibernateLockAndLogOffTakeNoPrivilegeStep) {
   rig.Run(vx::ckHibernateSystem, "hibernate");
   rig.Run(vx::ckLockComputer, "lock");
   rig.Run(vx::ckLogOFFCurrentUser, "logoff");
-  EXPECT_THAT(rig.journal, ElementsAre("log: Hibernating...", "SetSystemPowerState 0 1",
-                                       "log: Locking Computer...", "LockWorkStation",
-                                       "log: Logging Off...", "ExitWindowsEx 0"));
+  EXPECT_THAT(rig.journal, ElementsAre("log Hibernating...", "SetSystemPowerState 0 1",
+                                       "log Locking Computer...", "LockWorkStation",
+                                       "log Logging Off...", "ExitWindowsEx 0"));
 }
 
 }  // namespace

@@ -4,6 +4,10 @@
 #include "StepsFakes.h"
 #include "core/StepKinds.h"
 
+#ifdef _WIN32
+#include "win32/system/SystemText.h"
+#endif
+
 namespace {
 
 using ::testing::ElementsAre;
@@ -133,3 +137,19 @@ TEST(StepsVariables, TextsWithoutReferencesComeBackUnchanged) {
 }
 
 }  // namespace
+
+#ifdef _WIN32
+// On Windows the system compares the names, in the user's code page: in the Cyrillic one
+// capital and small Dzhe are one letter, and small Dzhe and small Ya are two (a folding
+// fixed to code page 1252 gets both wrong).
+TEST(StepsVariablesOnWindows, TheSystemComparesNamesInTheCodePageTheyAreWrittenIn) {
+  EXPECT_TRUE(vx::win32::SameTextIgnoringCase("\x8Fname", "\x9FNAME", 1251));
+  EXPECT_FALSE(vx::win32::SameTextIgnoringCase("\x9F", "\xFF", 1251));
+  EXPECT_TRUE(
+      vx::win32::SameTextIgnoringCase("Stra\xDF"
+                                      "e",
+                                      "STRA\xDF"
+                                      "E",
+                                      1252));
+}
+#endif

@@ -19,10 +19,10 @@ TEST(StepsWindow, ShowMessageLogsThenShowsTheSubstitutedTextWithItsType) {
   rig.Run(vx::ckShowMessage, "i", "Information");
   rig.Run(vx::ckShowMessage, "q", "Question");
   rig.Run(vx::ckShowMessage, "w", "Warning");
-  EXPECT_THAT(rig.journal,
-              ElementsAre("log: Executing message...", "Message 0 Hi you",
-                          "log: Executing message...", "Message 1 i", "log: Executing message...",
-                          "Message 2 q", "log: Executing message...", "Message 3 w"));
+  EXPECT_THAT(rig.journal, ElementsAre("log Executing message...", "Box Error 2010 Hi you",
+                                       "log Executing message...", "Box Information 2040 i",
+                                       "log Executing message...", "Box Confirm 2020 q",
+                                       "log Executing message...", "Box Warning 2030 w"));
 }
 
 TEST(StepsWindow, ShowMessageWithAnUnknownTypeIsAnInformation) {
@@ -30,9 +30,9 @@ TEST(StepsWindow, ShowMessageWithAnUnknownTypeIsAnInformation) {
   rig.Run(vx::ckShowMessage, "a", "error");
   rig.Run(vx::ckShowMessage, "b", "");
   rig.Run(vx::ckShowMessage, "c", "Warning ");
-  EXPECT_THAT(rig.journal,
-              ElementsAre("log: Executing message...", "Message 1 a", "log: Executing message...",
-                          "Message 1 b", "log: Executing message...", "Message 1 c"));
+  EXPECT_THAT(rig.journal, ElementsAre("log Executing message...", "Box Information 2040 a",
+                                       "log Executing message...", "Box Information 2040 b",
+                                       "log Executing message...", "Box Information 2040 c"));
 }
 
 TEST(StepsWindow, CloseAllWindowsAsksOnlyApplicationWindowsAndLogsAfterEach) {
@@ -45,8 +45,8 @@ TEST(StepsWindow, CloseAllWindowsAsksOnlyApplicationWindowsAndLogsAfterEach) {
   const std::string desktop = std::to_string(vxtest::FakeWindows::Desktop);
   EXPECT_THAT(rig.journal,
               ElementsAre("GetWindow " + desktop + " 5", "GetWindow 101 2", "WM_CLOSE 102",
-                          "log: Closing Window --> 102", "GetWindow 102 2", "GetWindow 103 2",
-                          "WM_CLOSE 4294967295", "log: Closing Window --> 4294967295",
+                          "log Closing Window --> 102", "GetWindow 102 2", "GetWindow 103 2",
+                          "WM_CLOSE 4294967295", "log Closing Window --> 4294967295",
                           "GetWindow 4294967295 2"));
 }
 
@@ -63,22 +63,22 @@ TEST(StepsWindow, CloseAllWindowsWithoutApplicationWindowsLogsNothing) {
 TEST(StepsWindow, ShowDesktopLogsAroundCreationAndReleasesTheObject) {
   StepsRig rig;
   rig.Run(vx::ckShowDesktop);
-  EXPECT_THAT(rig.journal, ElementsAre("log: Creating COM Object...", "Create Shell.Application",
-                                       "log: Minimizing all windows", "MinimizeAll", "Release"));
+  EXPECT_THAT(rig.journal, ElementsAre("log Creating COM Object...", "Create Shell.Application",
+                                       "log Minimizing all windows", "MinimizeAll", "Release"));
 }
 
 TEST(StepsWindow, ShowDesktopFailuresRaiseTheComError) {
   StepsRig rig;
   rig.windows.createFails = true;
   EXPECT_THROW(rig.Run(vx::ckShowDesktop), vx::ComError);
-  EXPECT_THAT(rig.journal, ElementsAre("log: Creating COM Object...", "Create Shell.Application"));
+  EXPECT_THAT(rig.journal, ElementsAre("log Creating COM Object...", "Create Shell.Application"));
 
   rig.journal.clear();
   rig.windows.createFails = false;
   rig.windows.minimizeFails = true;
   EXPECT_THROW(rig.Run(vx::ckShowDesktop), vx::ComError);
-  EXPECT_THAT(rig.journal, ElementsAre("log: Creating COM Object...", "Create Shell.Application",
-                                       "log: Minimizing all windows", "MinimizeAll", "Release"));
+  EXPECT_THAT(rig.journal, ElementsAre("log Creating COM Object...", "Create Shell.Application",
+                                       "log Minimizing all windows", "MinimizeAll", "Release"));
 }
 
 TEST(StepsWindow, KillWindowLogsBeforeTheSearchAndNothingAfter) {
@@ -87,8 +87,8 @@ TEST(StepsWindow, KillWindowLogsBeforeTheSearchAndNothingAfter) {
   rig.Run(vx::ckKillWindow, "Notepad");
   rig.Run(vx::ckKillWindow, "notepad");
   EXPECT_THAT(rig.journal,
-              ElementsAre("log: Killing Window Notepad", "FindWindowA Notepad", "Kill 77",
-                          "log: Killing Window notepad", "FindWindowA notepad"));
+              ElementsAre("log Killing Window Notepad", "FindWindowA Notepad", "Kill 77",
+                          "log Killing Window notepad", "FindWindowA notepad"));
 }
 
 TEST(StepsWindow, WindowKindsLogTheirLineBeforeActingOnTheFirstWindowOfTheClass) {
@@ -100,10 +100,10 @@ TEST(StepsWindow, WindowKindsLogTheirLineBeforeActingOnTheFirstWindowOfTheClass)
   rig.Run(vx::ckActivateWindow, "Target");
   EXPECT_THAT(
       rig.journal,
-      ElementsAre("FindWindowA Target", "log: Closing window Target", "WM_CLOSE 6",
-                  "FindWindowA Target", "log: Maximizing window Target", "ShowWindow 6 3",
-                  "FindWindowA Target", "log: Minimizing window Target", "ShowWindow 6 6",
-                  "FindWindowA Target", "log: Activating window Target", "SetForegroundWindow 6"));
+      ElementsAre("FindWindowA Target", "log Closing window Target", "WM_CLOSE 6",
+                  "FindWindowA Target", "log Maximizing window Target", "ShowWindow 6 3",
+                  "FindWindowA Target", "log Minimizing window Target", "ShowWindow 6 6",
+                  "FindWindowA Target", "log Activating window Target", "SetForegroundWindow 6"));
 }
 
 TEST(StepsWindow, WindowKindsReportAClassWithoutWindow) {
@@ -112,7 +112,7 @@ TEST(StepsWindow, WindowKindsReportAClassWithoutWindow) {
     StepsRig rig;
     rig.windows.windows = {{6, "Target", 0}};
     rig.Run(kind, " Target");
-    EXPECT_THAT(rig.journal, ElementsAre("FindWindowA  Target", "log: Window not Found"));
+    EXPECT_THAT(rig.journal, ElementsAre("FindWindowA  Target", "log Window not Found"));
   }
 }
 

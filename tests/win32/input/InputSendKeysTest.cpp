@@ -35,15 +35,15 @@ TEST_F(InputSendKeysTest, PastedTextArrivesAsWritten) {
 
 TEST_F(InputSendKeysTest, WaitFlagDispatchesAsTheKeysGo) {
   inputtest::TestWindow window;
-  EXPECT_TRUE(vx::SendKeys("wait 12", true, input.Keys()));
+  EXPECT_TRUE(vx::SendKeys("wait 12", true, input.Keys(), ports.boxes));
   EXPECT_TRUE(WaitUntil([&] { return window.EditText() == "wait 12"; })) << window.EditText();
 }
 
 TEST_F(InputSendKeysTest, NumLockFlipsThisThreadsToggle) {
   const bool before = (::GetKeyState(VK_NUMLOCK) & 1) != 0;
-  EXPECT_TRUE(vx::SendKeys("{NUMLOCK}", false, input.Keys()));
+  EXPECT_TRUE(vx::SendKeys("{NUMLOCK}", false, input.Keys(), ports.boxes));
   EXPECT_NE((::GetKeyState(VK_NUMLOCK) & 1) != 0, before);
-  EXPECT_TRUE(vx::SendKeys("{numlock 3}", false, input.Keys()));
+  EXPECT_TRUE(vx::SendKeys("{numlock 3}", false, input.Keys(), ports.boxes));
   EXPECT_EQ((::GetKeyState(VK_NUMLOCK) & 1) != 0, before);
 }
 

@@ -12,7 +12,7 @@
 #include "LineLog.h"
 #include "core/Interpreter.h"
 #include "core/StepLog.h"
-#include "win32/input/Win32Input.h"
+#include "win32/PlatformPorts.h"
 
 namespace inputtest {
 
@@ -125,13 +125,13 @@ class TestWindow {
 
 // The real input port wired into a step context; every test ends with no modifier down.
 struct InputSteps : ::testing::Test {
-  vx::win32::Win32Input input;
+  vx::win32::PlatformPorts platform;
+  vx::Ports ports = platform.View();
+  vx::InputPort& input = ports.input;
   Log log;
   vx::PlayerState state;
-  vx::Ports ports;
   vx::StepContext context{log, state, ports};
 
-  InputSteps() { ports.input = &input; }
   ~InputSteps() override { ExpectNoModifierDown(); }
 
   void Step(std::uint8_t kind, const std::string& p1, const std::string& p2 = "") {

@@ -4,6 +4,7 @@
 
 #include "LineLog.h"
 #include "NetPeers.h"
+#include "UnusedPorts.h"
 #include "core/Errors.h"
 #include "core/Interpreter.h"
 #include "core/StepKinds.h"
@@ -135,15 +136,20 @@ TEST_F(NetFtpClient, AnUnreachableServerRaises) {
   EXPECT_THROW(nowhere.Connect(), vx::NetworkError);
 }
 
-using CollectLog = vxtest::LineLog;
-
 TEST_F(NetFtpClient, RenameStepLogsItsThreeLines) {
   const std::string name = vxtest::UniqueName(".txt");
   WriteAll(NetPeers::FtpFile(name), "content");
-  CollectLog log;
+  vxtest::LineLog log;
   vx::PlayerState state;
-  vx::Ports ports;
-  ports.ftp = &client_;
+  vxtest::UnusedPorts unused;
+  vx::Ports ports{.clipboard = unused,
+                  .windows = unused,
+                  .system = unused,
+                  .shell = unused,
+                  .input = unused,
+                  .smtp = unused,
+                  .ftp = client_,
+                  .boxes = unused};
   vx::StepContext context{log, state, ports};
   const std::string sep(1, vx::FieldSeparator);
   vx::ExecuteStep(context, {vx::ckFtpRenameFile,

@@ -1,4 +1,4 @@
-// What the disk tests under Wine share: the real shell port behind ExecuteStep, a log that
+// What the disk tests under Wine share: the real ports behind ExecuteStep, a log that
 // keeps its lines, and the probe program copied where a test wants it.
 #pragma once
 
@@ -11,20 +11,17 @@
 #include "LineLog.h"
 #include "TempFolder.h"
 #include "core/Interpreter.h"
-#include "win32/system/Win32Shell.h"
+#include "win32/PlatformPorts.h"
 
 namespace vxtest {
 
-using LineLog = vxtest::LineLog;
-
 struct RealShellRun {
   LineLog log;
-  vx::win32::Win32Shell shell;
+  vx::win32::PlatformPorts platform;
+  vx::Ports ports = platform.View();
   vx::PlayerState state;
-  vx::Ports ports;
   vx::StepContext context{log, state, ports};
 
-  RealShellRun() { ports.shell = &shell; }
   std::vector<std::string> Run(std::uint8_t kind, std::string p1, std::string p2 = "",
                                std::string p3 = "") {
     log.lines.clear();

@@ -88,7 +88,7 @@ TEST(StepsWin32Windows, TheDesktopWalkFindsApplicationWindowsAndSendsThemWmClose
   ASSERT_TRUE(app);
 
   Win32Rig rig;
-  vx::WindowPort& windows = *rig.windows;
+  vx::WindowPort& windows = rig.ports.windows;
   const auto handle = reinterpret_cast<vx::WindowHandle>(app.Get());
   bool reached = false;
   for (vx::WindowHandle w = windows.GetWindow(windows.GetDesktopWindow(), vx::GwChild); w != 0;
@@ -148,19 +148,24 @@ TEST(StepsWin32Windows, ShowDesktopWithoutComRaisesTheComError) {
   withoutCom.join();
 }
 
-TEST(StepsWin32Windows, ShowDesktopWithComCreatesTheShellObject) {
+// Either every application window is minimised (this test's own among them), or the step
+// reports the system's refusal: Wine does not implement MinimizeAll.
+TEST(StepsWin32Windows, ShowDesktopMinimisesEveryWindowOrReportsWhy) {
   std::thread withCom([] {
     ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
     {
+      vx::win32::UniqueWindow own(::CreateWindowExA(WS_EX_APPWINDOW, "STATIC", "own",
+                                                    WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                                    100, nullptr, nullptr, nullptr, nullptr));
+      ASSERT_TRUE(own);
       Win32Rig rig;
-      std::string error;
       try {
         rig.Run(vx::ckShowDesktop);
+        EXPECT_TRUE(WaitUntil([&] { return ::IsIconic(own.Get()) != FALSE; }));
       } catch (const vx::ComError& e) {
-        error = e.what();  // Wine does not implement MinimizeAll
+        EXPECT_FALSE(std::string(e.what()).empty());  // Wine: the call's bare DISP_E_EXCEPTION
       }
-      EXPECT_THAT(rig.log.lines, ElementsAre("Creating COM Object...", "Minimizing all windows"))
-          << error;
+      EXPECT_THAT(rig.log.lines, ElementsAre("Creating COM Object...", "Minimizing all windows"));
     }
     ::CoUninitialize();
   });

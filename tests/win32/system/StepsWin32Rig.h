@@ -1,4 +1,4 @@
-// The real clipboard, window and system ports with a recording run log.
+// The real ports with a recording run log.
 #pragma once
 
 #include <windows.h>
@@ -9,19 +9,15 @@
 #include "DesktopHelper.h"
 #include "LineLog.h"
 #include "core/Interpreter.h"
-#include "win32/ports/PortFactories.h"
+#include "win32/PlatformPorts.h"
 
 namespace vxtest {
 
-using LinesLog = vxtest::LineLog;
-
 struct Win32Rig {
-  LinesLog log;
-  std::unique_ptr<vx::ClipboardPort> clipboard = vx::MakeClipboardPort();
-  std::unique_ptr<vx::WindowPort> windows = vx::MakeWindowPort();
-  std::unique_ptr<vx::SystemPort> system = vx::MakeSystemPort();
+  LineLog log;
+  vx::win32::PlatformPorts platform;
+  vx::Ports ports = platform.View();
   vx::PlayerState state;
-  vx::Ports ports{clipboard.get(), windows.get(), system.get()};
   vx::StepContext context{log, state, ports};
 
   void Run(std::uint8_t kind, const std::string& p1 = {}, const std::string& p2 = {}) {

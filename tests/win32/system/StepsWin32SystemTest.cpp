@@ -27,7 +27,7 @@ TEST(StepsWin32System, CallsALibraryFunctionWithFourZeroArguments) {
 
 TEST(StepsWin32System, TakesTheSystemLibrariesFromTheSystemFolder) {
   Win32Rig rig;
-  const std::string folder = rig.system->GetSystemDirectoryA();
+  const std::string folder = rig.ports.system.GetSystemDirectoryA();
   ASSERT_FALSE(folder.empty());
   char expected[MAX_PATH] = {};
   ASSERT_GT(::GetSystemDirectoryA(expected, MAX_PATH), 0u);
@@ -83,8 +83,8 @@ bool ShutdownPrivilegeEnabled() {
 // The one part of shutting down that a test may really do: the privilege is enabled.
 TEST(StepsWin32System, EnablesTheShutdownPrivilegeOnTheNtFamily) {
   Win32Rig rig;
-  EXPECT_EQ(rig.system->GetPlatformId(), vx::PlatformWin32Nt);
-  rig.system->EnableShutdownPrivilege();
+  EXPECT_EQ(rig.ports.system.GetPlatformId(), vx::PlatformWin32Nt);
+  rig.ports.system.EnableShutdownPrivilege();
   EXPECT_TRUE(ShutdownPrivilegeEnabled());
 }
 

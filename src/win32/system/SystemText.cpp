@@ -1,0 +1,73 @@
+// Built into the core on Windows: the answers of core/SystemText.h come from the system.
+#include "win32/system/SystemText.h"
+
+#include <windows.h>
+#include <wininet.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "core/SystemText.h"
+
+namespace vx::win32 {
+
+std::string SystemErrorText(unsigned long code) {
+  char text[1024] = {};
+  DWORD length = 0;
+  // WinINet keeps the texts of its own codes in its module.
+  if (code >= INTERNET_ERROR_BASE && code <= INTERNET_ERROR_LAST) {
+    length =
+        ::FormatMessageA(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_IGNORE_INSERTS,
+                         ::GetModuleHandleA("wininet.dll"), code, 0, text, sizeof text, nullptr);
+  }
+  if (length == 0) {
+    length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                              code, 0, text, sizeof text, nullptr);
+  }
+  while (length > 0 &&
+         (static_cast<unsigned char>(text[length - 1]) <= ' ' || text[length - 1] == '.'))
+    --length;
+  return std::string(text, length);
+}
+
+namespace {
+
+std::wstring Wide(const std::string& text, unsigned codePage) {
+  if (text.empty()) return {};
+  const int size =
+      ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(size), L'\0');
+  ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+  return wide;
+}
+
+}  // namespace
+
+bool SameTextIgnoringCase(const std::string& a, const std::string& b, unsigned codePage) {
+  const std::wstring wideA = Wide(a, codePage);
+  const std::wstring wideB = Wide(b, codePage);
+  return ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wideA.data(),
+                          static_cast<int>(wideA.size()), wideB.data(),
+                          static_cast<int>(wideB.size())) == CSTR_EQUAL;
+}
+
+}  // namespace vx::win32
+
+namespace vx {
+
+SystemError LastFileError() {
+  return {errno, ::GetLastError()};
+}
+
+std::string FileErrorReason(const SystemError& error) {
+  unsigned long code = error.systemCode;
+  if (code == 0 && error.errorNumber == ENOSPC) code = ERROR_DISK_FULL;  // a short write
+  std::string reason = code != 0 ? win32::SystemErrorText(code) : std::string();
+  return reason.empty() ? std::strerror(error.errorNumber) : reason;
+}
+
+bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
+  return win32::SameTextIgnoringCase(a, b, CP_ACP);
+}
+
+}  // namespace vx

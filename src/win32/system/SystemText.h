@@ -1,0 +1,17 @@
+// The system's own texts: the one place that asks the system for its messages, and the locale's
+// comparison of names.
+#pragma once
+
+#include <string>
+
+namespace vx::win32 {
+
+// The system's text for an error code (a Win32 error, an HRESULT, a Winsock or a WinINet
+// code), without the line break and full stop that close it; empty when the system has none.
+std::string SystemErrorText(unsigned long code);
+
+// Whether a and b, read in codePage, are equal regardless of letter case under the user's
+// default locale (what CompareStringA with NORM_IGNORECASE says for the ANSI code page).
+bool SameTextIgnoringCase(const std::string& a, const std::string& b, unsigned codePage);
+
+}  // namespace vx::win32
