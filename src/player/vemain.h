@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Interpreter.h"
+#include "core/PlayerRun.h"
 #include "core/RunLog.h"
 #include "win32/ports/PortFactories.h"
 
@@ -29,7 +30,6 @@ struct PlayerProgram {
   std::unique_ptr<FtpPort> ftp;
   Ports ports;
   std::unique_ptr<TimeOfDaySource> clock;
-  std::unique_ptr<LogMirror> mirror;
   std::unique_ptr<TLog> log;
 
   // The first parameter, or "" when there is none.
@@ -49,8 +49,10 @@ void EndProgram();
 void DestroyProgram();
 PlayerProgram& Program();
 
-// Runs the script file at path: creates the run log, reads the file and performs its
-// enabled steps; closes the progress window, when there is one, after the last step.
+// Runs the script file at path for a host (the progress window): creates the run log,
+// mirrored into the host's lines, reads the file and performs its enabled steps.
+void RunScript(const std::string& path, RunHost& host);
+// The same run without a window.
 void RunScript(const std::string& path);
 
 // "No paramters passed, Vorlix Parser will close." in a box captioned "Vorlix".
