@@ -376,3 +376,11 @@ void TStatusBar::AutoSize() {
 }
 
 }  // namespace vx::win32
+
+namespace vx::win32 {
+
+HTREEITEM TTreeView::ParentItem(HTREEITEM item) const {
+  return window_ ? TreeView_GetParent(window_, item) : nullptr;
+}
+
+}  // namespace vx::win32

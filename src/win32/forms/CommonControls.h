@@ -66,6 +66,7 @@ class TTreeView : public TWinControl {
   HTREEITEM Root() const;
   HTREEITEM FirstChild(HTREEITEM item) const;
   HTREEITEM NextSibling(HTREEITEM item) const;
+  HTREEITEM ParentItem(HTREEITEM item) const;  // null for a top-level item
   HTREEITEM ItemAtPoint(POINT client) const;
   // Every item in display order (parents before their children), for searching.
   std::vector<HTREEITEM> AllItems() const;

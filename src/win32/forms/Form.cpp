@@ -225,6 +225,16 @@ void TForm::Show() {
   ::UpdateWindow(Handle());
 }
 
+void TForm::CenterOnOwner() {
+  RECT area{};
+  const HWND owner = ::GetWindow(Handle(), GW_OWNER);
+  if (!owner || !::GetWindowRect(owner, &area))
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  const WindowBounds now = Bounds();
+  SetBounds({area.left + (area.right - area.left - now.width) / 2,
+             area.top + (area.bottom - area.top - now.height) / 2, now.width, now.height});
+}
+
 bool TForm::Showing() const {
   return ::IsWindowVisible(Handle()) != FALSE;
 }

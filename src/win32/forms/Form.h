@@ -100,6 +100,8 @@ class TForm {
 
   void Show();
   bool Showing() const;
+  // Puts the window's centre on its owner's centre (on the work area's without an owner).
+  void CenterOnOwner();
   // Asks to close, as the close box does: CloseQuery may refuse.
   void Close() { ::SendMessageA(Handle(), WM_CLOSE, 0, 0); }
 

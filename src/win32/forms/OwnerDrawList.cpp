@@ -1,8 +1,12 @@
 #include "win32/forms/OwnerDrawList.h"
 
+#include <windows.h>
+// windows.h must come before commctrl.h.
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace vx::win32 {
 
@@ -188,19 +192,97 @@ void TOwnerDrawListBox::CommandNotification(WORD code) {
   if (code == LBN_DBLCLK && OnDoubleClick) OnDoubleClick();
 }
 
+void TOwnerDrawListBox::BeginDrag(POINT client) {
+  dragState_ = DragState::Armed;
+  dragStart_ = client;
+}
+
+void TOwnerDrawListBox::EndDrag(bool drop, POINT client) {
+  dragState_ = DragState::None;
+  if (::GetCapture() == window_) ::ReleaseCapture();
+  if (drop && OnDragDrop) OnDragDrop(client);
+  if (OnEndDrag) OnEndDrag();
+}
+
+namespace {
+
+bool InsideClient(HWND window, POINT client) {
+  RECT r;
+  ::GetClientRect(window, &r);
+  return ::PtInRect(&r, client) != FALSE;
+}
+
+}  // namespace
+
+bool TOwnerDrawListBox::DragMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  if (dragState_ == DragState::Armed) {
+    if (message == WM_LBUTTONUP || message == WM_CAPTURECHANGED || message == WM_RBUTTONDOWN) {
+      dragState_ = DragState::None;
+      return false;  // the list ends its own press as usual
+    }
+    if (message != WM_MOUSEMOVE) return false;
+    if (!(wParam & MK_LBUTTON)) {
+      dragState_ = DragState::None;
+      return false;
+    }
+    if (std::abs(at.x - dragStart_.x) < DragThreshold &&
+        std::abs(at.y - dragStart_.y) < DragThreshold)
+      return true;  // the list does not track the selection while a drag may start
+    // The list lets go of its own selection tracking; the drag holds the mouse from here.
+    dragState_ = DragState::Dragging;
+    ::ReleaseCapture();
+    if (OnStartDrag && !OnStartDrag(dragStart_)) {
+      dragState_ = DragState::None;
+      if (OnEndDrag) OnEndDrag();
+      return true;
+    }
+    ::SetCapture(window_);
+    if (OnDragOver) OnDragOver(at, InsideClient(window_, at));
+    return true;
+  }
+  if (dragState_ != DragState::Dragging) return false;
+  switch (message) {
+    case WM_MOUSEMOVE:
+      if (OnDragOver) OnDragOver(at, InsideClient(window_, at));
+      return true;
+    case WM_LBUTTONUP:
+      EndDrag(InsideClient(window_, at), at);
+      return true;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != window_) EndDrag(false, at);
+      return false;
+    case WM_KEYDOWN:
+      if (wParam == VK_ESCAPE) EndDrag(false, at);
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool TOwnerDrawListBox::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam,
                                         LRESULT& result) {
+  if (message == WM_GETDLGCODE && Dragging()) {
+    result = DLGC_WANTALLKEYS;  // Esc ends the drag, not the dialog manager
+    return true;
+  }
+  if (DragMessage(message, wParam, lParam)) {
+    result = 0;
+    return true;
+  }
   const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (OnMouseDown) {
-        ShiftState shift = ShiftFromMouse(wParam);
-        shift.doubleClick = message == WM_LBUTTONDBLCLK;
-        OnMouseDown(message == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Left, shift, at);
-      }
-      return false;
+    case WM_LBUTTONDBLCLK: {
+      // The list selects first, as a press does, so the handler sees the new selection.
+      const MouseButton button = message == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Left;
+      ShiftState shift = ShiftFromMouse(wParam);
+      shift.doubleClick = message == WM_LBUTTONDBLCLK;
+      result = ::DefSubclassProc(window_, message, wParam, lParam);
+      if (OnMouseDown) OnMouseDown(button, shift, at);
+      return true;
+    }
     case WM_MOUSEMOVE:
       if (OnMouseMove) OnMouseMove(ShiftFromMouse(wParam), at);
       return false;

@@ -64,6 +64,19 @@ class TOwnerDrawListBox : public TWinControl {
 
   void SetRedraw(bool redraw);
 
+  // Dragging inside the list, begun by the program: BeginDrag, called at a left press, arms a
+  // drag that starts only once the mouse has moved DragThreshold pixels with the button held
+  // (a plain click never starts one). OnStartDrag may refuse (false: no drop follows); while
+  // dragging OnDragOver follows the mouse (inside: over the list's client area); a release
+  // over the list drops; OnEndDrag ends every started drag, dropped or not (Esc cancels).
+  static constexpr int DragThreshold = 5;
+  void BeginDrag(POINT client);
+  bool Dragging() const { return dragState_ == DragState::Dragging; }
+  std::function<bool(POINT client)> OnStartDrag;
+  std::function<void(POINT client, bool inside)> OnDragOver;
+  std::function<void(POINT client)> OnDragDrop;
+  std::function<void()> OnEndDrag;
+
   bool DrawItem(DRAWITEMSTRUCT& item) override;
   bool MeasureItem(MEASUREITEMSTRUCT& item) override;
   void CommandNotification(WORD code) override;
@@ -77,7 +90,13 @@ class TOwnerDrawListBox : public TWinControl {
   bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
+  enum class DragState { None, Armed, Dragging };
+  bool DragMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void EndDrag(bool drop, POINT client);
+
   int itemHeight_ = 16;  // design pixels
+  DragState dragState_ = DragState::None;
+  POINT dragStart_{};
 };
 
 }  // namespace vx::win32
