@@ -51,8 +51,11 @@ std::vector<Band> BevelBands(int height) {
   bands.push_back({0, height, Truncated(value)});
   const double bandHeight = height / 255.0;
   for (int i = 0; i < BevelBandCount; ++i) {
-    const int top = static_cast<int>(i * bandHeight);
-    const int bottom = static_cast<int>((i + 1) * bandHeight);
+    // The products are truncated unrounded (extended precision), so that 255 bands of a
+    // height that is not exact in binary may end a row short of the bar's bottom, which then
+    // keeps the fill's colour.
+    const int top = static_cast<int>(static_cast<long double>(i) * bandHeight);
+    const int bottom = static_cast<int>(static_cast<long double>(i + 1) * bandHeight);
     if (bottom > top) bands.push_back({top, bottom, Truncated(value)});
     Advance(value, step);
   }

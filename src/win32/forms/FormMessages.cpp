@@ -178,9 +178,16 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
       }
-      if (LOWORD(lParam) == HTCLIENT && hovered_ && hovered_->Cursor()) {
-        ::SetCursor(hovered_->Cursor());
-        return TRUE;
+      if (LOWORD(lParam) == HTCLIENT) {
+        // The cursor is asked for before the move arrives: hover is decided here too.
+        POINT at{};
+        ::GetCursorPos(&at);
+        ::ScreenToClient(window, &at);
+        TrackMouse(at);
+        if (hovered_ && hovered_->Cursor()) {
+          ::SetCursor(hovered_->Cursor());
+          return TRUE;
+        }
       }
       break;
     case WM_MOUSEMOVE:

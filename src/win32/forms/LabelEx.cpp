@@ -5,7 +5,7 @@
 namespace vx::win32 {
 
 TLabelEx::TLabelEx() {
-  fontOver_.underline = false;
+  autoSize_ = false;
 }
 
 void TLabelEx::SetFontOver(const FontDef& font) {
@@ -20,6 +20,7 @@ void TLabelEx::SetColorOver(COLORREF color) {
 }
 
 void TLabelEx::ApplyDpi() {
+  autoSize_ = def_.width <= 0 || def_.height <= 0;
   TLabel::ApplyDpi();
   if (form_) overFont_.Reset(CreateFontFor(fontOver_, form_->Def().font, form_->Dpi()));
 }
@@ -45,17 +46,12 @@ void TLabelEx::Paint(HDC dc) const {
     TLabel::Paint(dc);
     return;
   }
-  RECT r = bounds_;
   const HBRUSH brush = ::CreateSolidBrush(colorOver_);
-  ::FillRect(dc, &r, brush);
+  ::FillRect(dc, &bounds_, brush);
   ::DeleteObject(brush);
-  const HGDIOBJ old = ::SelectObject(dc, overFont_.Get());
-  ::SetBkMode(dc, TRANSPARENT);
-  const FontDef& font = fontOver_.face ? fontOver_ : EffectiveFont();
-  ::SetTextColor(dc, font.color == DefaultTextColor ? ::GetSysColor(COLOR_WINDOWTEXT) : font.color);
-  ::DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r,
-              DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER);
-  ::SelectObject(dc, old);
+  const FontDef font = fontOver_.face ? fontOver_ : EffectiveFont();
+  DrawCaption(dc, static_cast<HFONT>(overFont_.Get()),
+              font.color == DefaultTextColor ? ::GetSysColor(COLOR_WINDOWTEXT) : font.color);
 }
 
 }  // namespace vx::win32

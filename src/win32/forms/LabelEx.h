@@ -1,7 +1,8 @@
 // TLabelEx: a label that behaves as a link. While the mouse is over it, it shows FontOver on
 // an opaque ColorOver background with the hand cursor; otherwise its own font on a
 // transparent background. It keeps its own hover flag, so a leave without an enter, or two
-// enters, still end with the right font.
+// enters, still end with the right font. It covers exactly its design bounds, the text
+// centred vertically (without a width and height in its ControlDef it fits its text).
 #pragma once
 
 #include "win32/forms/StdControls.h"

@@ -1,5 +1,7 @@
 #include "win32/forms/StdControls.h"
 
+#include <algorithm>
+
 #include "win32/forms/Form.h"
 
 namespace vx::win32 {
@@ -33,12 +35,13 @@ void TLabel::ApplyDpi() {
   if (!captionSet_) caption_ = def_.caption;
   Invalidate();
   bounds_ = DesignRect();
-  bounds_ = TextRect();
+  bounds_ = FittedRect();
   Invalidate();
 }
 
-RECT TLabel::TextRect() const {
+RECT TLabel::FittedRect() const {
   RECT r = bounds_;
+  if (!autoSize_) return r;
   const HWND parent = ParentHandle();
   const HDC dc = parent ? ::GetDC(parent) : nullptr;
   if (!dc) return r;
@@ -59,20 +62,26 @@ void TLabel::SetCaption(const std::string& text) {
   if (text == caption_) return;
   Invalidate();
   caption_ = text;
-  const RECT topLeft = {bounds_.left, bounds_.top, bounds_.left, bounds_.top};
-  bounds_ = topLeft;
-  bounds_ = TextRect();
+  if (autoSize_) {
+    bounds_ = {bounds_.left, bounds_.top, bounds_.left, bounds_.top};
+    bounds_ = FittedRect();
+  }
   Invalidate();
 }
 
-void TLabel::Paint(HDC dc) const {
+void TLabel::DrawCaption(HDC dc, HFONT font, COLORREF color) const {
   RECT r = bounds_;
-  const HGDIOBJ old = ::SelectObject(dc, font_.Get());
+  const HGDIOBJ old = ::SelectObject(dc, font);
   ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, TextColorOf(EffectiveFont()));
+  ::SetTextColor(dc, color);
+  const UINT layout = autoSize_ ? DT_NOCLIP : DT_VCENTER;
   ::DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r,
-              DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+              DT_SINGLELINE | DT_NOPREFIX | layout);
   ::SelectObject(dc, old);
+}
+
+void TLabel::Paint(HDC dc) const {
+  DrawCaption(dc, static_cast<HFONT>(font_.Get()), TextColorOf(EffectiveFont()));
 }
 
 // --- TImage, TGradientBox

@@ -11,7 +11,9 @@
 
 namespace vx::win32 {
 
-// Painted text on a transparent background, sized to its text from its top left corner.
+// Painted text on a transparent background, sized to its text from its top left corner
+// (at least to its design size), or, without auto size, exactly its design bounds with the
+// text centred vertically.
 class TLabel : public TGraphicControl {
  public:
   const std::string& Caption() const { return caption_; }
@@ -21,12 +23,14 @@ class TLabel : public TGraphicControl {
   void ApplyDpi() override;
 
  protected:
-  // The rectangle the text covers (DT_CALCRECT from the top left corner).
-  RECT TextRect() const;
-  HFONT CurrentFont() const { return static_cast<HFONT>(font_.Get()); }
+  // The bounds for the caption: the text's rectangle from the top left corner when sized
+  // automatically, else the bounds as they are.
+  RECT FittedRect() const;
+  void DrawCaption(HDC dc, HFONT font, COLORREF color) const;
   UniqueGdiObject font_;
   std::string caption_;
   bool captionSet_ = false;  // the caption of the ControlDef until SetCaption
+  bool autoSize_ = true;
 };
 
 // A bitmap resource (named by the ControlDef's caption) painted transparently: its
