@@ -36,7 +36,10 @@ TControl::~TControl() {
 }
 
 TWinControl::~TWinControl() {
-  if (window_) ::RemoveWindowSubclass(window_, &TWinControl::SubclassProc, 1);
+  if (window_ && classProc_) {
+    ::SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc_));
+    ::SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  }
 }
 
 void TControl::Place(TForm& form, TWinControl* parent, const ControlDef& def) {
@@ -112,8 +115,11 @@ void TWinControl::CreateWindowFor(int id) {
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               ::GetModuleHandleA(nullptr), nullptr);
   if (!window_) throw std::runtime_error("Cannot create the control " + std::string(ClassName()));
-  if (WantsSubclass())
-    ::SetWindowSubclass(window_, &TWinControl::SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  if (WantsSubclass()) {
+    ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    classProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+        window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::SubclassProc)));
+  }
   AfterCreate();
   ApplyDpi();
 }
@@ -168,22 +174,30 @@ bool TWinControl::OnWindowMessage(UINT, WPARAM, LPARAM, LRESULT&) {
   return false;
 }
 
-LRESULT CALLBACK TWinControl::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                           UINT_PTR, DWORD_PTR data) {
-  auto* control = reinterpret_cast<TWinControl*>(data);
+LRESULT CALLBACK TWinControl::SubclassProc(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  auto* control = reinterpret_cast<TWinControl*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!control || !control->classProc_) return ::DefWindowProcA(window, message, wParam, lParam);
+  const WNDPROC classProc = control->classProc_;
   if (message == WM_NCDESTROY) {
-    ::RemoveWindowSubclass(window, &TWinControl::SubclassProc, 1);
-    if (control) control->window_ = nullptr;
-    return ::DefSubclassProc(window, message, wParam, lParam);
+    ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc));
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    control->window_ = nullptr;
+    return ::CallWindowProcA(classProc, window, message, wParam, lParam);
   }
   try {
     LRESULT result = 0;
-    if (control && control->OnWindowMessage(message, wParam, lParam, result)) return result;
+    if (control->OnWindowMessage(message, wParam, lParam, result)) return result;
   } catch (...) {
     Application().HandleException();
     return 0;
   }
-  return ::DefSubclassProc(window, message, wParam, lParam);
+  return ::CallWindowProcA(classProc, window, message, wParam, lParam);
+}
+
+LRESULT TWinControl::CallClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  return classProc_ ? ::CallWindowProcA(classProc_, window_, message, wParam, lParam)
+                    : ::DefWindowProcA(window_, message, wParam, lParam);
 }
 
 }  // namespace vx::win32

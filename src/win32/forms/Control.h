@@ -187,14 +187,19 @@ class TWinControl : public TControl {
   // need mouse or key events subclass their window by returning true from WantsSubclass.
   virtual bool WantsSubclass() const { return false; }
   virtual bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // The window class's own handling of a message (inside OnWindowMessage).
+  LRESULT CallClassProc(UINT message, WPARAM wParam, LPARAM lParam);
   // The font of the control at the form's DPI.
   HFONT Font() const { return static_cast<HFONT>(font_.Get()); }
 
   HWND window_ = nullptr;  // destroyed with its parent
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Subclassed by replacing the window procedure and keeping the control in the window's
+  // user data: comctl32's SetWindowSubclass keeps its data in a window property, which under
+  // Wine costs a server round trip on every message (a list of 65,535 steps took seconds).
+  WNDPROC classProc_ = nullptr;
   int id_ = 0;
   UniqueGdiObject font_;
 };

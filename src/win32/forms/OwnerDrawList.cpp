@@ -229,9 +229,11 @@ bool TOwnerDrawListBox::DragMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     if (std::abs(at.x - dragStart_.x) < DragThreshold &&
         std::abs(at.y - dragStart_.y) < DragThreshold)
       return true;  // the list does not track the selection while a drag may start
-    // The list lets go of its own selection tracking; the drag holds the mouse from here.
-    dragState_ = DragState::Dragging;
+    // The list lets go of its own selection tracking (its capture-changed message passes
+    // through untouched); the drag holds the mouse from here.
+    dragState_ = DragState::None;
     ::ReleaseCapture();
+    dragState_ = DragState::Dragging;
     if (OnStartDrag && !OnStartDrag(dragStart_)) {
       dragState_ = DragState::None;
       if (OnEndDrag) OnEndDrag();
@@ -279,7 +281,7 @@ bool TOwnerDrawListBox::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lPar
       const MouseButton button = message == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Left;
       ShiftState shift = ShiftFromMouse(wParam);
       shift.doubleClick = message == WM_LBUTTONDBLCLK;
-      result = ::DefSubclassProc(window_, message, wParam, lParam);
+      result = CallClassProc(message, wParam, lParam);
       if (OnMouseDown) OnMouseDown(button, shift, at);
       return true;
     }
