@@ -20,6 +20,8 @@ class RunHost {
   // Lets the window messages that are waiting run.
   virtual void ProcessMessages() = 0;
   virtual void Pause(std::uint32_t milliseconds) = 0;
+  // Where the run log shows its lines as they are written; null: nowhere.
+  virtual LogMirror* LogLines() { return nullptr; }
 };
 
 // "Step %u of %u: %s" for step number (from 1), the step count and the kind's name.

@@ -10,8 +10,6 @@ std::unique_ptr<Tfrminfo> frminfo;
 
 namespace {
 
-using win32::ControlDef;
-using win32::ControlKind;
 using win32::FontDef;
 
 constexpr COLORREF Black = RGB(0, 0, 0);
@@ -19,34 +17,65 @@ constexpr int Width = 300;
 constexpr int ExtendedHeight = 200;
 constexpr int CompactHeight = 75;
 
-const win32::FormDef InfoForm = {"Tfrminfo", "Info Window",      301,          202, WS_POPUP,
-                                 0,          RGB(179, 185, 195), {"Tahoma", 8}};
-
-const ControlDef InfoControls[] = {
-    {ControlKind::Gradient, "grd", "", 0, 0, 301, 202},
-    {ControlKind::Label, "Label1", "Executing:", 16, 16, 0, 0, 0, {"Tahoma", 10, true, Black}},
-    {ControlKind::Label,
-     "lblstep",
-     "Step <step>  of <count>:  <actions>",
-     40,
-     40,
-     0,
-     0,
-     0,
-     {"Tahoma", 10, false, Black}},
-    {ControlKind::Image, "Image1", "IMAGE1", 12, 36, 25, 25},
-    {ControlKind::ListBox, "lstlog", "", 40, 72, 241, 113, LBS_NOINTEGRALHEIGHT, {"Tahoma", 9}},
+const win32::FormDef InfoForm = {
+    .className = "Tfrminfo",
+    .caption = "Info Window",
+    .width = 301,
+    .height = 202,
+    .style = WS_POPUP,
+    .background = RGB(179, 185, 195),
+    .font = {"Tahoma", 8},
+    .role = win32::FormRole::Main,
 };
 
 }  // namespace
 
 void Tfrminfo::Create() {
-  CreateForm(InfoForm, InfoControls);
+  CreateForm(InfoForm,
+             {
+                 {&grd, {.width = 301, .height = 202}},
+                 {&Label1,
+                  {.caption = "Executing:",
+                   .left = 16,
+                   .top = 16,
+                   .font = {.face = "Tahoma", .points = 10, .bold = true, .color = Black}}},
+                 {&lblstep,
+                  {.caption = "Step <step>  of <count>:  <actions>",
+                   .left = 40,
+                   .top = 40,
+                   .font = {.face = "Tahoma", .points = 10, .color = Black}}},
+                 {&Image1, {.caption = "IMAGE1", .left = 12, .top = 36, .width = 25, .height = 25}},
+                 {&lstlog,
+                  {.left = 40,
+                   .top = 72,
+                   .width = 241,
+                   .height = 113,
+                   .style = LBS_NOINTEGRALHEIGHT,
+                   .font = {.face = "Tahoma", .points = 9}}},
+             });
   GradientSettings shade;
   shade.red1 = shade.green1 = shade.blue1 = 241;
   shade.red2 = shade.green2 = shade.blue2 = 245;
-  Gradient("grd").Assign(shade);
-  ::SendMessageA(Control("lstlog"), LB_SETITEMHEIGHT, 0, Scale(14));
+  grd.Gradient().Assign(shade);
+  lstlog.SetItemHeight(14);
+}
+
+void Tfrminfo::ShowStep(const std::string& caption) {
+  lblstep.SetCaption(caption);
+}
+
+void Tfrminfo::ProcessMessages() {
+  win32::Application().ProcessMessages();
+}
+
+void Tfrminfo::Pause(std::uint32_t milliseconds) {
+  ::Sleep(milliseconds);
+}
+
+LogMirror* Tfrminfo::LogLines() {
+  if (!lstlog.Visible()) return nullptr;
+  if (!mirror_) mirror_ = std::make_unique<win32::ListBoxMirror>(lstlog.Handle());
+  return mirror_.get();
 }
 
 bool Tfrminfo::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
@@ -67,7 +96,7 @@ void Tfrminfo::FormShow() {
     // run goes on in the compact window.
     win32::Application().HandleException();
   }
-  if (!extended_) SetVisible("lstlog", false);
+  if (!extended_) lstlog.SetVisible(false);
   PlaceWindow();
   ::PostMessageA(Handle(), RunScriptMessageId, 0, 0);
 }
@@ -76,19 +105,26 @@ void Tfrminfo::PlaceWindow() {
   const int height = extended_ ? ExtendedHeight : CompactHeight;
   RECT work{};
   ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  ::SetWindowPos(Handle(), nullptr, work.right - Scale(Width), work.bottom - Scale(height),
-                 Scale(Width), Scale(height), SWP_NOZORDER | SWP_NOACTIVATE);
-  SetControlBounds("grd", 1, 1, Width - 1, height - 1);
+  SetBounds({work.right - Scale(Width), work.bottom - Scale(height), Scale(Width), Scale(height)});
+  grd.SetDesignBounds(1, 1, Width - 1, height - 1);
 }
 
 void Tfrminfo::OnDpiChanged() {
-  ::SendMessageA(Control("lstlog"), LB_SETITEMHEIGHT, 0, Scale(14));
   if (shown_) PlaceWindow();
 }
 
+void Tfrminfo::OnCancelKey() {
+  if (!running_) Close();
+}
+
 void Tfrminfo::RunScriptMessage() {
+  running_ = true;
+  struct RunEnds {
+    bool& running;
+    ~RunEnds() { running = false; }
+  } ends{running_};
   if (Program().HasScript())
-    RunScript(Program().ScriptPath());
+    RunScript(Program().ScriptPath(), *this);
   else
     ShowNoParameters();
   Close();

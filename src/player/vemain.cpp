@@ -6,10 +6,8 @@
 #include "core/Errors.h"
 #include "core/FileIO.h"
 #include "core/PlayerRun.h"
-#include "player/veinfo.h"
 #include "win32/Handles.h"
 #include "win32/forms/Application.h"
-#include "win32/forms/ListBoxMirror.h"
 #include "win32/system/LocaleTime.h"
 #include "win32/system/Registry.h"
 #include "win32/system/SystemText.h"
@@ -64,15 +62,6 @@ std::unique_ptr<TLog> CreateRunLog(const std::string& scriptPath, LogMirror* mir
   return std::make_unique<TLog>(std::move(setup), *program.clock, mirror);
 }
 
-class PlayerHost : public RunHost {
- public:
-  void ShowStep(const std::string& caption) override {
-    if (frminfo) frminfo->SetCaption("lblstep", caption);
-  }
-  void ProcessMessages() override { Application().ProcessMessages(); }
-  void Pause(std::uint32_t milliseconds) override { ::Sleep(milliseconds); }
-};
-
 }  // namespace
 
 PlayerProgram::PlayerProgram()
@@ -105,15 +94,28 @@ PlayerProgram& Program() {
   return *program;
 }
 
+namespace {
+
+// The run without the progress window: no captions; waiting messages still run between steps.
+class WindowlessHost : public RunHost {
+ public:
+  void ShowStep(const std::string&) override {}
+  void ProcessMessages() override { Application().ProcessMessages(); }
+  void Pause(std::uint32_t milliseconds) override { ::Sleep(milliseconds); }
+};
+
+}  // namespace
+
 void RunScript(const std::string& path) {
+  WindowlessHost host;
+  RunScript(path, host);
+}
+
+void RunScript(const std::string& path, RunHost& host) {
   PlayerProgram& program = Program();
-  const HWND list = frminfo && frminfo->IsVisible("lstlog") ? frminfo->Control("lstlog") : nullptr;
-  program.mirror = list ? std::make_unique<win32::ListBoxMirror>(list) : nullptr;
-  program.log = CreateRunLog(path, program.mirror.get());
+  program.log = CreateRunLog(path, host.LogLines());
   const std::string bytes = ReadFileBytes(path);
-  PlayerHost host;
   RunScriptSteps(bytes, *program.log, program.state, program.ports, host);
-  if (frminfo) frminfo->Close();
 }
 
 void ShowNoParameters() {

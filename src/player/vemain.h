@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/PlayerRun.h"
 #include "core/RunLog.h"
 #include "core/StepContext.h"
 #include "win32/PlatformPorts.h"
@@ -24,7 +25,6 @@ struct PlayerProgram {
   win32::PlatformPorts platform;
   Ports ports = platform.View();
   std::unique_ptr<TimeOfDaySource> clock;
-  std::unique_ptr<LogMirror> mirror;
   std::unique_ptr<TLog> log;
 
   // Whether the command line names a script, and its path (the first parameter).
@@ -44,8 +44,10 @@ void EndProgram();
 void DestroyProgram();
 PlayerProgram& Program();
 
-// Runs the script file at path: creates the run log, reads the file and performs its
-// enabled steps; closes the progress window, when there is one, after the last step.
+// Runs the script file at path for a host (the progress window): creates the run log,
+// mirrored into the host's lines, reads the file and performs its enabled steps.
+void RunScript(const std::string& path, RunHost& host);
+// The same run without a window.
 void RunScript(const std::string& path);
 
 // "No paramters passed, Vorlix Parser will close." in a box captioned "Vorlix".

@@ -2,10 +2,7 @@
 // function that belongs to it. Copying is deleted; ownership moves.
 #pragma once
 
-#include <winsock2.h>
-// winsock2.h must come before windows.h.
 #include <windows.h>
-#include <wininet.h>
 
 #include <utility>
 
@@ -56,11 +53,6 @@ struct MinusOneIsInvalid {
   static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
   static void Close(HANDLE value) { CloseFn(value); }
 };
-struct SocketTraits {
-  using Type = SOCKET;
-  static SOCKET Invalid() { return INVALID_SOCKET; }
-  static void Close(SOCKET value) { ::closesocket(value); }
-};
 inline void CloseKernel(HANDLE h) {
   ::CloseHandle(h);
 }
@@ -79,9 +71,6 @@ inline void CloseHook(HHOOK h) {
 inline void CloseGlobal(HGLOBAL h) {
   ::GlobalFree(h);
 }
-inline void CloseInternet(HINTERNET h) {
-  ::InternetCloseHandle(h);
-}
 inline void CloseFind(HANDLE h) {
   ::FindClose(h);
 }
@@ -99,8 +88,6 @@ using UniqueModule = Unique<detail::NullIsInvalid<HMODULE, detail::CloseModule>>
 using UniqueGdiObject = Unique<detail::NullIsInvalid<HGDIOBJ, detail::CloseGdi>>;
 using UniqueHook = Unique<detail::NullIsInvalid<HHOOK, detail::CloseHook>>;
 using UniqueGlobal = Unique<detail::NullIsInvalid<HGLOBAL, detail::CloseGlobal>>;
-using UniqueInternet = Unique<detail::NullIsInvalid<HINTERNET, detail::CloseInternet>>;
-using UniqueSocket = Unique<detail::SocketTraits>;
 using UniqueWindow = Unique<detail::NullIsInvalid<HWND, detail::CloseWindowHandle>>;
 
 }  // namespace vx::win32

@@ -9,6 +9,7 @@
 
 #include "core/Errors.h"
 #include "core/FileIO.h"
+#include "win32/forms/Form.h"
 
 namespace vx::win32 {
 
@@ -40,11 +41,22 @@ bool TApplication::ProcessMessage() {
     terminated_ = true;
     return true;
   }
-  const HWND active = ::GetActiveWindow();
-  if (active && ::IsDialogMessageA(active, &msg)) return true;
+  if (PreTranslate(msg)) return true;
   ::TranslateMessage(&msg);
   ::DispatchMessageA(&msg);
   return true;
+}
+
+bool TApplication::PreTranslate(MSG& msg) {
+  if (!msg.hwnd) return false;
+  const HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
+  TForm* form = TForm::FromHandle(root);
+  if (!form) return false;
+  // Accelerators first: a shortcut such as Ctrl+A must reach the form's command even when
+  // the focus is in one of its controls that would take the key for itself.
+  if (form->Accelerators() && ::TranslateAcceleratorA(root, form->Accelerators(), &msg))
+    return true;
+  return ::IsDialogMessageA(root, &msg) != FALSE;
 }
 
 void TApplication::ProcessMessages() {
@@ -56,12 +68,11 @@ void TApplication::Run() {
   while (!terminated_) {
     MSG msg;
     const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0 || got == -1) {
+    if (got == 0 || got == -1) {  // -1: no message was read, and none will be
       terminated_ = true;
       break;
     }
-    const HWND active = ::GetActiveWindow();
-    if (active && ::IsDialogMessageA(active, &msg)) continue;
+    if (PreTranslate(msg)) continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }

@@ -26,6 +26,10 @@ class TApplication {
   void Run();
   // Lets every message that is waiting run, then returns.
   void ProcessMessages();
+  // The keys a message loop handles before dispatching: the accelerators of the form the
+  // message is for, then the dialog keys (Tab, Enter, Esc) of that form. True when the
+  // message was handled.
+  static bool PreTranslate(MSG& msg);
   // Ends the message loop once control returns to it.
   void Terminate();
   bool Terminated() const { return terminated_; }

@@ -1,49 +1,54 @@
 #include "win32/forms/Form.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "win32/forms/Application.h"
+#include "win32/forms/CommonControls.h"
 
 namespace vx::win32 {
 
 namespace {
 
-struct KindClass {
-  const char* className;
-  DWORD style;
-};
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 
-KindClass ClassOf(const ControlDef& def) {
-  switch (def.kind) {
-    case ControlKind::Button:
-      return {"BUTTON",
-              static_cast<DWORD>(WS_TABSTOP) | (def.id == IDOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)};
-    case ControlKind::CheckBox:
-      return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX};
-    case ControlKind::RadioButton:
-      return {"BUTTON", BS_AUTORADIOBUTTON};
-    case ControlKind::GroupBox:
-      return {"BUTTON", BS_GROUPBOX};
-    case ControlKind::Edit:
-      return {"EDIT", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL};
-    case ControlKind::ListBox:
-      return {"LISTBOX", WS_BORDER | WS_VSCROLL | LBS_NOTIFY};
-    case ControlKind::ComboBox:
-      return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL};
-    case ControlKind::Custom:
-      return {def.className, 0};
-    default:
-      return {nullptr, 0};
-  }
+template <typename Fn>
+Fn User32Function(const char* name) {
+  return reinterpret_cast<Fn>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), name)));
 }
 
-using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+void RegisterFormClass(const char* className, WNDPROC procedure) {
+  const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+  WNDCLASSEXA windowClass{};
+  if (::GetClassInfoExA(instance, className, &windowClass)) return;
+  windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(1));
+  windowClass.lpszClassName = className;
+  if (!::RegisterClassExA(&windowClass))
+    throw std::runtime_error("Cannot register the window class " + std::string(className));
+}
+
+// The offset of the work area within its monitor: GetWindowPlacement's and
+// SetWindowPlacement's rectangles are work-area coordinates.
+POINT WorkAreaOffset(const RECT& area) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  const HMONITOR monitor = ::MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST);
+  if (!monitor || !::GetMonitorInfoA(monitor, &info)) return {0, 0};
+  return {info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top};
+}
 
 }  // namespace
 
 UINT WindowDpi(HWND window) {
-  static const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
-      ::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  static const auto getDpi = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
   if (getDpi && window) {
     const UINT dpi = getDpi(window);
     if (dpi) return dpi;
@@ -54,175 +59,184 @@ UINT WindowDpi(HWND window) {
   return dpi > 0 ? static_cast<UINT>(dpi) : 96u;
 }
 
+HFONT CreateFontFor(const FontDef& font, const FontDef& fallback, UINT dpi) {
+  const FontDef& use = font.face ? font : fallback;
+  return ::CreateFontA(-::MulDiv(use.points, static_cast<int>(dpi), 72), 0, 0, 0,
+                       use.bold ? FW_BOLD : FW_NORMAL, FALSE, use.underline ? TRUE : FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, use.face ? use.face : "Tahoma");
+}
+
 TForm::~TForm() {
   if (window_) ::SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, 0);
+  for (TControl* control : controls_) control->form_ = nullptr;
+  controls_.clear();
   window_.Reset();
 }
 
-void TForm::CreateForm(const FormDef& form, std::span<const ControlDef> controls, HWND owner) {
+TForm* TForm::FromHandle(HWND window) {
+  if (!window) return nullptr;
+  if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC)) != &TForm::WindowProc)
+    return nullptr;
+  return reinterpret_cast<TForm*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void TForm::CreateForm(const FormDef& form, std::initializer_list<ControlSlot> controls,
+                       HWND owner) {
   def_ = form;
-  const HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  WNDCLASSEXA windowClass{};
-  if (!::GetClassInfoExA(instance, form.className, &windowClass)) {
-    windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &TForm::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(1));
-    windowClass.lpszClassName = form.className;
-    ::RegisterClassExA(&windowClass);
-  }
+  RegisterFormClass(form.className, &TForm::WindowProc);
   backgroundBrush_.Reset(::CreateSolidBrush(form.background));
-  items_.clear();
-  for (const ControlDef& def : controls) {
-    Item item;
-    item.def = def;
-    item.caption = def.caption ? def.caption : "";
-    items_.push_back(std::move(item));
-  }
-  const HWND window = ::CreateWindowExA(form.exStyle | WS_EX_CONTROLPARENT, form.className,
-                                        form.caption, form.style | WS_CLIPCHILDREN, 0, 0,
-                                        form.width, form.height, owner, nullptr, instance, this);
+  const HWND window =
+      ::CreateWindowExA(form.exStyle | WS_EX_CONTROLPARENT, form.className, form.caption,
+                        form.style | WS_CLIPCHILDREN, 0, 0, form.width, form.height, owner, nullptr,
+                        ::GetModuleHandleA(nullptr), this);
   if (!window) throw std::runtime_error("Cannot create the window " + std::string(form.className));
   dpi_ = WindowDpi(window);
-  formFont_.Reset(MakeFont(form.font));
-  for (std::size_t i = 0; i < items_.size(); ++i) CreateControl(items_[i], static_cast<int>(i));
-  Layout();
-  ::SetWindowPos(window, nullptr, 0, 0, Scale(form.width), Scale(form.height),
+  const SIZE outer = OuterSize(form.width, form.height);
+  ::SetWindowPos(window, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  for (const ControlSlot& slot : controls) AddControl(slot);
+  FormResize();
+}
+
+void TForm::AddControl(const ControlSlot& slot) {
+  if (!slot.control) throw std::logic_error("A control slot without a control");
+  int id = slot.def.id;
+  if (id == 0) id = nextId_++;
+  if (id < 0 || id > LastControlId)
+    throw std::logic_error(
+        std::string("A control id outside the control range: ").append(std::to_string(id)));
+  slot.control->Place(*this, slot.parent, slot.def);
+  controls_.push_back(slot.control);
+  slot.control->CreateWindowFor(id);
+}
+
+void TForm::ForgetControl(const TControl* control) {
+  std::erase(controls_, control);
+  if (hovered_ == control) hovered_ = nullptr;
+  if (hintBar_ == control) hintBar_ = nullptr;
+}
+
+TWinControl* TForm::ControlOf(HWND window) const {
+  if (!window) return nullptr;
+  for (TControl* control : controls_) {
+    auto* windowed = dynamic_cast<TWinControl*>(control);
+    if (windowed && windowed->Handle() == window) return windowed;
+  }
+  return nullptr;
+}
+
+TWinControl* TForm::ControlOfId(int id) const {
+  for (TControl* control : controls_) {
+    auto* windowed = dynamic_cast<TWinControl*>(control);
+    if (windowed && windowed->Id() == id) return windowed;
+  }
+  return nullptr;
+}
+
+void TForm::SetCommands(const TCommandTable& commands) {
+  commands_ = commands;
+  accelerators_.Reset(commands_.CreateAccelerators());
+}
+
+void TForm::SetMainMenu(std::span<const MenuItemDef> items) {
+  mainMenu_.Build(commands_, items, false);
+  ::SetMenu(Handle(), mainMenu_.Handle());
+  // The menu bar takes its height from the client area: the design size stays the client's.
+  const SIZE outer = OuterSize(def_.width, def_.height);
+  ::SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TForm::CreateControl(Item& item, int index) {
-  const ControlDef& def = item.def;
-  item.gradient.SetParent(Handle());
-  if (def.kind == ControlKind::Image) {
-    item.bitmap.Reset(::LoadImageA(::GetModuleHandleA(nullptr), def.caption, IMAGE_BITMAP, 0, 0,
-                                   LR_CREATEDIBSECTION));
+void TForm::EnableCommand(WORD command, bool enabled) {
+  mainMenu_.Enable(command, enabled);
+  if (mainMenu_.Handle()) ::DrawMenuBar(Handle());
+  for (TControl* control : controls_)
+    if (auto* bar = dynamic_cast<TToolBar*>(control)) bar->EnableButton(command, enabled);
+}
+
+void TForm::Perform(WORD command) {
+  ::SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+SIZE TForm::OuterSize(int clientWidth, int clientHeight) const {
+  static const auto adjust = User32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+  RECT r = {0, 0, Scale(clientWidth), Scale(clientHeight)};
+  const BOOL hasMenu = Handle() && ::GetMenu(Handle()) ? TRUE : FALSE;
+  const DWORD style = def_.style | WS_CLIPCHILDREN;
+  const DWORD exStyle = def_.exStyle | WS_EX_CONTROLPARENT;
+  if (!adjust || !adjust(&r, style, hasMenu, exStyle, dpi_))
+    ::AdjustWindowRectEx(&r, style, hasMenu, exStyle);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+WindowBounds TForm::Bounds() const {
+  RECT r{};
+  ::GetWindowRect(Handle(), &r);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+WindowBounds TForm::RestoredBounds() const {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!::GetWindowPlacement(Handle(), &placement)) return Bounds();
+  RECT r = placement.rcNormalPosition;
+  if (!(::GetWindowLongA(Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+    const POINT offset = WorkAreaOffset(r);
+    ::OffsetRect(&r, offset.x, offset.y);
   }
-  const KindClass kind = ClassOf(def);
-  if (!kind.className) return;
-  const int id = def.id ? def.id : 1000 + index;
-  item.window = ::CreateWindowExA(0, kind.className, item.caption.c_str(),
-                                  WS_CHILD | WS_VISIBLE | kind.style | def.style, 0, 0, 0, 0,
-                                  Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                  ::GetModuleHandleA(nullptr), nullptr);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-HFONT TForm::MakeFont(const FontDef& font) const {
-  return ::CreateFontA(-::MulDiv(font.points, static_cast<int>(dpi_), 72), 0, 0, 0,
-                       font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, font.face);
-}
-
-RECT TForm::ScaledRect(const ControlDef& def) const {
-  return {Scale(def.left), Scale(def.top), Scale(def.left + def.width),
-          Scale(def.top + def.height)};
-}
-
-void TForm::Layout() {
-  for (Item& item : items_) {
-    item.font.Reset(MakeFont(item.def.font));
-    const RECT r = ScaledRect(item.def);
-    if (item.def.kind == ControlKind::Gradient) item.gradient.SetBounds(r);
-    if (!item.window) continue;
-    ::SendMessageA(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(item.font.Get()), FALSE);
-    ::MoveWindow(item.window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-  }
-  ::InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-void TForm::ChangeDpi(UINT dpi, const RECT* suggested) {
-  dpi_ = dpi;
-  formFont_.Reset(MakeFont(def_.font));
-  Layout();
-  if (suggested) {
-    ::SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
-                   suggested->right - suggested->left, suggested->bottom - suggested->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  OnDpiChanged();
-}
-
-TForm::Item* TForm::Find(std::string_view name) {
-  for (Item& item : items_)
-    if (name == item.def.name) return &item;
-  throw std::logic_error("No control named " + std::string(name));
-}
-
-const TForm::Item* TForm::Find(std::string_view name) const {
-  return const_cast<TForm*>(this)->Find(name);
-}
-
-HWND TForm::Control(std::string_view name) const {
-  return Find(name)->window;
-}
-
-TGradient& TForm::Gradient(std::string_view name) {
-  return Find(name)->gradient;
-}
-
-std::string TForm::Caption(std::string_view name) const {
-  const Item* item = Find(name);
-  if (!item->window) return item->caption;
-  const int length = ::GetWindowTextLengthA(item->window);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  text.resize(static_cast<std::size_t>(::GetWindowTextA(item->window, text.data(), length + 1)));
-  return text;
-}
-
-void TForm::SetCaption(std::string_view name, const std::string& text) {
-  Item* item = Find(name);
-  if (item->window) {
-    ::SetWindowTextA(item->window, text.c_str());
+void TForm::SetBounds(const WindowBounds& bounds) {
+  const HWND window = Handle();
+  if (::IsIconic(window) || ::IsZoomed(window)) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    ::GetWindowPlacement(window, &placement);
+    RECT r = {bounds.left, bounds.top, bounds.left + bounds.width, bounds.top + bounds.height};
+    if (!(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+      const POINT offset = WorkAreaOffset(r);
+      ::OffsetRect(&r, -offset.x, -offset.y);
+    }
+    placement.rcNormalPosition = r;
+    placement.flags = 0;
+    ::SetWindowPlacement(window, &placement);
     return;
   }
-  RECT before = TextBounds(*item);
-  item->caption = text;
-  RECT after = TextBounds(*item);
-  RECT both;
-  ::UnionRect(&both, &before, &after);
-  ::InvalidateRect(Handle(), &both, FALSE);
-}
-
-void TForm::SetVisible(std::string_view name, bool visible) {
-  Item* item = Find(name);
-  item->visible = visible;
-  if (item->window) {
-    ::ShowWindow(item->window, visible ? SW_SHOWNA : SW_HIDE);
-  } else {
-    const RECT r = ScaledRect(item->def);
-    ::InvalidateRect(Handle(), &r, FALSE);
-  }
-}
-
-bool TForm::IsVisible(std::string_view name) const {
-  const Item* item = Find(name);
-  return item->window ? ::IsWindowVisible(item->window) != FALSE : item->visible;
-}
-
-void TForm::SetControlBounds(std::string_view name, int left, int top, int width, int height) {
-  Item* item = Find(name);
-  item->def.left = left;
-  item->def.top = top;
-  item->def.width = width;
-  item->def.height = height;
-  const RECT r = ScaledRect(item->def);
-  if (item->def.kind == ControlKind::Gradient) item->gradient.SetBounds(r);
-  if (item->window)
-    ::MoveWindow(item->window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-  ::InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-void TForm::SetBounds(int left, int top, int width, int height) {
-  ::SetWindowPos(Handle(), nullptr, left, top, Scale(width), Scale(height),
+  ::SetWindowPos(window, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int TForm::ClientWidth() const {
+  RECT r{};
+  ::GetClientRect(Handle(), &r);
+  return r.right;
+}
+
+int TForm::ClientHeight() const {
+  RECT r{};
+  ::GetClientRect(Handle(), &r);
+  return r.bottom;
 }
 
 void TForm::Show() {
   ::ShowWindow(Handle(), SW_SHOW);
   ::UpdateWindow(Handle());
+}
+
+void TForm::CenterOnOwner() {
+  RECT area{};
+  const HWND owner = ::GetWindow(Handle(), GW_OWNER);
+  if (!owner || !::GetWindowRect(owner, &area))
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  const WindowBounds now = Bounds();
+  SetBounds({area.left + (area.right - area.left - now.width) / 2,
+             area.top + (area.bottom - area.top - now.height) / 2, now.width, now.height});
+}
+
+bool TForm::Showing() const {
+  return ::IsWindowVisible(Handle()) != FALSE;
 }
 
 int TForm::ShowModal() {
@@ -232,14 +246,18 @@ int TForm::ShowModal() {
   modalResult_ = 0;
   Show();
   ::SetForegroundWindow(Handle());
-  MSG msg;
   while (modal_) {
+    MSG msg;
     const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0 || got == -1) {
+    if (got == -1) {  // no message was read: nothing to pass on
+      modalResult_ = IDCANCEL;
+      break;
+    }
+    if (got == 0) {
       ::PostQuitMessage(static_cast<int>(msg.wParam));  // the outer loop ends too
       break;
     }
-    if (::IsDialogMessageA(Handle(), &msg)) continue;
+    if (TApplication::PreTranslate(msg)) continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }
@@ -255,16 +273,36 @@ void TForm::EndModal(int result) {
   modal_ = false;
 }
 
-void TForm::OnCommand(std::string_view, WORD) {}
+void TForm::OnCancelKey() {
+  if (modal_ || def_.role == FormRole::Dialog) Close();
+}
 
-void TForm::OnClose() {
+void TForm::CloseRequested() {
+  if (!CloseQuery()) return;
+  FormClose();
   if (modal_) {
     EndModal(IDCANCEL);
-  } else if (Handle() == Application().MainWindow()) {
+  } else if (def_.role == FormRole::Main || Handle() == Application().MainWindow()) {
+    ::ShowWindow(Handle(), SW_HIDE);
     Application().Terminate();
   } else {
     ::ShowWindow(Handle(), SW_HIDE);
   }
+}
+
+void TForm::ChangeDpi(UINT dpi, const RECT* suggested) {
+  dpi_ = dpi;
+  for (TControl* control : controls_) control->ApplyDpi();
+  if (suggested) {
+    ::SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  for (TControl* control : controls_)
+    if (auto* windowed = dynamic_cast<TWinControl*>(control)) windowed->ParentResized();
+  FormResize();
+  OnDpiChanged();
+  ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 bool TForm::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {

@@ -1,66 +1,55 @@
-// The forms library: a form is a top-level window built from a control table. Geometry in
-// the table is in pixels at 96 DPI and is scaled by the window's DPI. Labels, images and
-// gradients have no window of their own: the form paints them on its surface, in table
-// order, so a label lies over the gradient before it. Every message handler runs inside the
-// application's error report: no exception leaves the window procedure.
+// The forms library: a form is a top-level window whose controls are typed members, placed
+// from ControlDefs (see Control.h). The design size of a form is its client size at 96 DPI,
+// made outer with the frame for the window's DPI; controls' design geometry scales by the
+// DPI and is laid out again when the DPI changes. Bounds set and read at run time are
+// screen pixels, exactly. Every message handler runs inside the application's error
+// report: no exception leaves the window procedure.
 #pragma once
 
 #include <windows.h>
 
-#include <span>
+#include <initializer_list>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "win32/Handles.h"
-#include "win32/forms/TGradient.h"
+#include "win32/forms/Commands.h"
+#include "win32/forms/Control.h"
 
 namespace vx::win32 {
 
-enum class ControlKind {
-  Label,     // painted text, transparent background
-  Image,     // painted bitmap resource (named by the caption), transparent background
-  Gradient,  // painted TGradient
-  Button,
-  CheckBox,
-  RadioButton,
-  GroupBox,
-  Edit,
-  ListBox,
-  ComboBox,
-  Custom,  // any window class, named by ControlDef::className
-};
+class TStatusBar;
 
-// The window-text colour.
-inline constexpr COLORREF DefaultTextColor = CLR_INVALID;
-
-struct FontDef {
-  const char* face = "Tahoma";
-  int points = 8;
-  bool bold = false;
-  COLORREF color = DefaultTextColor;
-};
-
-struct ControlDef {
-  ControlKind kind;
-  const char* name;
-  const char* caption = "";
-  int left = 0, top = 0, width = 0, height = 0;  // pixels at 96 DPI
-  DWORD style = 0;                               // added to the kind's own window styles
-  FontDef font = {};
-  int id = 0;  // 0: numbered by position; IDOK / IDCANCEL for Enter and Esc
-  const char* className = nullptr;
-};
+// What closing does and what Esc may do: a main form ends the message loop when it closes
+// and never closes on Esc; a dialog closes on Esc (as Cancel); a tool window hides.
+enum class FormRole { Main, Dialog, Tool };
 
 struct FormDef {
-  const char* className;  // the window class, one per form type
-  const char* caption;
-  int width, height;  // outer size at 96 DPI
+  const char* className = "";  // the window class, one per form type
+  const char* caption = "";
+  int width = 0, height = 0;  // client size at 96 DPI
   DWORD style = WS_OVERLAPPEDWINDOW;
   DWORD exStyle = 0;
   COLORREF background = RGB(240, 240, 240);
-  FontDef font = {};
+  FontDef font = {"Tahoma", 8};  // the font of every control that names no face of its own
+  FormRole role = FormRole::Tool;
 };
+
+// A control and where it goes; parent null places it on the form itself.
+struct ControlSlot {
+  TControl* control = nullptr;
+  ControlDef def = {};
+  TWinControl* parent = nullptr;
+};
+
+// A window rectangle in screen pixels.
+struct WindowBounds {
+  int left = 0, top = 0, width = 0, height = 0;
+  friend bool operator==(const WindowBounds&, const WindowBounds&) = default;
+};
+
+// Private messages of the forms start here (below it lie the dialog manager's messages).
+inline constexpr UINT FirstFormMessage = WM_APP;
 
 class TForm {
  public:
@@ -69,75 +58,105 @@ class TForm {
   TForm& operator=(const TForm&) = delete;
   virtual ~TForm();
 
-  // Creates the window and its controls. The form stays at the top left until moved.
-  void CreateForm(const FormDef& form, std::span<const ControlDef> controls, HWND owner = nullptr);
+  // Creates the window and its controls, in slot order. The form stays hidden at the top
+  // left until moved or shown.
+  void CreateForm(const FormDef& form, std::initializer_list<ControlSlot> controls,
+                  HWND owner = nullptr);
+  // Places one more control (after CreateForm).
+  void AddControl(const ControlSlot& slot);
   HWND Handle() const { return window_.Get(); }
+  const FormDef& Def() const { return def_; }
+  // The form of a window of this library (null for any other window).
+  static TForm* FromHandle(HWND window);
 
-  // A control's own window (null for the painted kinds).
-  HWND Control(std::string_view name) const;
-  void SetCaption(std::string_view name, const std::string& text);
-  std::string Caption(std::string_view name) const;
-  void SetVisible(std::string_view name, bool visible);
-  bool IsVisible(std::string_view name) const;
-  TGradient& Gradient(std::string_view name);
-  // Bounds in pixels at 96 DPI.
-  void SetControlBounds(std::string_view name, int left, int top, int width, int height);
+  // The commands (menus, accelerators, toolbar buttons) and the main menu bar.
+  void SetCommands(const TCommandTable& commands);
+  const TCommandTable& Commands() const { return commands_; }
+  HACCEL Accelerators() const { return accelerators_.Get(); }
+  void SetMainMenu(std::span<const MenuItemDef> items);
+  TMenu& MainMenu() { return mainMenu_; }
+  // Enables or disables a command in the menu bar and on the toolbars of the form.
+  void EnableCommand(WORD command, bool enabled);
+  // The status bar that shows the hint of the command or control under the mouse.
+  void SetHintBar(TStatusBar* bar) { hintBar_ = bar; }
+  // Shows a command's hint in the hint bar (0: the bar's panels again).
+  void ShowCommandHint(WORD command);
+  // Runs a command as its menu item would.
+  void Perform(WORD command);
 
   UINT Dpi() const { return dpi_; }
   int Scale(int pixels) const { return ::MulDiv(pixels, static_cast<int>(dpi_), 96); }
-  // Outer size and place in pixels at 96 DPI (the place in screen pixels).
-  void SetBounds(int left, int top, int width, int height);
+  // The outer size of a client size at 96 DPI, for this form's style and DPI.
+  SIZE OuterSize(int clientWidth, int clientHeight) const;
+  // The window's rectangle in screen pixels.
+  WindowBounds Bounds() const;
+  // Moves and sizes the window to exactly these screen pixels; a minimised or maximised
+  // window gets them as its restored bounds.
+  void SetBounds(const WindowBounds& bounds);
+  // The bounds the window has when restored (also while minimised or maximised).
+  WindowBounds RestoredBounds() const;
+  int ClientWidth() const;
+  int ClientHeight() const;
 
   void Show();
+  bool Showing() const;
+  // Puts the window's centre on its owner's centre (on the work area's without an owner).
+  void CenterOnOwner();
+  // Asks to close, as the close box does: CloseQuery may refuse.
   void Close() { ::SendMessageA(Handle(), WM_CLOSE, 0, 0); }
 
   // Runs the form modally: the owner is disabled and a loop of the form's own runs until
-  // EndModal; Enter and Esc reach the IDOK and IDCANCEL buttons, Tab moves through controls.
+  // EndModal; accelerators, then Enter, Esc and Tab as in a dialog.
   int ShowModal();
   void EndModal(int result);
+  bool Modal() const { return modal_; }
+
+  // Called by a control's destructor.
+  void ForgetControl(const TControl* control);
+  // The windowed control of this form that owns window (null for any other window).
+  TWinControl* ControlOf(HWND window) const;
+  TWinControl* ControlOfId(int id) const;
+  // The message routing, also used by panels for their children's notifications.
+  bool RouteChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
  protected:
   // The form's own handling of a message; return true when handled (result in result).
   virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   // The show event, each time the form is shown.
   virtual void FormShow() {}
-  // A windowed control's notification (BN_CLICKED, LBN_SELCHANGE, ...).
-  virtual void OnCommand(std::string_view name, WORD notification);
-  // The main window ends the message loop; other forms hide (they live until the program
-  // ends), or end their modal loop with IDCANCEL.
-  virtual void OnClose();
+  // A command from a menu, an accelerator or a toolbar button; false when not handled.
+  virtual bool OnCommand(WORD /*command*/) { return false; }
+  // Asked before the form closes; false keeps it open.
+  virtual bool CloseQuery() { return true; }
+  // The form is closing (after CloseQuery agreed).
+  virtual void FormClose() {}
+  // After every change of the client size (also once when created).
+  virtual void FormResize() {}
   // After the controls were laid out again for a new DPI.
   virtual void OnDpiChanged() {}
+  // Esc (IDCANCEL without a cancel button): a dialog closes; a main form does nothing.
+  virtual void OnCancelKey();
 
  private:
-  struct Item {
-    ControlDef def;
-    std::string caption;
-    bool visible = true;
-    HWND window = nullptr;
-    UniqueGdiObject font;
-    UniqueGdiObject bitmap;
-    TGradient gradient;
-  };
-
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void CreateControl(Item& item, int index);
-  void Layout();
-  RECT ScaledRect(const ControlDef& def) const;
-  HFONT MakeFont(const FontDef& font) const;
-  Item* Find(std::string_view name);
-  const Item* Find(std::string_view name) const;
-  RECT TextBounds(const Item& item) const;
-  void Paint(HDC dc, const RECT& area) const;
-  void PaintItem(HDC dc, const Item& item) const;
+  void CloseRequested();
   void ChangeDpi(UINT dpi, const RECT* suggested);
+  void Paint(HDC dc, const RECT& area) const;
+  void TrackMouse(POINT client);
+  TGraphicControl* GraphicAt(POINT client) const;
+  bool HandleCommand(WPARAM wParam, LPARAM lParam);
 
   UniqueWindow window_;
-  UniqueGdiObject formFont_;
   UniqueGdiObject backgroundBrush_;
+  UniqueAccelerators accelerators_;
   FormDef def_{};
-  std::vector<Item> items_;
+  TCommandTable commands_;
+  TMenu mainMenu_;
+  TStatusBar* hintBar_ = nullptr;
+  std::vector<TControl*> controls_;
+  TGraphicControl* hovered_ = nullptr;
+  int nextId_ = FirstControlId;
   UINT dpi_ = 96;
   bool modal_ = false;
   int modalResult_ = 0;
@@ -145,5 +164,7 @@ class TForm {
 
 // The DPI of a window (96 where the system cannot tell).
 UINT WindowDpi(HWND window);
+// A font of a FontDef (the face of fallback when it names none) at a DPI.
+HFONT CreateFontFor(const FontDef& font, const FontDef& fallback, UINT dpi);
 
 }  // namespace vx::win32

@@ -1,76 +1,15 @@
-// The form's message handling and the painting of its window-less controls.
+// The form's message handling: notifications to the controls that sent them, commands by
+// id, the close query, and the painting and mouse of its window-less controls.
+#include <windowsx.h>
+
+#include "win32/forms/Application.h"
+#include "win32/forms/CommonControls.h"
 #include "win32/forms/Form.h"
 
 namespace vx::win32 {
 
-namespace {
-
-COLORREF TextColorOf(const FontDef& font) {
-  return font.color == DefaultTextColor ? ::GetSysColor(COLOR_WINDOWTEXT) : font.color;
-}
-
-// A bitmap drawn as a transparent picture: its bottom-left pixel's colour is the background.
-void DrawTransparent(HDC dc, HBITMAP bitmap, const RECT& r) {
-  BITMAP info{};
-  if (!::GetObjectA(bitmap, sizeof info, &info)) return;
-  const HDC source = ::CreateCompatibleDC(dc);
-  if (!source) return;
-  const HGDIOBJ old = ::SelectObject(source, bitmap);
-  const COLORREF key = ::GetPixel(source, 0, info.bmHeight - 1);
-  ::GdiTransparentBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, source, 0, 0,
-                      info.bmWidth, info.bmHeight, key);
-  ::SelectObject(source, old);
-  ::DeleteDC(source);
-}
-
-}  // namespace
-
-RECT TForm::TextBounds(const Item& item) const {
-  RECT r = ScaledRect(item.def);
-  if (item.def.kind != ControlKind::Label) return r;
-  // Labels size themselves to their text, as far as the form reaches.
-  const HDC dc = ::GetDC(Handle());
-  if (!dc) return r;
-  const HGDIOBJ old = ::SelectObject(dc, item.font.Get());
-  RECT text = {r.left, r.top, r.left + 1, r.top + 1};
-  ::DrawTextA(dc, item.caption.c_str(), static_cast<int>(item.caption.size()), &text,
-              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(Handle(), dc);
-  return text;
-}
-
-void TForm::PaintItem(HDC dc, const Item& item) const {
-  if (!item.visible) return;
-  switch (item.def.kind) {
-    case ControlKind::Gradient:
-      item.gradient.Paint(dc);
-      break;
-    case ControlKind::Image:
-      if (item.bitmap)
-        DrawTransparent(dc, static_cast<HBITMAP>(item.bitmap.Get()), ScaledRect(item.def));
-      break;
-    case ControlKind::Label: {
-      RECT r = ScaledRect(item.def);
-      RECT client;
-      ::GetClientRect(Handle(), &client);
-      r.right = client.right;
-      r.bottom = client.bottom;
-      const HGDIOBJ old = ::SelectObject(dc, item.font.Get());
-      ::SetBkMode(dc, TRANSPARENT);
-      ::SetTextColor(dc, TextColorOf(item.def.font));
-      ::DrawTextA(dc, item.caption.c_str(), static_cast<int>(item.caption.size()), &r,
-                  DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
-      ::SelectObject(dc, old);
-      break;
-    }
-    default:
-      break;
-  }
-}
-
 void TForm::Paint(HDC dc, const RECT& area) const {
-  // Drawn off screen first: the gradient's many bands would otherwise flicker.
+  // Drawn off screen first: a gradient's many bands would otherwise flicker.
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return;
@@ -83,17 +22,118 @@ void TForm::Paint(HDC dc, const RECT& area) const {
   const HGDIOBJ oldBitmap = ::SelectObject(memory, surface.Get());
   ::SetViewportOrgEx(memory, -area.left, -area.top, nullptr);
   ::FillRect(memory, &area, static_cast<HBRUSH>(backgroundBrush_.Get()));
-  for (const Item& item : items_) PaintItem(memory, item);
+  for (const TControl* control : controls_) {
+    const auto* painted = dynamic_cast<const TGraphicControl*>(control);
+    if (painted && painted->Visible() && !painted->ParentControl()) painted->Paint(memory);
+  }
   ::SetViewportOrgEx(memory, 0, 0, nullptr);
   ::BitBlt(dc, area.left, area.top, width, height, memory, 0, 0, SRCCOPY);
   ::SelectObject(memory, oldBitmap);
   ::DeleteDC(memory);
 }
 
+TGraphicControl* TForm::GraphicAt(POINT client) const {
+  // The last placed lies on top.
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    auto* painted = dynamic_cast<TGraphicControl*>(*it);
+    if (!painted || !painted->Visible() || !painted->WantsMouse() || painted->ParentControl())
+      continue;
+    const RECT r = painted->Bounds();
+    if (::PtInRect(&r, client)) return painted;
+  }
+  return nullptr;
+}
+
+void TForm::TrackMouse(POINT client) {
+  TGraphicControl* under = GraphicAt(client);
+  if (under == hovered_) return;
+  if (hovered_) hovered_->MouseLeave();
+  hovered_ = under;
+  if (hovered_) {
+    hovered_->MouseEnter();
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+    ::TrackMouseEvent(&track);
+  }
+}
+
+void TForm::ShowCommandHint(WORD command) {
+  if (hintBar_) hintBar_->ShowHint(command ? commands_.Hint(command) : std::string());
+}
+
+bool TForm::HandleCommand(WPARAM wParam, LPARAM lParam) {
+  const WORD id = LOWORD(wParam);
+  const HWND from = reinterpret_cast<HWND>(lParam);
+  if (IsCommandId(id)) {
+    OnCommand(id);
+    return true;
+  }
+  if (TWinControl* control = ControlOf(from)) {
+    control->CommandNotification(HIWORD(wParam));
+    return true;
+  }
+  if (!from && id == IDCANCEL) {
+    OnCancelKey();
+    return true;
+  }
+  return false;
+}
+
+bool TForm::RouteChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  result = 0;
+  switch (message) {
+    case WM_COMMAND:
+      return HandleCommand(wParam, lParam);
+    case WM_NOTIFY: {
+      auto& header = *reinterpret_cast<NMHDR*>(lParam);
+      if ((header.code == TTN_GETDISPINFOA || header.code == TTN_GETDISPINFOW) &&
+          IsCommandId(static_cast<unsigned>(header.idFrom))) {
+        // A toolbar button's tip is its command's hint.
+        static thread_local std::string tip;
+        tip = commands_.Hint(static_cast<WORD>(header.idFrom));
+        if (header.code == TTN_GETDISPINFOA) {
+          reinterpret_cast<NMTTDISPINFOA*>(lParam)->lpszText = tip.data();
+        } else {
+          static thread_local std::wstring wide;
+          wide.assign(tip.begin(), tip.end());
+          reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = wide.data();
+        }
+        return true;
+      }
+      TWinControl* control = ControlOf(header.hwndFrom);
+      return control && control->Notification(header, result);
+    }
+    case WM_DRAWITEM: {
+      auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+      if (item.CtlType == ODT_MENU) return false;
+      TWinControl* control = ControlOf(item.hwndItem);
+      if (!control || !control->DrawItem(item)) return false;
+      result = TRUE;
+      return true;
+    }
+    case WM_MEASUREITEM: {
+      auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (item.CtlType == ODT_MENU) return false;
+      TWinControl* control = ControlOfId(static_cast<int>(item.CtlID));
+      if (!control || !control->MeasureItem(item)) return false;
+      result = TRUE;
+      return true;
+    }
+    case WM_CONTEXTMENU: {
+      TWinControl* control = ControlOf(reinterpret_cast<HWND>(wParam));
+      if (!control || !control->OnContextMenu) return false;
+      control->OnContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
 LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND window = Handle();
   LRESULT result = 0;
   if (OnMessage(message, wParam, lParam, result)) return result;
+  if (RouteChildMessage(message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_ERASEBKGND:
       return 1;
@@ -107,6 +147,13 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOWWINDOW:
       if (wParam && lParam == 0) FormShow();
       break;
+    case WM_SIZE:
+      if (wParam != SIZE_MINIMIZED) {
+        for (TControl* control : controls_)
+          if (auto* windowed = dynamic_cast<TWinControl*>(control)) windowed->ParentResized();
+        FormResize();
+      }
+      break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
       const HDC dc = reinterpret_cast<HDC>(wParam);
@@ -114,20 +161,53 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
       return reinterpret_cast<LRESULT>(backgroundBrush_.Get());
     }
-    case WM_COMMAND: {
-      const HWND from = reinterpret_cast<HWND>(lParam);
-      for (const Item& item : items_) {
-        if (item.window &&
-            (item.window == from || (!from && ::GetDlgCtrlID(item.window) == LOWORD(wParam)))) {
-          OnCommand(item.def.name, HIWORD(wParam));
-          return 0;
+    case WM_MENUSELECT:
+      if (HIWORD(wParam) == 0xFFFF && lParam == 0) {
+        if (hintBar_) hintBar_->ShowHint("");
+      } else if (HIWORD(wParam) & MF_POPUP) {
+        if (hintBar_) hintBar_->ShowHint("");
+      } else {
+        ShowCommandHint(LOWORD(wParam));
+      }
+      break;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) != window) {
+        if (HIWORD(lParam) == WM_MOUSEMOVE && hintBar_) {
+          const TWinControl* control = ControlOf(reinterpret_cast<HWND>(wParam));
+          hintBar_->ShowHint(control && control->Hint() ? control->Hint() : "");
+        }
+        break;
+      }
+      if (LOWORD(lParam) == HTCLIENT) {
+        // The cursor is asked for before the move arrives: hover is decided here too.
+        POINT at{};
+        ::GetCursorPos(&at);
+        ::ScreenToClient(window, &at);
+        TrackMouse(at);
+        if (hovered_ && hovered_->Cursor()) {
+          ::SetCursor(hovered_->Cursor());
+          return TRUE;
         }
       }
-      if (!from && LOWORD(wParam) == IDCANCEL) OnClose();
-      return 0;
-    }
+      break;
+    case WM_MOUSEMOVE:
+      TrackMouse({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      break;
+    case WM_MOUSELEAVE:
+      if (hovered_) {
+        hovered_->MouseLeave();
+        hovered_ = nullptr;
+      }
+      break;
+    case WM_LBUTTONUP:
+      if (TGraphicControl* under = GraphicAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+          under && under->OnClick) {
+        under->OnClick();
+        return 0;
+      }
+      break;
     case WM_CLOSE:
-      OnClose();
+      CloseRequested();
       return 0;
     case WM_DPICHANGED:
       ChangeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));

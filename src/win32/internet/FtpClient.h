@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/ports/FtpPort.h"
-#include "win32/Handles.h"
+#include "win32/internet/InternetHandles.h"
 
 namespace vx::win32 {
 

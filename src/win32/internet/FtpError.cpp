@@ -1,7 +1,7 @@
 #include "win32/internet/FtpError.h"
 
 #include "core/Errors.h"
-#include "win32/Handles.h"
+#include "win32/internet/InternetHandles.h"
 #include "win32/system/SystemText.h"
 
 namespace vx::win32 {

@@ -5,7 +5,7 @@
 #include <chrono>
 #include <string>
 
-#include "win32/Handles.h"
+#include "win32/internet/InternetHandles.h"
 #include "win32/internet/SmtpText.h"
 
 namespace vx::win32 {

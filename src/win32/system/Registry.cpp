@@ -70,3 +70,75 @@ std::string RegistryReader::ReadString(const std::string& name) const {
 }
 
 }  // namespace vx::win32
+
+namespace vx::win32 {
+
+std::optional<std::vector<std::uint8_t>> RegistryReader::ReadBinary(const std::string& name,
+                                                                    std::size_t size) const {
+  DWORD stored = 0;
+  const auto type = TypeOf(name, &stored);
+  if (!type || *type != REG_BINARY || stored != size) return std::nullopt;
+  std::vector<std::uint8_t> bytes(size);
+  DWORD got = stored;
+  if (::RegQueryValueExA(key_.Get(), name.c_str(), nullptr, nullptr, bytes.data(), &got) !=
+          ERROR_SUCCESS ||
+      got != size)
+    return std::nullopt;
+  return bytes;
+}
+
+std::optional<std::int32_t> RegistryReader::ReadIntegerIfValid(const std::string& name) const {
+  DWORD size = 0;
+  const auto type = TypeOf(name, &size);
+  if (!type || *type != REG_DWORD || size != sizeof(DWORD)) return std::nullopt;
+  DWORD value = 0;
+  DWORD bytes = sizeof value;
+  if (::RegQueryValueExA(key_.Get(), name.c_str(), nullptr, nullptr,
+                         reinterpret_cast<BYTE*>(&value), &bytes) != ERROR_SUCCESS)
+    return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+namespace {
+
+[[noreturn]] void WriteFailed(const std::string& what, LSTATUS status) {
+  char text[512] = {};
+  const DWORD length =
+      ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                       static_cast<DWORD>(status), 0, text, sizeof text, nullptr);
+  std::string reason(text, length);
+  while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n')) reason.pop_back();
+  throw RegistryError(what + (reason.empty() ? "" : ". " + reason));
+}
+
+}  // namespace
+
+RegistryWriter::RegistryWriter(HKEY root, const std::string& path) {
+  HKEY key = nullptr;
+  const LSTATUS status =
+      ::RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+  if (status != ERROR_SUCCESS) WriteFailed("Failed to create key " + path, status);
+  key_.Reset(key);
+}
+
+void RegistryWriter::WriteInteger(const std::string& name, std::int32_t value) {
+  const DWORD data = static_cast<DWORD>(value);
+  const LSTATUS status = ::RegSetValueExA(key_.Get(), name.c_str(), 0, REG_DWORD,
+                                          reinterpret_cast<const BYTE*>(&data), sizeof data);
+  if (status != ERROR_SUCCESS) WriteFailed("Failed to set data for '" + name + "'", status);
+}
+
+void RegistryWriter::WriteBinary(const std::string& name, std::span<const std::uint8_t> bytes) {
+  const LSTATUS status = ::RegSetValueExA(key_.Get(), name.c_str(), 0, REG_BINARY, bytes.data(),
+                                          static_cast<DWORD>(bytes.size()));
+  if (status != ERROR_SUCCESS) WriteFailed("Failed to set data for '" + name + "'", status);
+}
+
+void RegistryWriter::WriteString(const std::string& name, const std::string& text) {
+  const LSTATUS status = ::RegSetValueExA(key_.Get(), name.c_str(), 0, REG_SZ,
+                                          reinterpret_cast<const BYTE*>(text.c_str()),
+                                          static_cast<DWORD>(text.size() + 1));
+  if (status != ERROR_SUCCESS) WriteFailed("Failed to set data for '" + name + "'", status);
+}
+
+}  // namespace vx::win32

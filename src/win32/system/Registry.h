@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "win32/Handles.h"
 
@@ -29,10 +31,34 @@ class RegistryReader {
   // for any other type that holds data.
   std::string ReadString(const std::string& name) const;
   bool ValueExists(const std::string& name) const;
+  // REG_BINARY of exactly size bytes; nothing when the value is missing, of another type or
+  // of another size (a first start reads its defaults that way).
+  std::optional<std::vector<std::uint8_t>> ReadBinary(const std::string& name,
+                                                      std::size_t size) const;
+  // REG_DWORD; nothing when missing or of another type or size.
+  std::optional<std::int32_t> ReadIntegerIfValid(const std::string& name) const;
 
  private:
   std::optional<DWORD> TypeOf(const std::string& name, DWORD* size) const;
 
+  UniqueKey key_;
+};
+
+// Writes settings: opens root\path for writing, creating the key when it is missing. Errors
+// (a key that cannot be created or a value that cannot be written) raise RegistryError with
+// the system's reason.
+class RegistryWriter {
+ public:
+  RegistryWriter(HKEY root, const std::string& path);
+
+  // REG_DWORD.
+  void WriteInteger(const std::string& name, std::int32_t value);
+  // REG_BINARY, exactly these bytes.
+  void WriteBinary(const std::string& name, std::span<const std::uint8_t> bytes);
+  // REG_SZ.
+  void WriteString(const std::string& name, const std::string& text);
+
+ private:
   UniqueKey key_;
 };
 

@@ -97,6 +97,30 @@ TEST_F(PlayerE2E, ErrorInsideTheWindowIsReportedAndTheWindowStaysWithItsLines) {
   EXPECT_EQ(CountOf(*page, "CellStepMain\" scope"), 1);
 }
 
+TEST_F(PlayerE2E, EscIsIgnoredWhileTheScriptRunsAndEndsThePlayerAfterAnError) {
+  SetPlayerSettings({.show = true, .extended = false, .log = true, .logPath = LogFolder()});
+  // A script's own keystrokes may reach the window: Esc must not cut the run short.
+  const std::string slow = Script("slow.vxz", SlowSteps(3));
+  Program running = StartVexec({slow});
+  HWND info = InfoWindow(running, 15000);
+  ASSERT_TRUE(info);
+  ::PostMessageW(info, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_EQ(running.Wait(20000), 0u);
+  const auto page = ReadFileText(LogOf(slow));
+  ASSERT_TRUE(page);
+  EXPECT_EQ(CountOf(*page, "CellStepMain\" scope"), 3);
+
+  // Once an error has ended the run, the window waits for the user: Esc closes it.
+  const std::string cut = Script("cut.vxz", {Step(ckSetVariable, "a", "1")});
+  std::filesystem::resize_file(cut, std::filesystem::file_size(cut) - 3);
+  Program failed = StartVexec({cut});
+  EXPECT_EQ(ExpectBox(failed, "Vorlix Parser"), "Read beyond end of file");
+  info = InfoWindow(failed, 5000);
+  ASSERT_TRUE(info);
+  ::PostMessageW(info, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_EQ(failed.Wait(15000), 0u);
+}
+
 TEST_F(PlayerE2E, ScriptWithoutStepsClosesTheWindowAtOnceAndLogsAnEmptyTable) {
   SetPlayerSettings({.show = true, .extended = true, .log = true, .logPath = LogFolder()});
   const std::string script = Script("empty.vxz", {});

@@ -6,13 +6,38 @@
 #include "core/Errors.h"
 #include "win32/forms/Application.h"
 #include "win32/forms/Form.h"
+#include "win32/forms/StdControls.h"
 
 namespace vx::win32 {
 namespace {
 
 constexpr UINT ThrowMessage = WM_APP + 7;
 
+const FormDef TestForm = {.className = "TVxFormTest",
+                          .caption = "Form test",
+                          .width = 200,
+                          .height = 120,
+                          .style = WS_POPUP,
+                          .background = RGB(10, 20, 30)};
+
 class ThrowingForm : public TForm {
+ public:
+  ThrowingForm() {
+    CreateForm(
+        TestForm,
+        {
+            {&grd, {.width = 200, .height = 120}},
+            {&lbl, {.caption = "before", .left = 8, .top = 8}},
+            {&lst, {.left = 20, .top = 40, .width = 100, .height = 50}},
+            {&cmd,
+             {.caption = "OK", .left = 130, .top = 40, .width = 60, .height = 24, .id = IDOK}},
+        });
+  }
+  TGradientBox grd;
+  TLabel lbl;
+  TListBox lst;
+  TButton cmd;
+
  protected:
   bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT&) override {
     if (message == ThrowMessage) throw InOutError("Disk full");
@@ -20,47 +45,34 @@ class ThrowingForm : public TForm {
   }
 };
 
-const FormDef TestForm = {"TVxFormTest", "Form test", 200, 120, WS_POPUP, 0, RGB(10, 20, 30), {}};
-const ControlDef TestControls[] = {
-    {ControlKind::Gradient, "grd", "", 0, 0, 200, 120},
-    {ControlKind::Label, "lbl", "before", 8, 8},
-    {ControlKind::ListBox, "lst", "", 20, 40, 100, 50},
-    {ControlKind::Button, "cmd", "OK", 130, 40, 60, 24, 0, {}, IDOK},
-};
-
 TEST(PlayerForm, ControlsTakeTheTablesGeometryScaledByDpi) {
   ThrowingForm form;
-  form.CreateForm(TestForm, TestControls);
-  const int scale = static_cast<int>(form.Dpi());
   RECT r;
-  ::GetWindowRect(form.Handle(), &r);
-  EXPECT_EQ(r.right - r.left, ::MulDiv(200, scale, 96));
-  ::GetWindowRect(form.Control("lst"), &r);
+  ::GetClientRect(form.Handle(), &r);
+  EXPECT_EQ(r.right, form.Scale(200));
+  ::GetWindowRect(form.lst.Handle(), &r);
   POINT corner = {r.left, r.top};
   ::ScreenToClient(form.Handle(), &corner);
   EXPECT_EQ(corner.x, form.Scale(20));
   EXPECT_EQ(corner.y, form.Scale(40));
   EXPECT_EQ(r.right - r.left, form.Scale(100));
-  EXPECT_EQ(::GetDlgCtrlID(form.Control("cmd")), IDOK);
-  EXPECT_EQ(form.Control("lbl"), nullptr);  // painted, no window of its own
-  form.SetCaption("lbl", "after");
-  EXPECT_EQ(form.Caption("lbl"), "after");
-  form.SetCaption("cmd", "Apply");
-  EXPECT_EQ(form.Caption("cmd"), "Apply");
-  EXPECT_THROW(form.Control("nothing"), std::logic_error);
-  form.SetVisible("lst", false);
-  EXPECT_FALSE(form.IsVisible("lst"));
+  EXPECT_EQ(::GetDlgCtrlID(form.cmd.Handle()), IDOK);
+  form.lbl.SetCaption("after");
+  EXPECT_EQ(form.lbl.Caption(), "after");
+  form.cmd.SetText("Apply");
+  EXPECT_EQ(form.cmd.Text(), "Apply");
+  form.lst.SetVisible(false);
+  EXPECT_FALSE(::IsWindowVisible(form.lst.Handle()));
 }
 
 TEST(PlayerForm, GradientIsPaintedBehindTheLabels) {
   ThrowingForm form;
-  form.CreateForm(TestForm, TestControls);
   GradientSettings red;
   red.red1 = red.red2 = 200;
   red.green1 = red.green2 = red.blue1 = red.blue2 = 0;
   red.steps = 4;  // tall bands: band 0 covers the top quarter
-  form.Gradient("grd").Assign(red);
-  form.SetControlBounds("grd", 1, 1, 199, 119);
+  form.grd.Gradient().Assign(red);
+  form.grd.SetDesignBounds(1, 1, 199, 119);
   form.Show();
   const HDC dc = ::GetDC(form.Handle());
   // One strip of the form's background along the top, the gradient below it.
@@ -68,7 +80,7 @@ TEST(PlayerForm, GradientIsPaintedBehindTheLabels) {
   EXPECT_EQ(::GetPixel(dc, form.Scale(150), form.Scale(100)), RGB(200, 0, 0));
   EXPECT_EQ(::GetPixel(dc, form.Scale(150), 1), RGB(200, 0, 0));
   // A setter draws at once, without waiting for the next repaint: band 0 has colour 1.
-  form.Gradient("grd").SetColorByte(4, 50);  // Red1
+  form.grd.Gradient().SetColorByte(4, 50);  // Red1
   EXPECT_EQ(::GetPixel(dc, form.Scale(150), 1), RGB(50, 0, 0));
   ::ReleaseDC(form.Handle(), dc);
 }
@@ -76,7 +88,6 @@ TEST(PlayerForm, GradientIsPaintedBehindTheLabels) {
 TEST(PlayerForm, ErrorInAHandlerIsReportedAndDoesNotLeaveTheWindowProcedure) {
   Application().SetTitle("Form test report");
   ThrowingForm form;
-  form.CreateForm(TestForm, TestControls);
   std::atomic<bool> seen{false};
   std::string text;
   std::thread dismiss([&] {

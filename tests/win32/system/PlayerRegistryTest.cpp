@@ -79,5 +79,29 @@ TEST_F(PlayerRegistry, MissingKeyReadsAsMissingValues) {
   EXPECT_EQ(ErrorOf([&] { reader.ReadBool("vpShow"); }), "Failed to get data for 'vpShow'");
 }
 
+TEST_F(PlayerRegistry, WrittenValuesReadBackAndBinaryIsTakenOnlyAtItsSize) {
+  key_.Reset();
+  ::RegDeleteTreeA(HKEY_CURRENT_USER, TestKey);
+  {
+    RegistryWriter writer(HKEY_CURRENT_USER, std::string(TestKey) + "\\Made");  // created
+    writer.WriteInteger("Left", -1234);
+    const std::uint8_t widths[] = {0xC8, 0x00, 0x32, 0x01};
+    writer.WriteBinary("ListcWidth", widths);
+    writer.WriteString("name", "a\xE4" "b");
+    writer.WriteString("empty", "");
+  }
+  const RegistryReader reader(HKEY_CURRENT_USER, std::string(TestKey) + "\\Made");
+  EXPECT_EQ(reader.ReadInteger("Left"), -1234);
+  EXPECT_EQ(reader.ReadIntegerIfValid("Left"), -1234);
+  EXPECT_EQ(reader.ReadIntegerIfValid("ListcWidth"), std::nullopt);
+  EXPECT_EQ(reader.ReadBinary("ListcWidth", 4), (std::vector<std::uint8_t>{0xC8, 0, 0x32, 1}));
+  EXPECT_EQ(reader.ReadBinary("ListcWidth", 8), std::nullopt);
+  EXPECT_EQ(reader.ReadBinary("Left", 4), std::nullopt);
+  EXPECT_EQ(reader.ReadBinary("missing", 4), std::nullopt);
+  EXPECT_EQ(reader.ReadString("name"), "a\xE4" "b");
+  EXPECT_TRUE(reader.ValueExists("empty"));
+  EXPECT_EQ(reader.ReadString("empty"), "");
+}
+
 }  // namespace
 }  // namespace vx::win32
