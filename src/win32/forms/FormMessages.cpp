@@ -135,8 +135,23 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (OnMessage(message, wParam, lParam, result)) return result;
   if (RouteChildMessage(message, wParam, lParam, result)) return result;
   switch (message) {
-    case WM_ERASEBKGND:
+    case WM_ERASEBKGND: {
+      // The form paints its whole surface in WM_PAINT; a transparent child (a flat toolbar)
+      // asks for the background under it with its own device context.
+      const HDC dc = reinterpret_cast<HDC>(wParam);
+      if (::WindowFromDC(dc) != window) {
+        RECT area{};
+        ::GetClipBox(dc, &area);
+        Paint(dc, area);
+      }
       return 1;
+    }
+    case WM_PRINTCLIENT: {
+      RECT area{};
+      ::GetClientRect(window, &area);
+      Paint(reinterpret_cast<HDC>(wParam), area);
+      return 0;
+    }
     case WM_PAINT: {
       PAINTSTRUCT ps;
       const HDC dc = ::BeginPaint(window, &ps);
