@@ -367,7 +367,9 @@ std::string TStatusBar::PanelText(int panel) const {
 }
 
 void TStatusBar::ShowHint(const std::string& hint) {
-  if (!window_) return;
+  // Asked on every mouse move: only a change reaches the bar.
+  if (!window_ || hint == hint_) return;
+  hint_ = hint;
   if (hint.empty()) {
     ::SendMessageA(window_, SB_SIMPLE, FALSE, 0);
     return;

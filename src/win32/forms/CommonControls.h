@@ -149,6 +149,7 @@ class TStatusBar : public TWinControl {
 
  private:
   std::vector<int> widths_;
+  std::string hint_;  // the hint shown, "" while the panels show
 };
 
 }  // namespace vx::win32

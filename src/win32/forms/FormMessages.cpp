@@ -187,12 +187,13 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wParam) != window) {
-        if (HIWORD(lParam) == WM_MOUSEMOVE && hintBar_) {
-          const TWinControl* control = ControlOf(reinterpret_cast<HWND>(wParam));
+        // The hint of the control under the mouse; a toolbar shows its buttons' own hints.
+        const TWinControl* control = ControlOf(reinterpret_cast<HWND>(wParam));
+        if (HIWORD(lParam) == WM_MOUSEMOVE && hintBar_ && !dynamic_cast<const TToolBar*>(control))
           hintBar_->ShowHint(control && control->Hint() ? control->Hint() : "");
-        }
         break;
       }
+      if (HIWORD(lParam) == WM_MOUSEMOVE && hintBar_) hintBar_->ShowHint("");
       if (LOWORD(lParam) == HTCLIENT) {
         // The cursor is asked for before the move arrives: hover is decided here too.
         POINT at{};
