@@ -275,6 +275,11 @@ void TToolBar::AfterCreate() {
   ::SendMessageA(window_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
 }
 
+void TToolBar::ApplyDpi() {
+  TWinControl::ApplyDpi();
+  AutoSize();
+}
+
 void TToolBar::SetImageList(const TImageList& images) {
   if (!window_) return;
   ::SendMessageA(window_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.Handle()));
@@ -330,7 +335,11 @@ void TStatusBar::SetPanels(std::span<const int> widths) {
 
 void TStatusBar::ApplyDpi() {
   TWinControl::ApplyDpi();
-  if (!window_ || widths_.empty()) return;
+  if (!window_) return;
+  if (widths_.empty()) {
+    AutoSize();
+    return;
+  }
   std::vector<int> edges;
   int right = 0;
   for (const int width : widths_) {
@@ -338,6 +347,7 @@ void TStatusBar::ApplyDpi() {
     edges.push_back(right);
   }
   ::SendMessageA(window_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+  AutoSize();
 }
 
 void TStatusBar::SetText(int panel, const std::string& text) {
@@ -357,7 +367,9 @@ std::string TStatusBar::PanelText(int panel) const {
 }
 
 void TStatusBar::ShowHint(const std::string& hint) {
-  if (!window_) return;
+  // Asked on every mouse move: only a change reaches the bar.
+  if (!window_ || hint == hint_) return;
+  hint_ = hint;
   if (hint.empty()) {
     ::SendMessageA(window_, SB_SIMPLE, FALSE, 0);
     return;

@@ -126,9 +126,7 @@ class TToolBar : public TWinControl {
   const char* ClassName() const override { return TOOLBARCLASSNAMEA; }
   DWORD OwnStyle() const override;
   void AfterCreate() override;
-
- private:
-  std::string tipText_;
+  void ApplyDpi() override;
 };
 
 // A status bar of panels; the last panel's text gives way to a hint while one is shown.
@@ -151,6 +149,7 @@ class TStatusBar : public TWinControl {
 
  private:
   std::vector<int> widths_;
+  std::string hint_;  // the hint shown, "" while the panels show
 };
 
 }  // namespace vx::win32

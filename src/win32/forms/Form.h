@@ -73,6 +73,8 @@ class TForm {
   void SetCommands(const TCommandTable& commands);
   const TCommandTable& Commands() const { return commands_; }
   HACCEL Accelerators() const { return accelerators_.Get(); }
+  // Builds the menu bar and keeps the design size as the client size: call it before the
+  // form's bounds are set (from the registry, say), as it sizes the window again.
   void SetMainMenu(std::span<const MenuItemDef> items);
   TMenu& MainMenu() { return mainMenu_; }
   // Enables or disables a command in the menu bar and on the toolbars of the form.

@@ -135,8 +135,23 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (OnMessage(message, wParam, lParam, result)) return result;
   if (RouteChildMessage(message, wParam, lParam, result)) return result;
   switch (message) {
-    case WM_ERASEBKGND:
+    case WM_ERASEBKGND: {
+      // The form paints its whole surface in WM_PAINT; a transparent child (a flat toolbar)
+      // asks for the background under it with its own device context.
+      const HDC dc = reinterpret_cast<HDC>(wParam);
+      if (::WindowFromDC(dc) != window) {
+        RECT area{};
+        ::GetClipBox(dc, &area);
+        Paint(dc, area);
+      }
       return 1;
+    }
+    case WM_PRINTCLIENT: {
+      RECT area{};
+      ::GetClientRect(window, &area);
+      Paint(reinterpret_cast<HDC>(wParam), area);
+      return 0;
+    }
     case WM_PAINT: {
       PAINTSTRUCT ps;
       const HDC dc = ::BeginPaint(window, &ps);
@@ -172,12 +187,13 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wParam) != window) {
-        if (HIWORD(lParam) == WM_MOUSEMOVE && hintBar_) {
-          const TWinControl* control = ControlOf(reinterpret_cast<HWND>(wParam));
+        // The hint of the control under the mouse; a toolbar shows its buttons' own hints.
+        const TWinControl* control = ControlOf(reinterpret_cast<HWND>(wParam));
+        if (HIWORD(lParam) == WM_MOUSEMOVE && hintBar_ && !dynamic_cast<const TToolBar*>(control))
           hintBar_->ShowHint(control && control->Hint() ? control->Hint() : "");
-        }
         break;
       }
+      if (HIWORD(lParam) == WM_MOUSEMOVE && hintBar_) hintBar_->ShowHint("");
       if (LOWORD(lParam) == HTCLIENT) {
         // The cursor is asked for before the move arrives: hover is decided here too.
         POINT at{};

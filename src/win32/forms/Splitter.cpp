@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "win32/forms/Form.h"
+
 namespace vx::win32 {
 
 const char* TSplitter::ClassName() const {
@@ -40,8 +42,18 @@ void TSplitter::DrawLine(int left) const {
   ::ReleaseDC(parent, use);
 }
 
-bool TSplitter::OnWindowMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+bool TSplitter::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
+    case WM_ERASEBKGND: {
+      // The form's own colour: the splitter is a gap between the parts, not a bar.
+      RECT r;
+      ::GetClientRect(window_, &r);
+      const HBRUSH brush = ::CreateSolidBrush(form_ ? form_->Def().background : RGB(240, 240, 240));
+      ::FillRect(reinterpret_cast<HDC>(wParam), &r, brush);
+      ::DeleteObject(brush);
+      result = 1;
+      return true;
+    }
     case WM_LBUTTONDOWN:
       dragging_ = true;
       grabOffset_ = GET_X_LPARAM(lParam);

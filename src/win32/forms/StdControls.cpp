@@ -275,9 +275,12 @@ const char* TPanel::ClassName() const {
   return name;
 }
 
+void TPanel::AfterCreate() {
+  if (form_) brush_.Reset(::CreateSolidBrush(form_->Def().background));
+}
+
 void TPanel::SetColor(COLORREF color) {
-  color_ = color;
-  brush_.Reset(color == CLR_INVALID ? nullptr : ::CreateSolidBrush(color));
+  brush_.Reset(::CreateSolidBrush(color));
   Invalidate();
 }
 
@@ -287,8 +290,19 @@ bool TPanel::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     case WM_NOTIFY:
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
+    case WM_CONTEXTMENU:
       // The children's notifications reach their controls as on the form itself.
       return form_ && form_->RouteChildMessage(message, wParam, lParam, result);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      if (!brush_) return false;
+      {
+        LOGBRUSH fill{};
+        ::GetObjectA(brush_.Get(), sizeof fill, &fill);
+        ::SetBkColor(reinterpret_cast<HDC>(wParam), fill.lbColor);
+      }
+      result = reinterpret_cast<LRESULT>(brush_.Get());
+      return true;
     case WM_ERASEBKGND:
       if (!brush_) return false;
       {

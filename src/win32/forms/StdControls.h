@@ -152,7 +152,8 @@ class TListBox : public TWinControl {
 };
 
 // A container for other windowed controls (controls placed with it as their parent); it
-// passes its children's notifications to them as the form does. No bevel.
+// passes its children's notifications to them as the form does. No bevel; the form's
+// background colour unless given another.
 class TPanel : public TWinControl {
  public:
   void SetColor(COLORREF color);
@@ -162,9 +163,9 @@ class TPanel : public TWinControl {
   DWORD OwnStyle() const override { return WS_CLIPCHILDREN | WS_CLIPSIBLINGS; }
   bool WantsSubclass() const override { return true; }
   bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void AfterCreate() override;
 
  private:
-  COLORREF color_ = CLR_INVALID;  // the system's face colour
   UniqueGdiObject brush_;
 };
 

@@ -21,6 +21,10 @@ std::vector<TCommand> SlowSteps(int count) {
 }
 
 void ExpectFlushBottomRight(HWND window, int width, int height) {
+  // The window exists before it is shown and placed: wait for its place, not its creation.
+  WaitUntil(
+      [&] { return ::IsWindowVisible(window) && WindowBounds(window).right == WorkArea().right; },
+      5000);
   const RECT r = WindowBounds(window);
   const RECT work = WorkArea();
   EXPECT_EQ(r.right - r.left, width);
@@ -148,7 +152,6 @@ TEST_F(PlayerE2E, UnreadableExtendedFlagIsReportedAndTheRunGoesOnCompact) {
   const HWND info = InfoWindow(player, 5000);
   ASSERT_TRUE(info);
   // The window takes its place once the report is dismissed.
-  WaitUntil([&] { return WindowBounds(info).right == WorkArea().right; }, 5000);
   ExpectFlushBottomRight(info, 300, 75);
   EXPECT_EQ(player.Wait(15000), 0u);
   const auto page = ReadFileText(LogOf(script));

@@ -87,7 +87,9 @@ TEST_F(PlayerRegistry, WrittenValuesReadBackAndBinaryIsTakenOnlyAtItsSize) {
     writer.WriteInteger("Left", -1234);
     const std::uint8_t widths[] = {0xC8, 0x00, 0x32, 0x01};
     writer.WriteBinary("ListcWidth", widths);
-    writer.WriteString("name", "a\xE4" "b");
+    writer.WriteString("name",
+                       "a\xE4"
+                       "b");
     writer.WriteString("empty", "");
   }
   const RegistryReader reader(HKEY_CURRENT_USER, std::string(TestKey) + "\\Made");
@@ -98,7 +100,9 @@ TEST_F(PlayerRegistry, WrittenValuesReadBackAndBinaryIsTakenOnlyAtItsSize) {
   EXPECT_EQ(reader.ReadBinary("ListcWidth", 8), std::nullopt);
   EXPECT_EQ(reader.ReadBinary("Left", 4), std::nullopt);
   EXPECT_EQ(reader.ReadBinary("missing", 4), std::nullopt);
-  EXPECT_EQ(reader.ReadString("name"), "a\xE4" "b");
+  EXPECT_EQ(reader.ReadString("name"),
+            "a\xE4"
+            "b");
   EXPECT_TRUE(reader.ValueExists("empty"));
   EXPECT_EQ(reader.ReadString("empty"), "");
 }
