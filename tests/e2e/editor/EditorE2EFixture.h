@@ -98,15 +98,19 @@ class EditorE2E : public ::testing::Test {
   void Post(MainCommand command) const {
     ::PostMessageW(window_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
   }
-  // The editor's question box: its text, after pressing button.
-  std::string Answer(int button) const {
-    const auto box = AnswerMessageBox({.caption = "Confirm", .processId = editor_.Id()}, button);
-    return box ? box->text : "(no question)";
-  }
+  // The editor's question box: its text, after pressing button and the box going away.
+  std::string Answer(int button) const { return AnswerBox("Confirm", button); }
   // The editor's box captioned caption ("Vorlix" for an error report): its text after OK.
-  std::string BoxText(const std::string& caption) const {
-    const auto box = AnswerMessageBox({.caption = caption, .processId = editor_.Id()}, IDOK);
-    return box ? box->text : "(no box)";
+  std::string BoxText(const std::string& caption) const { return AnswerBox(caption, IDOK); }
+  std::string AnswerBox(const std::string& caption, int button) const {
+    HWND box = nullptr;
+    const BoxMatch match{.caption = caption, .processId = editor_.Id()};
+    if (!WaitUntil([&] { return (box = FindMessageBox(match)) != nullptr; }))
+      return "(no box captioned " + caption + ")";
+    const std::string text = MessageBoxText(box);
+    PressBoxButton(box, button);
+    WaitUntil([&] { return !::IsWindow(box); });
+    return text;
   }
   // Answers the file dialog captioned caption with file (nullopt: Cancel).
   bool AnswerFileDialog(const std::string& caption, const std::optional<std::string>& file) {
