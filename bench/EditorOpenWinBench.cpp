@@ -29,21 +29,21 @@ struct Search {
   HWND found;
 };
 
+BOOL CALLBACK MatchMainWindow(HWND window, LPARAM data) {
+  auto* s = reinterpret_cast<Search*>(data);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  char name[32] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  if (owner != s->process || std::string(name) != "Tfrmmain" || !::IsWindowVisible(window))
+    return TRUE;
+  s->found = window;
+  return FALSE;
+}
+
 HWND MainWindowOf(DWORD process) {
   Search search{process, nullptr};
-  ::EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        char name[32] = {};
-        ::GetClassNameA(window, name, sizeof name);
-        if (owner != s->process || std::string(name) != "Tfrmmain" || !::IsWindowVisible(window))
-          return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ::EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

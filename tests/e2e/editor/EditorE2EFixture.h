@@ -27,23 +27,22 @@ inline std::string EditorFolder() {
   return WindowsPath(VX_BINARY_DIR "/src/editor/");
 }
 
+struct ClassSearch {
+  std::string name;
+  HWND found = nullptr;
+};
+inline BOOL CALLBACK MatchClass(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<ClassSearch*>(data);
+  char name[64] = {};
+  ::GetClassNameA(child, name, sizeof name);
+  if (::lstrcmpiA(search->name.c_str(), name) != 0) return TRUE;
+  search->found = child;
+  return FALSE;
+}
 // The first descendant window of this class, in any case (the tree, the list box).
 inline HWND FindDescendant(HWND parent, const std::string& className) {
-  struct Search {
-    std::string name;
-    HWND found = nullptr;
-  } search{className};
-  ::EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        char name[64] = {};
-        ::GetClassNameA(child, name, sizeof name);
-        if (::lstrcmpiA(s->name.c_str(), name) != 0) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ClassSearch search{className};
+  ::EnumChildWindows(parent, MatchClass, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
