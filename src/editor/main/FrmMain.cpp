@@ -47,7 +47,7 @@ constexpr Shortcut Ctrl(char key) {
   return {FCONTROL, static_cast<WORD>(key)};
 }
 
-const std::array<CommandDef, 24> MainCommands = {{
+const std::array<CommandDef, 22> MainCommands = {{
     {acNew, "New ", "Create a new vorlix file", {}, imgNew},
     {acOpen, "Open", "Open an Exisiting vorlix file", Ctrl('O'), imgOpen},
     {acSave, "Save", "Save current file", Ctrl('S'), imgSave},
@@ -73,8 +73,7 @@ const std::array<CommandDef, 24> MainCommands = {{
     {mPreferences, "Preferences", "", {}, imgPreferences},
     {mReport, "Report Errors, Suggestions", "", {}, imgReport},
     {pActionProperties, "Properties", "", {}, -1},
-    {mFile, "File"},
-    {mEdit, "Edit"},
+    // Built as a plain item and given its submenu when the recent files are set up.
     {mRecent, "Recent Files"},
 }};
 
