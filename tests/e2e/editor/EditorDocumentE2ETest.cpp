@@ -95,5 +95,22 @@ TEST_F(EditorE2E, RecentFilesOpenTheirOwnFileAndADamagedFileCostsNothing) {
   EXPECT_EQ(lastQuestion_, "Save the changes to this document: a.vxz ?");
 }
 
+TEST_F(EditorE2E, ARecentFilesValueOfAnotherTypeIsReportedAndTheFileStillOpens) {
+  const std::string path = WriteScriptFile("b.vxz", Steps);
+  const DWORD number = 7;
+  SetVorlixValue("recent1", REG_DWORD, &number, sizeof number);
+  std::vector<AnsweredBox> boxes;
+  {
+    const MessageBoxAnswerer answerer({.caption = "Error"}, IDOK);
+    ASSERT_TRUE(Start({path}));
+    EXPECT_TRUE(WaitUntil([&] { return Caption() == "b.vxz - Vorlix"; }));
+    boxes = answerer.Answered();
+  }
+  ASSERT_FALSE(boxes.empty());
+  EXPECT_EQ(boxes.front().text, "Invalid data type for 'recent1'");
+  EXPECT_EQ(Items(), (std::vector<std::string>{"Wait", "Set Clipboard"}));
+  EXPECT_TRUE(CloseAnswering(IDNO));
+}
+
 }  // namespace
 }  // namespace vxtest
