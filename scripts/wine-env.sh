@@ -25,15 +25,18 @@ vx_wine_start() {
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export WINEARCH=win64
 
-  local display
-  display=$(vx_free_display)
-  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  VX_XVFB_PID=$!
-  export DISPLAY=":$display"
-  for _ in $(seq 1 50); do
-    [ -e "/tmp/.X11-unix/X$display" ] && break
-    sleep 0.1
-  done
+  # VX_USER_DISPLAY=1 keeps the caller's DISPLAY (scripts/run shows the editor there).
+  if [ -z "${VX_USER_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
+    local display
+    display=$(vx_free_display)
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    VX_XVFB_PID=$!
+    export DISPLAY=":$display"
+    for _ in $(seq 1 50); do
+      [ -e "/tmp/.X11-unix/X$display" ] && break
+      sleep 0.1
+    done
+  fi
 
   local fresh=0
   if [ ! -f "$WINEPREFIX/system.reg" ]; then

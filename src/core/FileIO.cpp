@@ -102,6 +102,27 @@ bool IsRegularFile(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == S_IFREG;
 }
 
+bool Exists(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0;
+}
+
+// Moves the old file aside under a name no file has: never "path.~old" as such, which could
+// be a file of the user's own that a save would then destroy.
+std::string MoveAside(const std::string& path) {
+  for (int attempt = 0;; ++attempt) {
+    const std::string backup = path + ".~" + std::to_string(attempt) + ".old";
+    if (Exists(backup)) {
+      if (attempt >= 999) CannotCreate(path, SystemError{EEXIST, 0});
+      continue;
+    }
+    if (std::rename(path.c_str(), backup.c_str()) == 0) return backup;
+    const SystemError error = LastFileError();
+    // Taken between the look and the rename: try the next name.
+    if (!Exists(backup) || attempt >= 999) CannotCreate(path, error);
+  }
+}
+
 // POSIX rename replaces the target in one step. The Windows C runtime refuses to rename
 // onto an existing file, so there the old file first steps aside under a backup name and
 // comes back if the new one cannot take its place.
@@ -109,9 +130,7 @@ void ReplaceWith(const std::string& temp, const std::string& path) {
   if (std::rename(temp.c_str(), path.c_str()) == 0) return;
   const SystemError firstError = LastFileError();
   if (!IsRegularFile(path)) CannotCreate(path, firstError);
-  const std::string backup = path + ".~old";
-  std::remove(backup.c_str());
-  if (std::rename(path.c_str(), backup.c_str()) != 0) CannotCreate(path, LastFileError());
+  const std::string backup = MoveAside(path);
   if (std::rename(temp.c_str(), path.c_str()) != 0) {
     const SystemError error = LastFileError();
     std::rename(backup.c_str(), path.c_str());

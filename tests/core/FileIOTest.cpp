@@ -50,6 +50,21 @@ TEST(WriteFileReplacing, CreatesAndReplacesLeavingNoTemporaryFile) {
   EXPECT_EQ(EntriesIn(folder), 1u);
 }
 
+// Replacing an existing file moves it aside first where rename cannot overwrite (Windows):
+// files of the user's that look like backups must come through untouched.
+TEST(WriteFileReplacing, LeavesTheUsersOwnBackupLikeFilesAlone) {
+  TempFolder folder;
+  const std::string path = folder.File("x.vxz");
+  vxtest::WriteAll(path, "old");
+  vxtest::WriteAll(path + ".~old", "mine");
+  vxtest::WriteAll(path + ".~0.old", "mine too");
+  WriteFileReplacing(path, "new");
+  EXPECT_EQ(vxtest::ReadAll(path), "new");
+  EXPECT_EQ(vxtest::ReadAll(path + ".~old"), "mine");
+  EXPECT_EQ(vxtest::ReadAll(path + ".~0.old"), "mine too");
+  EXPECT_EQ(EntriesIn(folder), 3u);
+}
+
 TEST(WriteFileReplacing, FailureNamesTheFileAndLeavesTheFolderAlone) {
   TempFolder folder;
   std::filesystem::create_directory(folder.Path() / "taken.vxz");

@@ -135,8 +135,17 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (OnMessage(message, wParam, lParam, result)) return result;
   if (RouteChildMessage(message, wParam, lParam, result)) return result;
   switch (message) {
-    case WM_ERASEBKGND:
+    case WM_ERASEBKGND: {
+      // The form paints its own surface in WM_PAINT; a transparent child (a flat toolbar)
+      // asks for the background under it with its own DC, which gets the form's colour.
+      const HDC dc = reinterpret_cast<HDC>(wParam);
+      if (::WindowFromDC(dc) != window) {
+        RECT area;
+        if (::GetClipBox(dc, &area) != ERROR)
+          ::FillRect(dc, &area, static_cast<HBRUSH>(backgroundBrush_.Get()));
+      }
       return 1;
+    }
     case WM_PAINT: {
       PAINTSTRUCT ps;
       const HDC dc = ::BeginPaint(window, &ps);

@@ -25,7 +25,7 @@ bool DocumentSession::NewFile(const std::string& fileName, bool askToSave, bool 
   const bool exists = !file.empty() && files_.FileExists(file);
   std::vector<TCommand> steps = exists ? ReadScript(file) : std::vector<TCommand>{};
 
-  steps_ = std::move(steps);
+  list_.Assign(std::move(steps));
   path_ = file;
   name_ = DocumentNameFor(file);
   ui_.StepsReplaced();
@@ -60,7 +60,7 @@ void DocumentSession::UpdateRecentFiles(const std::string* added) {
 bool DocumentSession::Save() {
   if (path_.empty()) return SaveAs();
   saveCancelled_ = false;
-  files_.WriteAll(path_, EncodeScript(steps_, 0, -1));
+  files_.WriteAll(path_, EncodeScript(list_.Steps(), 0, -1));
   return true;
 }
 
@@ -72,7 +72,7 @@ bool DocumentSession::SaveAs() {
   }
   const std::string base = SaveAsBase(*chosen);
   const std::string path = base + kScriptExtension;
-  files_.WriteAll(path, EncodeScript(steps_, 0, -1));
+  files_.WriteAll(path, EncodeScript(list_.Steps(), 0, -1));
   saveCancelled_ = false;
   path_ = path;
   name_ = FileNamePart(base);

@@ -16,6 +16,7 @@
 #include "core/Errors.h"
 #include "core/editor/document/DocumentFiles.h"
 #include "core/editor/document/RecentFiles.h"
+#include "core/editor/list/StepList.h"
 
 namespace vx::editor {
 
@@ -32,7 +33,7 @@ class DocumentUi {
   // The save dialog ("Vorlix File|*.vxz", no default extension, no overwrite question) with
   // its file name set to proposedName first; nullopt when cancelled.
   virtual std::optional<std::string> ChooseFileToSave(const std::string& proposedName) = 0;
-  // A new document's steps replaced the old ones: rebuild the list view from Steps().
+  // A new document's steps replaced the old ones: rebuild the list view from List().
   virtual void StepsReplaced() = 0;
   virtual void SetCaption(const std::string& caption) = 0;
   // The program's title on the taskbar.
@@ -47,9 +48,10 @@ class DocumentSession {
   // anything else: until then the document has no name.
   DocumentSession(DocumentUi& ui, DocumentFiles& files, RecentFiles& recent);
 
-  // The steps of the document, which the list commands edit in place.
-  std::vector<TCommand>& Steps() { return steps_; }
-  const std::vector<TCommand>& Steps() const { return steps_; }
+  // The steps of the document with their selection: the one model the list box mirrors and
+  // the list commands edit in place.
+  StepList& List() { return list_; }
+  const StepList& List() const { return list_; }
   // The script file the document came from or was saved to; empty when untitled.
   const std::string& Path() const { return path_; }
   // The name in the caption and the save questions.
@@ -94,7 +96,7 @@ class DocumentSession {
   DocumentUi& ui_;
   DocumentFiles& files_;
   RecentFiles& recent_;
-  std::vector<TCommand> steps_;
+  StepList list_;
   std::string path_;
   std::string name_;
   bool saveCancelled_ = false;

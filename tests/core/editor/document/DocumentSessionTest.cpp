@@ -28,6 +28,15 @@ std::vector<TCommand> Decoded(const std::string& bytes) {
   return steps;
 }
 
+std::vector<TCommand> StepsOf(const DocumentSession& session) {
+  const auto steps = session.List().Steps();
+  return {steps.begin(), steps.end()};
+}
+
+void Append(DocumentSession& session, const TCommand& step) {
+  session.List().Insert(session.List().Count(), std::span<const TCommand>(&step, 1));
+}
+
 class DocumentSessionTest : public ::testing::Test {
  protected:
   DocumentSessionTest() {
@@ -46,7 +55,8 @@ class DocumentSessionTest : public ::testing::Test {
     bool operator==(const Snapshot&) const = default;
   };
   Snapshot Take() const {
-    return {session.Steps(), session.Path(), session.Name(), ui.caption, view.entries, files.files};
+    return {StepsOf(session), session.Path(), session.Name(),
+            ui.caption,       view.entries,   files.files};
   }
   void OpenOld() {
     session.StartWith("C:\\old.vxz");
@@ -63,7 +73,7 @@ class DocumentSessionTest : public ::testing::Test {
 
 TEST_F(DocumentSessionTest, CommandLineFileIsReadAndRemembered) {
   session.StartWith("C:\\b.vxz");
-  EXPECT_EQ(session.Steps(), Steps({"9"}));
+  EXPECT_EQ(StepsOf(session), Steps({"9"}));
   EXPECT_EQ(ui.caption, "b.vxz - Vorlix");
   EXPECT_EQ(store.Recent(1), Names{"C:\\b.vxz"});
   EXPECT_EQ(view.entries.at(0).caption, "&1 b.vxz");
@@ -72,7 +82,7 @@ TEST_F(DocumentSessionTest, CommandLineFileIsReadAndRemembered) {
 
 TEST_F(DocumentSessionTest, MissingCommandLineFileGivesAnEmptyDocumentThatSavesThere) {
   session.StartWith("C:\\new\\plan.vxz");
-  EXPECT_TRUE(session.Steps().empty());
+  EXPECT_TRUE(session.List().Empty());
   EXPECT_EQ(ui.caption, "plan.vxz - Vorlix");
   EXPECT_TRUE(view.entries.empty());
   EXPECT_TRUE(session.Save());
@@ -90,14 +100,14 @@ TEST_F(DocumentSessionTest, NewAsksNamingTheDocumentAndCancelChangesNothing) {
 
   ui.answer = Answer::No;
   EXPECT_TRUE(session.New());
-  EXPECT_TRUE(session.Steps().empty());
+  EXPECT_TRUE(session.List().Empty());
   EXPECT_EQ(session.Path(), "");
   EXPECT_EQ(ui.caption, "Untitled - Vorlix");
   EXPECT_EQ(files.files, before.files);
 }
 
 TEST_F(DocumentSessionTest, YesGoesOnOnlyAfterTheSaveWasCarriedOut) {
-  session.Steps() = Steps({"a"});
+  session.List().Assign(Steps({"a"}));
   ui.answer = Answer::Yes;
   const Snapshot before = Take();
   EXPECT_FALSE(session.New());  // untitled: Save As, whose dialog is cancelled
@@ -108,13 +118,13 @@ TEST_F(DocumentSessionTest, YesGoesOnOnlyAfterTheSaveWasCarriedOut) {
   ui.openChoice = "C:\\b.vxz";
   EXPECT_TRUE(session.Open());
   EXPECT_EQ(Decoded(files.files.at("C:\\kept.vxz")), Steps({"a"}));
-  EXPECT_EQ(session.Steps(), Steps({"9"}));
+  EXPECT_EQ(StepsOf(session), Steps({"9"}));
   EXPECT_EQ(ui.caption, "b.vxz - Vorlix");
 }
 
 TEST_F(DocumentSessionTest, AFailedSaveAfterYesStopsAndKeepsTheDocument) {
   OpenOld();
-  session.Steps().push_back({ckWait, "3", "", "", "", 1});
+  Append(session, {ckWait, "3", "", "", "", 1});
   files.readOnly.insert("C:\\old.vxz");
   const Snapshot before = Take();
   ui.answer = Answer::Yes;
@@ -153,14 +163,14 @@ TEST_F(DocumentSessionTest, RecentFilesErrorIsReportedAndTheFileStillOpens) {
   store.failWrites = true;
   session.StartWith("C:\\b.vxz");
   EXPECT_EQ(ui.reported, Names{"Failed to set data for 'recent1'"});
-  EXPECT_EQ(session.Steps(), Steps({"9"}));
+  EXPECT_EQ(StepsOf(session), Steps({"9"}));
   EXPECT_EQ(session.Path(), "C:\\b.vxz");
   EXPECT_EQ(ui.caption, "b.vxz - Vorlix");
 }
 
 TEST_F(DocumentSessionTest, SaveWithAPathWritesWithoutDialogAndKeepsNameAndMenu) {
   OpenOld();
-  session.Steps().push_back({ckSendKeys, "abc", "", "", "note", 0});
+  Append(session, {ckSendKeys, "abc", "", "", "note", 0});
   const auto menu = view.entries;
   EXPECT_TRUE(session.Save());
   EXPECT_EQ(Decoded(files.files.at("C:\\old.vxz")),

@@ -1,0 +1,46 @@
+// Run and Run Selected: the steps go to "vxtemp.vxz" beside the editor and the player
+// "vexec.exe" from the same folder runs them, without the editor waiting for it.
+#include <vector>
+
+#include "core/FileIO.h"
+#include "core/ScriptFile.h"
+#include "core/editor/document/RunScript.h"
+#include "editor/main/FrmMain.h"
+#include "win32/system/RunFile.h"
+
+namespace vx::editor {
+
+namespace {
+
+std::string ExecutablePath() {
+  std::vector<char> path(MAX_PATH);
+  for (;;) {
+    const DWORD length =
+        ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) return std::string(path.data(), length);
+    path.resize(path.size() * 2);
+  }
+}
+
+}  // namespace
+
+void Tfrmmain::StartPlayer(std::int32_t first, std::int32_t last) {
+  const PlayerStart start = PlanPlayerStart(ExecutablePath());
+  WriteFileReplacing(start.scriptPath, EncodeScript(Steps().Steps(), first, last));
+  win32::RunFile(start.verb, start.file, start.parameters, start.directory,
+                 static_cast<std::uint16_t>(start.showCommand), start.wait);
+}
+
+void Tfrmmain::acRunExecute() {
+  StartPlayer(0, -1);
+}
+
+void Tfrmmain::acRunSelectedExecute() {
+  const StepList& steps = Steps();
+  std::vector<std::int32_t> selected;
+  if (steps.FirstSelected() != NoItem) selected = {steps.FirstSelected(), steps.LastSelected()};
+  if (const std::optional<StepRange> range = SelectedRange(selected, steps.Count()))
+    StartPlayer(range->first, range->last);
+}
+
+}  // namespace vx::editor

@@ -1,0 +1,92 @@
+// vorlix, the editor: composes scripts of steps, saves them as .vxz files and runs them in
+// the player. An optional first argument names the script to open.
+#include <objbase.h>
+#include <shellapi.h>
+#include <windows.h>
+
+#include <vector>
+
+#include "editor/main/FrmMain.h"
+#include "win32/forms/Application.h"
+
+namespace {
+
+using vx::editor::frmmain;
+using vx::win32::Application;
+
+// The first command-line argument, made absolute so that a later Save writes where the file
+// was read whatever the current folder is then; nothing without an argument.
+std::optional<std::string> StartFile() {
+  int count = 0;
+  LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  if (!arguments) return std::nullopt;
+  std::optional<std::string> file;
+  if (count > 1) {
+    const int size =
+        ::WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, narrow.data(), size, nullptr, nullptr);
+    narrow.resize(narrow.find('\0'));
+    file = std::move(narrow);
+  }
+  ::LocalFree(arguments);
+  if (!file || file->empty()) return file;
+  const DWORD needed = ::GetFullPathNameA(file->c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return file;
+  std::vector<char> full(needed);
+  const DWORD length = ::GetFullPathNameA(file->c_str(), needed, full.data(), nullptr);
+  if (length == 0 || length >= needed) return file;
+  return std::string(full.data(), length);
+}
+
+void StartUp() {
+  Application().Initialize();
+  Application().SetTitle("Vorlix");
+  frmmain = std::make_unique<vx::editor::Tfrmmain>();
+  if (std::optional<std::string> file = StartFile()) frmmain->SetStartFile(std::move(*file));
+  frmmain->Create();
+  Application().SetMainWindow(frmmain->Handle());
+
+  // ==== The step dialogs are created here, once each, in this order: ====
+  // frmselectobject, frmfileop, frminternet, frmwindow, frmabout, frmsystem, frmuserinput,
+  // frmcomment, frmrecord, frmclipboard, frmoptions.
+  // =======================================================================
+
+  frmmain->Show();
+  Application().Run();
+}
+
+// COM for the shell's file dialogs and links.
+class ComApartment {
+ public:
+  ComApartment() : ok_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+  ~ComApartment() {
+    if (ok_) ::CoUninitialize();
+  }
+
+ private:
+  bool ok_;
+};
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  ComApartment com;
+  int exitCode = 0;
+  try {
+    StartUp();
+  } catch (...) {
+    vx::win32::ShowLastChanceError(std::current_exception());
+    exitCode = 1;
+  }
+  try {
+    Application().SetMainWindow(nullptr);
+    frmmain.reset();
+  } catch (...) {
+    vx::win32::ShowLastChanceError(std::current_exception());
+    exitCode = 1;
+  }
+  return exitCode;
+}
