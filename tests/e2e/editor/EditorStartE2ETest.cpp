@@ -1,0 +1,101 @@
+// Starting the editor, with and without a file, its geometry kept across a close, and the
+// keys that must not close it.
+#include "EditorE2EFixture.h"
+
+namespace vxtest {
+namespace {
+
+using vx::editor::acSave;
+
+TEST_F(EditorE2E, StartsEmptyOrWithTheCommandLineFile) {
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(Caption(), "Untitled - Vorlix");
+  EXPECT_EQ(ItemCount(), 0);
+  EXPECT_TRUE(CloseAnswering(IDNO));
+  EXPECT_EQ(lastQuestion_, "Save the changes to this document: Untitled ?");
+
+  // A file given relative to the current folder is opened, and remembered, by its full path;
+  // further arguments are ignored.
+  const std::string script =
+      WriteScriptFile("b.vxz", {Step(vx::ckWait, "1"), Step(vx::ckSendKeys, "x")});
+  const std::string before = std::filesystem::current_path().string();
+  std::filesystem::current_path(folder_.Path());
+  const bool started = Start({"b.vxz", "ignored.vxz"});
+  std::filesystem::current_path(before);
+  ASSERT_TRUE(started);
+  EXPECT_EQ(Caption(), "b.vxz - Vorlix");
+  EXPECT_EQ(Items(), (std::vector<std::string>{"Wait", "Send Keys"}));
+  EXPECT_EQ(RegistryBytes("recent1"), script);
+  EXPECT_TRUE(CloseAnswering(IDNO));
+
+  // A name that names no file: an empty document carrying that name, not remembered; Save
+  // then creates the file there.
+  ClearVorlixSettings();
+  const std::string missing = folder_.File("missing.vxz");
+  ASSERT_TRUE(Start({missing}));
+  EXPECT_EQ(Caption(), "missing.vxz - Vorlix");
+  EXPECT_EQ(ItemCount(), 0);
+  EXPECT_EQ(RegistryBytes("recent1"), std::nullopt);
+  Run(acSave);
+  EXPECT_EQ(ReadAll(missing), vx::EncodeScript({}, 0, -1));
+  EXPECT_TRUE(CloseAnswering(IDNO));
+}
+
+TEST_F(EditorE2E, GeometryIsRestoredExactlyAndStoredUnmaximised) {
+  // A first start (nothing stored) opens and stores all six values.
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(CloseAnswering(IDNO));
+  for (const char* name : {"Left", "Top", "Width", "Height", "pnlleftwidth"})
+    EXPECT_TRUE(RegistryInteger(name).has_value()) << name;
+  EXPECT_EQ(RegistryBytes("ListcWidth").value_or("").size(), 4u);
+
+  SetVorlixFlag("Left", 37);
+  SetVorlixFlag("Top", 41);
+  SetVorlixFlag("Width", 611);
+  SetVorlixFlag("Height", 457);
+  const char widths[] = {'\x2D', '\x01', '\x3C', '\x00'};  // 301 and 60
+  SetVorlixValue("ListcWidth", REG_BINARY, widths, 4);
+  SetVorlixFlag("pnlleftwidth", 250);
+  ASSERT_TRUE(Start());
+  RECT bounds{};
+  ::GetWindowRect(window_, &bounds);
+  EXPECT_EQ(bounds.left, 37);
+  EXPECT_EQ(bounds.top, 41);
+  EXPECT_EQ(bounds.right - bounds.left, 611);
+  EXPECT_EQ(bounds.bottom - bounds.top, 457);
+  // Closed while maximised: the restored bounds are stored, everything else as it came.
+  ::ShowWindowAsync(window_, SW_MAXIMIZE);
+  EXPECT_TRUE(WaitUntil([&] { return ::IsZoomed(window_) != FALSE; }));
+  EXPECT_TRUE(CloseAnswering(IDNO));
+  EXPECT_EQ(RegistryInteger("Left"), 37);
+  EXPECT_EQ(RegistryInteger("Top"), 41);
+  EXPECT_EQ(RegistryInteger("Width"), 611);
+  EXPECT_EQ(RegistryInteger("Height"), 457);
+  EXPECT_EQ(RegistryBytes("ListcWidth"), std::string(widths, 4));
+  EXPECT_EQ(RegistryInteger("pnlleftwidth"), 250);
+
+  // Bounds off every monitor come back onto one.
+  SetVorlixFlag("Left", 20000);
+  SetVorlixFlag("Top", -20000);
+  ASSERT_TRUE(Start());
+  ::GetWindowRect(window_, &bounds);
+  RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  RECT overlap{};
+  EXPECT_TRUE(::IntersectRect(&overlap, &bounds, &screen));
+  EXPECT_EQ(bounds.right - bounds.left, 611);
+}
+
+TEST_F(EditorE2E, EscNeverClosesTheWindow) {
+  ASSERT_TRUE(Start());
+  for (HWND target : {list_, window_}) {
+    ::PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    ::PostMessageW(target, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+  }
+  ASSERT_TRUE(Idle());
+  EXPECT_EQ(FindMessageBox({.processId = editor_.Id()}), nullptr);
+  EXPECT_TRUE(::IsWindowVisible(window_));
+  EXPECT_TRUE(CloseAnswering(IDNO));
+}
+
+}  // namespace
+}  // namespace vxtest
