@@ -2,17 +2,25 @@
 
 namespace vx::editor {
 
+std::unique_ptr<Tfrmabout> frmabout;
+std::unique_ptr<Tfrmcomment> frmcomment;
 std::unique_ptr<Tfrmclipboard> frmclipboard;
 
 void CreateEditorDialogs(StepDialogHost& host) {
   // In this order: frmselectobject, frmfileop, frminternet, frmwindow, frmabout, frmsystem,
   // frmuserinput, frmcomment, frmrecord, frmclipboard, frmoptions.
+  frmabout = std::make_unique<Tfrmabout>();
+  frmabout->Create(host.DialogOwner());
+  frmcomment = std::make_unique<Tfrmcomment>();
+  frmcomment->Create(host);
   frmclipboard = std::make_unique<Tfrmclipboard>();
   frmclipboard->Create(host);
 }
 
 void FreeEditorDialogs() {
   frmclipboard.reset();
+  frmcomment.reset();
+  frmabout.reset();
 }
 
 TStepDialog* StepDialogFor(StepDialog dialog) {

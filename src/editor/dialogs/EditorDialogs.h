@@ -5,12 +5,16 @@
 #include <memory>
 
 #include "core/editor/list/ActionTree.h"
+#include "editor/dialogs/FrmAbout.h"
 #include "editor/dialogs/FrmClipboard.h"
+#include "editor/dialogs/FrmComment.h"
 #include "editor/dialogs/StepDialog.h"
 #include "editor/dialogs/StepDialogHost.h"
 
 namespace vx::editor {
 
+extern std::unique_ptr<Tfrmabout> frmabout;
+extern std::unique_ptr<Tfrmcomment> frmcomment;
 extern std::unique_ptr<Tfrmclipboard> frmclipboard;
 
 // Creates every dialog, owned by the host's window.
