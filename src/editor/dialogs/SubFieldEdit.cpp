@@ -1,6 +1,6 @@
 #include "editor/dialogs/SubFieldEdit.h"
 
-#include "core/editor/dialogs/InternetSubFieldFilter.h"
+#include "core/editor/dialogs/CriteriaBoxes.h"
 #include "win32/system/Win32Clipboard.h"
 
 namespace vx::editor {
@@ -8,7 +8,7 @@ namespace vx::editor {
 bool TSubFieldEdit::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
     case WM_CHAR:
-      if (CanEnterSubField(static_cast<char>(wParam))) break;
+      if (SubFieldBoxTakesKey(static_cast<char>(wParam))) break;
       result = 0;
       return true;
     case WM_PASTE:
@@ -17,7 +17,7 @@ bool TSubFieldEdit::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, 
       return true;
     case WM_SETTEXT:
       if (lParam) {
-        const std::string clean = WithoutFieldSeparators(reinterpret_cast<const char*>(lParam));
+        const std::string clean = SubFieldBoxPaste(reinterpret_cast<const char*>(lParam));
         result = CallClassProc(message, wParam, reinterpret_cast<LPARAM>(clean.c_str()));
         return true;
       }
@@ -33,7 +33,7 @@ void TSubFieldEdit::PasteWithoutSeparators() {
   if (!clipboard.Open()) return;
   const std::string text = clipboard.GetText();
   clipboard.Close();
-  const std::string clean = WithoutFieldSeparators(text);
+  const std::string clean = SubFieldBoxPaste(text);
   ::SendMessageA(window_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(clean.c_str()));
 }
 
