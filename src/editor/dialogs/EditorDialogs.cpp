@@ -5,10 +5,16 @@ namespace vx::editor {
 std::unique_ptr<Tfrmabout> frmabout;
 std::unique_ptr<Tfrmcomment> frmcomment;
 std::unique_ptr<Tfrmclipboard> frmclipboard;
+std::unique_ptr<Tfrminternet> frminternet;
+std::unique_ptr<Tfrmwindow> frmwindow;
 
 void CreateEditorDialogs(StepDialogHost& host) {
   // In this order: frmselectobject, frmfileop, frminternet, frmwindow, frmabout, frmsystem,
   // frmuserinput, frmcomment, frmrecord, frmclipboard, frmoptions.
+  frminternet = std::make_unique<Tfrminternet>();
+  frminternet->Create(host);
+  frmwindow = std::make_unique<Tfrmwindow>();
+  frmwindow->Create(host);
   frmabout = std::make_unique<Tfrmabout>();
   frmabout->Create(host.DialogOwner());
   frmcomment = std::make_unique<Tfrmcomment>();
@@ -21,16 +27,20 @@ void FreeEditorDialogs() {
   frmclipboard.reset();
   frmcomment.reset();
   frmabout.reset();
+  frmwindow.reset();
+  frminternet.reset();
 }
 
 TStepDialog* StepDialogFor(StepDialog dialog) {
   switch (dialog) {
     case StepDialog::Clipboard:
       return frmclipboard.get();
+    case StepDialog::Window:
+      return frmwindow.get();
+    case StepDialog::Internet:
+      return frminternet.get();
     case StepDialog::None:
     case StepDialog::FileOp:
-    case StepDialog::Internet:
-    case StepDialog::Window:
     case StepDialog::UserInput:
     case StepDialog::System:
     case StepDialog::Record:

@@ -8,6 +8,8 @@
 #include "editor/dialogs/FrmAbout.h"
 #include "editor/dialogs/FrmClipboard.h"
 #include "editor/dialogs/FrmComment.h"
+#include "editor/dialogs/FrmInternet.h"
+#include "editor/dialogs/FrmWindow.h"
 #include "editor/dialogs/StepDialog.h"
 #include "editor/dialogs/StepDialogHost.h"
 
@@ -16,6 +18,8 @@ namespace vx::editor {
 extern std::unique_ptr<Tfrmabout> frmabout;
 extern std::unique_ptr<Tfrmcomment> frmcomment;
 extern std::unique_ptr<Tfrmclipboard> frmclipboard;
+extern std::unique_ptr<Tfrminternet> frminternet;
+extern std::unique_ptr<Tfrmwindow> frmwindow;
 
 // Creates every dialog, owned by the host's window.
 void CreateEditorDialogs(StepDialogHost& host);
