@@ -7,6 +7,7 @@ std::unique_ptr<Tfrmcomment> frmcomment;
 std::unique_ptr<Tfrmclipboard> frmclipboard;
 std::unique_ptr<Tfrminternet> frminternet;
 std::unique_ptr<Tfrmwindow> frmwindow;
+std::unique_ptr<Tfrmuserinput> frmuserinput;
 
 void CreateEditorDialogs(StepDialogHost& host) {
   // In this order: frmselectobject, frmfileop, frminternet, frmwindow, frmabout, frmsystem,
@@ -17,6 +18,8 @@ void CreateEditorDialogs(StepDialogHost& host) {
   frmwindow->Create(host);
   frmabout = std::make_unique<Tfrmabout>();
   frmabout->Create(host.DialogOwner());
+  frmuserinput = std::make_unique<Tfrmuserinput>();
+  frmuserinput->Create(host);
   frmcomment = std::make_unique<Tfrmcomment>();
   frmcomment->Create(host);
   frmclipboard = std::make_unique<Tfrmclipboard>();
@@ -26,6 +29,7 @@ void CreateEditorDialogs(StepDialogHost& host) {
 void FreeEditorDialogs() {
   frmclipboard.reset();
   frmcomment.reset();
+  frmuserinput.reset();
   frmabout.reset();
   frmwindow.reset();
   frminternet.reset();
@@ -39,9 +43,10 @@ TStepDialog* StepDialogFor(StepDialog dialog) {
       return frmwindow.get();
     case StepDialog::Internet:
       return frminternet.get();
+    case StepDialog::UserInput:
+      return frmuserinput.get();
     case StepDialog::None:
     case StepDialog::FileOp:
-    case StepDialog::UserInput:
     case StepDialog::System:
     case StepDialog::Record:
       break;
