@@ -8,6 +8,7 @@ std::unique_ptr<Tfrmclipboard> frmclipboard;
 std::unique_ptr<Tfrminternet> frminternet;
 std::unique_ptr<Tfrmwindow> frmwindow;
 std::unique_ptr<Tfrmuserinput> frmuserinput;
+std::unique_ptr<Tfrmrecord> frmrecord;
 
 void CreateEditorDialogs(StepDialogHost& host) {
   // In this order: frmselectobject, frmfileop, frminternet, frmwindow, frmabout, frmsystem,
@@ -22,12 +23,15 @@ void CreateEditorDialogs(StepDialogHost& host) {
   frmuserinput->Create(host);
   frmcomment = std::make_unique<Tfrmcomment>();
   frmcomment->Create(host);
+  frmrecord = std::make_unique<Tfrmrecord>();
+  frmrecord->Create(host);
   frmclipboard = std::make_unique<Tfrmclipboard>();
   frmclipboard->Create(host);
 }
 
 void FreeEditorDialogs() {
   frmclipboard.reset();
+  frmrecord.reset();
   frmcomment.reset();
   frmuserinput.reset();
   frmabout.reset();
@@ -47,8 +51,9 @@ TStepDialog* StepDialogFor(StepDialog dialog) {
       return frmuserinput.get();
     case StepDialog::None:
     case StepDialog::FileOp:
-    case StepDialog::System:
     case StepDialog::Record:
+      return frmrecord.get();
+    case StepDialog::System:
       break;
   }
   return nullptr;

@@ -9,6 +9,7 @@
 #include "editor/dialogs/FrmClipboard.h"
 #include "editor/dialogs/FrmComment.h"
 #include "editor/dialogs/FrmInternet.h"
+#include "editor/dialogs/FrmRecord.h"
 #include "editor/dialogs/FrmUserInput.h"
 #include "editor/dialogs/FrmWindow.h"
 #include "editor/dialogs/StepDialog.h"
@@ -22,6 +23,7 @@ extern std::unique_ptr<Tfrmclipboard> frmclipboard;
 extern std::unique_ptr<Tfrminternet> frminternet;
 extern std::unique_ptr<Tfrmwindow> frmwindow;
 extern std::unique_ptr<Tfrmuserinput> frmuserinput;
+extern std::unique_ptr<Tfrmrecord> frmrecord;
 
 // Creates every dialog, owned by the host's window.
 void CreateEditorDialogs(StepDialogHost& host);
