@@ -3,6 +3,7 @@
 
 #include "core/editor/dialogs/InternetDialogFields.h"
 #include "editor/dialogs/DialogPages.h"
+#include "editor/dialogs/GroupFrame.h"
 #include "editor/dialogs/StepDialog.h"
 #include "editor/dialogs/SubFieldEdit.h"
 
@@ -15,10 +16,10 @@ class Tfrminternet : public TStepDialog {
   win32::TLabelEx gotoftp;
   win32::TLabelEx gotoemail;
   // tsftp
-  win32::TGroupBox grplogon;  // " Log On "
+  TGroupFrame grplogon;  // " Log On "
   win32::TLabel lblftphost, lblftpusername, lblftppassword;
   TSubFieldEdit txtftphost, txtftpusername, txtftppassword;
-  win32::TGroupBox grpaction;  // " Action "
+  TGroupFrame grpaction;  // " Action "
   win32::TRadioButton rbftpd;
   win32::TLabel lblftpdremote, lblftpdlocal;
   win32::TEdit txtftpdremote, txtftpdlocal;
@@ -34,10 +35,10 @@ class Tfrminternet : public TStepDialog {
   win32::TLabel lblftpdf;
   win32::TEdit txtftpdf;
   // tssendmail
-  win32::TGroupBox grpsmtp;  // "SMTP Settings"
+  TGroupFrame grpsmtp;  // "SMTP Settings"
   win32::TLabel lblsmtpserver, lblsmtpport, lblsmtpusername, lblsmtppassword;
   TSubFieldEdit txtsmtpserver, txtsmtpport, txtsmtpusername, txtsmtppassword;
-  win32::TGroupBox grpmessage;  // "Message"
+  TGroupFrame grpmessage;  // "Message"
   win32::TLabel lblsmtpto, lblsmtpsubject, lblsmtpbody;
   TSubFieldEdit txtsmtpto, txtsmtpsubject;
   win32::TEdit txtsmtpbody;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/editor/dialogs/RecorderDialogFields.h"
+#include "editor/dialogs/GroupFrame.h"
 #include "editor/dialogs/RecorderHooks.h"
 #include "editor/dialogs/StepDialog.h"
 #include "win32/forms/TrackBar.h"
@@ -13,13 +14,13 @@ class Tfrmrecord : public TStepDialog {
  public:
   void Create(StepDialogHost& host);
 
-  win32::TGroupBox grprecord;  // " Record Options"
+  TGroupFrame grprecord;  // " Record Options"
   win32::TCheckBox chkrecmouse;
   win32::TCheckBox chkrecmousemove;
   win32::TCheckBox chkreckeyboard;
   win32::TButton cmdrecord;
-  win32::TGroupBox grpplayback;  // " Playback Options"
-  win32::TLabel lblspeed;        // "Playback Speed:"
+  TGroupFrame grpplayback;  // " Playback Options"
+  win32::TLabel lblspeed;   // "Playback Speed:"
   win32::TTrackBar tbrecord;
   win32::TLabel lblveryslow, lblnormal, lblveryfast;
   win32::TButton cmdplay;
