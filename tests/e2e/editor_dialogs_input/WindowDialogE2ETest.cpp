@@ -54,7 +54,15 @@ class WindowDialogE2ETest : public ::testing::Test {
   void SetUp() override { dialog.Create(host); }
   // The finder pressed, the pointer moved to point with the left button held.
   void DragFinderTo(POINT point) {
-    ::SetCursorPos(point.x, point.y);
+    // The pointer is warped on the X server, which may first report an older position.
+    vxtest::WaitUntil(
+        [&] {
+          ::SetCursorPos(point.x, point.y);
+          POINT now{};
+          ::GetCursorPos(&now);
+          return now.x == point.x && now.y == point.y;
+        },
+        3000);
     ::SendMessageA(dialog.imgwindowfind.Handle(), WM_MOUSEMOVE, MK_LBUTTON, 0);
   }
   void PressFinder() {
