@@ -172,7 +172,8 @@ bool Tfrmrecord::RefuseApply() {
 void Tfrmrecord::WriteFields(TCommand& step) {
   hooks_.Stop();
   ApplyRecordStep(tbrecord.Position(), session_, step);
-  mode_ = RecorderMode::Idle;
+  // Should the add be refused (a full script), the dialog stays open, idle.
+  SetMode(RecorderMode::Idle);
 }
 
 void Tfrmrecord::CancelClick() {

@@ -7,6 +7,7 @@
 #include "TempFolder.h"
 #include "core/ScriptFile.h"
 #include "core/StepKinds.h"
+#include "core/playback/JournalRecord.h"
 #include "e2e/PlayerHarness.h"
 #include "e2e/editor_dialogs_input/SavedSteps.h"
 #include "editor/dialogs/FrmRecord.h"
@@ -145,6 +146,51 @@ TEST_F(RecordDialogE2ETest, AFullRecordingStopsWithItsMessageAndIsKeptWhole) {
   ASSERT_EQ(host.steps.Count(), 1u);
   EXPECT_EQ(host.steps.Step(0).p1.size(), MaxRecordedEvents * 20u);
   EXPECT_NO_THROW(vxtest::SavedAndReadBack(host.steps)) << "the recording still fits a file";
+}
+
+// Ends the dialog with Cancel once the playback is over; checks every 50 ms.
+Tfrmrecord* closingWhenIdle = nullptr;
+void CALLBACK CancelWhenIdle(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (closingWhenIdle->Mode() != RecorderMode::Idle) return;
+  ::KillTimer(nullptr, timer);
+  Click(closingWhenIdle->cmdcancel.Handle());
+}
+
+TEST_F(RecordDialogE2ETest, WhilePlayingTheButtonsAndTheCloseBoxDoNothing) {
+  std::string recording;
+  for (std::uint32_t k = 0; k < 20; ++k)
+    AppendRecordedEvent(
+        recording,
+        MakeMouseRecord(msg::MouseMove, 1100, 900 + static_cast<std::int32_t>(k % 2), k * 50, 0));
+  const TCommand step{ckRecord, recording, "2", "", "note", 1};
+  host.steps.Assign({step});
+  host.EditStep(0);
+  std::vector<vxtest::AnsweredBox> boxes;
+  bool stillOpen = false;
+  RecorderMode during = RecorderMode::Idle;
+  {
+    const vxtest::MessageBoxAnswerer answerer({.caption = "Confirm"});
+    InModalLoop({[&] { Click(dialog.cmdplay.Handle()); },
+                 [&] {
+                   // Runs inside the playback's own wait: what played keys and clicks would do.
+                   during = dialog.Mode();
+                   Click(dialog.cmdapply.Handle());
+                   Click(dialog.cmdcancel.Handle());
+                   Click(dialog.cmdrecord.Handle());
+                   dialog.Close();
+                   stillOpen = dialog.Modal();
+                   closingWhenIdle = &dialog;
+                   ::SetTimer(nullptr, 0, 50, CancelWhenIdle);
+                 }});
+    EXPECT_EQ(dialog.Open(), IDCANCEL);
+    boxes = answerer.Answered();
+  }
+  EXPECT_EQ(during, RecorderMode::Playing);
+  EXPECT_TRUE(stillOpen);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Playback Finished");
+  EXPECT_EQ(host.steps.Step(0), step);
+  EXPECT_EQ(host.refreshes, 0);
 }
 
 }  // namespace
