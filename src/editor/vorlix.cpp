@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "editor/dialogs/EditorDialogs.h"
 #include "editor/main/FrmMain.h"
 #include "win32/forms/Application.h"
 
@@ -50,6 +51,7 @@ void StartUp() {
   // ==== The step dialogs are created here, once each, in this order: ====
   // frmselectobject, frmfileop, frminternet, frmwindow, frmabout, frmsystem, frmuserinput,
   // frmcomment, frmrecord, frmclipboard, frmoptions.
+  vx::editor::CreateEditorDialogs(frmmain->DialogHost());
   // =======================================================================
 
   frmmain->Show();
@@ -83,6 +85,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   }
   try {
     Application().SetMainWindow(nullptr);
+    // The dialogs' windows belong to the main window: they go first.
+    vx::editor::FreeEditorDialogs();
     frmmain.reset();
   } catch (...) {
     vx::win32::ShowLastChanceError(std::current_exception());

@@ -9,10 +9,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/editor/document/DocumentFiles.h"
 #include "core/editor/document/DocumentSession.h"
 #include "core/editor/document/RecentFiles.h"
+#include "core/editor/list/ActionTree.h"
+#include "core/editor/list/ListMouse.h"
+#include "editor/dialogs/StepDialogHost.h"
 #include "win32/forms/BevelRect.h"
 #include "win32/forms/CommonControls.h"
 #include "win32/forms/Form.h"
@@ -66,7 +70,10 @@ class TStaticText : public win32::TWinControl {
   DWORD OwnStyle() const override { return SS_LEFT | SS_NOPREFIX; }
 };
 
-class Tfrmmain : public win32::TForm, private DocumentUi, private RecentFilesView {
+class Tfrmmain : public win32::TForm,
+                 private DocumentUi,
+                 private RecentFilesView,
+                 private StepDialogHost {
  public:
   Tfrmmain();
   ~Tfrmmain() override;
@@ -76,7 +83,7 @@ class Tfrmmain : public win32::TForm, private DocumentUi, private RecentFilesVie
   void SetStartFile(std::string path) { startFile_ = std::move(path); }
 
   DocumentSession& Document() { return *document_; }
-  StepList& Steps() { return document_->List(); }
+  StepList& Steps() override { return document_->List(); }
 
   win32::TToolBar Tbmain;
   win32::TPanel pnlActions;
@@ -149,13 +156,27 @@ class Tfrmmain : public win32::TForm, private DocumentUi, private RecentFilesVie
   void lstmainDrawItem(const win32::DrawItemArgs& item);
   void lstmainSelect();
   void lstmainDblClick();
+  void lstmainMouseDown(win32::MouseButton button, win32::ShiftState shift, POINT at);
+  bool lstmainKeyDown(UINT key);
+  bool lstmainStartDrag(POINT at);
+  void lstmainDragOver(POINT at, bool inside);
+  void lstmainDragDrop(POINT at);
+  void lstmainEndDrag();
   // Refills the list box from the model in one pass with redraw off.
   void RebuildList();
+  // Brings the list box up to date with what a command changed in the model.
+  void ShowListChange(ListChange change);
+  // The model's selection and current item onto the list box.
+  void ShowModelSelection();
+  ListGeometry CurrentListGeometry() const;
+  // Opens a step dialog (none: nothing) modally.
+  void OpenStepDialog(StepDialog dialog);
   // FrmMainTree.cpp: the tree's nodes, its search, custom draw and double click.
   void SetUpTree();
   void FillTree();
   void txtsearchtvChange();
   void TvmainDblClick();
+  LRESULT TvmainCustomDrawItem(NMTVCUSTOMDRAW& draw);
   // FrmMainEdit.cpp: the Edit commands and the windows they open.
   void acCutActionExecute();
   void acCopyActionExecute();
@@ -168,6 +189,22 @@ class Tfrmmain : public win32::TForm, private DocumentUi, private RecentFilesVie
   void acCommentExecute();
   void acAboutExecute();
   void mPreferencesClick();
+  // StepDialogHost, for the dialogs
+  bool AddingStep() const override { return adding_; }
+  std::string SelectedTreeNodeText() const override;
+  void StepsChanged(ListChange change) override { ShowListChange(change); }
+  HWND DialogOwner() const override { return Handle(); }
+
+ public:
+  StepDialogHost& DialogHost() { return *this; }
+
+ private:
+  // True: the next step dialog adds a step; false: it edits the list's current step.
+  bool adding_ = false;
+  InsertionLine insertionLine_;
+  std::vector<HTREEITEM> treeItems_;    // in the tree's absolute index order
+  win32::UniqueGdiObject commentFont_;  // the step lines' second line, for commentFontDpi_
+  UINT commentFontDpi_ = 0;
   // ======================================================================================
 
   DiskFiles files_;

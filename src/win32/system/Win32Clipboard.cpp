@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "core/Errors.h"
+
 namespace vx::win32 {
 
 bool Win32Clipboard::Open() {
@@ -43,6 +45,52 @@ std::string Win32Clipboard::GetText() {
   std::string text(bytes, ::strnlen(bytes, ::GlobalSize(data)));
   ::GlobalUnlock(data);
   return text;
+}
+
+namespace {
+
+// The clipboard open for as long as the object lives.
+class OpenedClipboard {
+ public:
+  explicit OpenedClipboard(Win32Clipboard& clipboard) : clipboard_(clipboard) {
+    if (!clipboard_.Open()) throw ClipboardError("Cannot open clipboard");
+  }
+  OpenedClipboard(const OpenedClipboard&) = delete;
+  OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+  ~OpenedClipboard() { clipboard_.Close(); }
+
+ private:
+  Win32Clipboard& clipboard_;
+};
+
+}  // namespace
+
+void Win32Clipboard::PutBlock(unsigned format, std::string_view bytes) {
+  // GlobalAlloc of 0 bytes gives a block that cannot be locked.
+  UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, bytes.empty() ? 1 : bytes.size()));
+  if (!memory) throw ClipboardError("Not enough memory for the clipboard");
+  void* target = ::GlobalLock(memory.Get());
+  if (target == nullptr) throw ClipboardError("Not enough memory for the clipboard");
+  if (!bytes.empty()) std::memcpy(target, bytes.data(), bytes.size());
+  ::GlobalUnlock(memory.Get());
+  const OpenedClipboard opened(*this);
+  Empty();
+  if (::SetClipboardData(format, memory.Get()) == nullptr)
+    throw ClipboardError("The clipboard did not take the data");
+  // The system owns the memory from here on.
+  memory.Release();
+}
+
+std::optional<std::string> Win32Clipboard::GetBlock(unsigned format) {
+  if (format == 0 || !::IsClipboardFormatAvailable(format)) return std::nullopt;
+  const OpenedClipboard opened(*this);
+  HANDLE data = ::GetClipboardData(format);
+  if (data == nullptr) return std::nullopt;
+  const auto* bytes = static_cast<const char*>(::GlobalLock(data));
+  if (bytes == nullptr) return std::nullopt;
+  std::string block(bytes, ::GlobalSize(data));
+  ::GlobalUnlock(data);
+  return block;
 }
 
 }  // namespace vx::win32

@@ -2,6 +2,10 @@
 // EmptyClipboard leaves the clipboard ownerless and SetClipboardData then fails.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "core/ports/ClipboardPort.h"
 #include "win32/Handles.h"
 
@@ -18,6 +22,15 @@ class Win32Clipboard : public ClipboardPort {
   void Empty() override;
   bool SetText(const std::string& text) override;
   std::string GetText() override;
+
+  // A registered format's data as one block of bytes (the editor's step clipboard). Each
+  // opens and closes the clipboard itself, closed on every path. PutBlock replaces the
+  // clipboard's content and throws ClipboardError when the clipboard cannot be opened or
+  // does not take the block. GetBlock is nullopt when the clipboard holds no data of the
+  // format; it reads no further than the memory block's size, and throws ClipboardError
+  // when the clipboard cannot be opened.
+  void PutBlock(unsigned format, std::string_view bytes);
+  std::optional<std::string> GetBlock(unsigned format);
 
  private:
   // Made on first use, on the thread that uses the clipboard.

@@ -1,7 +1,7 @@
 #include "core/editor/dialogs/InternetDialogFields.h"
 
 #include "core/StepKinds.h"
-#include "core/editor/dialogs/InternetSubFieldFilter.h"
+#include "core/editor/dialogs/CriteriaBoxes.h"
 
 namespace vx::editor {
 
@@ -18,7 +18,7 @@ std::string Field(const std::string& text, std::int32_t n) {
 // A box's text as one sub-field. The boxes already refuse the separator; this keeps a
 // step sound whatever reached the box.
 std::string Sub(const std::string& text) {
-  return WithoutFieldSeparators(text);
+  return SubFieldBoxPaste(text);
 }
 
 void ShowFtpBoxes(const TCommand& step, std::uint8_t kind, InternetValues& values) {

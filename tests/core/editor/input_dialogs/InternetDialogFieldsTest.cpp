@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/StepKinds.h"
+#include "core/editor/dialogs/CriteriaBoxes.h"
 #include "core/editor/dialogs/InternetDialogFields.h"
-#include "core/editor/dialogs/InternetSubFieldFilter.h"
 
 namespace {
 
@@ -134,13 +134,6 @@ TEST(InternetDialogTest, KindSwitchesByRadioAndLinks) {
 }
 
 TEST(InternetDialogTest, SeparatorNeverEntersASubField) {
-  EXPECT_FALSE(CanEnterSubField('\x01'));
-  EXPECT_TRUE(CanEnterSubField('a'));
-  EXPECT_TRUE(CanEnterSubField('\0'));
-  EXPECT_EQ(WithoutFieldSeparators("us\x01"
-                                   "er\x01"),
-            "user");
-
   // Whatever reached a log-on box, the step keeps its sub-fields apart; the body and the
   // file names are whole fields and stored as typed.
   InternetValues values;

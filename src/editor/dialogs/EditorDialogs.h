@@ -1,0 +1,36 @@
+// The editor's dialogs: created once at program start, kept for the whole run, and the
+// step dialog that serves each family.
+#pragma once
+
+#include <memory>
+
+#include "core/editor/list/ActionTree.h"
+#include "editor/dialogs/FrmAbout.h"
+#include "editor/dialogs/FrmClipboard.h"
+#include "editor/dialogs/FrmComment.h"
+#include "editor/dialogs/FrmInternet.h"
+#include "editor/dialogs/FrmRecord.h"
+#include "editor/dialogs/FrmUserInput.h"
+#include "editor/dialogs/FrmWindow.h"
+#include "editor/dialogs/StepDialog.h"
+#include "editor/dialogs/StepDialogHost.h"
+
+namespace vx::editor {
+
+extern std::unique_ptr<Tfrmabout> frmabout;
+extern std::unique_ptr<Tfrmcomment> frmcomment;
+extern std::unique_ptr<Tfrmclipboard> frmclipboard;
+extern std::unique_ptr<Tfrminternet> frminternet;
+extern std::unique_ptr<Tfrmwindow> frmwindow;
+extern std::unique_ptr<Tfrmuserinput> frmuserinput;
+extern std::unique_ptr<Tfrmrecord> frmrecord;
+
+// Creates every dialog, owned by the host's window.
+void CreateEditorDialogs(StepDialogHost& host);
+// Frees them (before the host's window goes).
+void FreeEditorDialogs();
+
+// The dialog of a family; null for None and for a family whose dialog does not exist.
+TStepDialog* StepDialogFor(StepDialog dialog);
+
+}  // namespace vx::editor

@@ -1,0 +1,264 @@
+#include "editor/dialogs/FrmInternet.h"
+
+#include <commdlg.h>
+
+#include <array>
+
+#include "core/StepKinds.h"
+
+namespace vx::editor {
+
+namespace {
+
+constexpr int Width = 500;
+constexpr int Height = 420;
+constexpr int BandWidth = 137;
+constexpr int Left = 153;    // the pages' left edge
+constexpr int Column = 170;  // the second column of the action group
+constexpr int BoxWidth = 140;
+
+const StepDialogFrame InternetFrame = {
+    .className = "Tfrminternet",
+    .caption = "Internet Operations",
+    .width = Width,
+    .height = Height,
+    .bandWidth = BandWidth,
+    .heading = "Internet Operations",
+};
+
+win32::ControlDef Label(const char* caption, int left, int top) {
+  return {.caption = caption, .left = left, .top = top};
+}
+win32::ControlDef Box(int left, int top, int width = BoxWidth) {
+  return {.left = left, .top = top, .width = width, .height = 21};
+}
+win32::ControlDef Radio(const char* caption, int left, int top, DWORD style = WS_TABSTOP) {
+  return {.caption = caption, .left = left, .top = top, .width = 140, .height = 17, .style = style};
+}
+win32::ControlDef Browse(int left, int top) {
+  return {.caption = "...", .left = left, .top = top, .width = 21, .height = 21};
+}
+
+}  // namespace
+
+void Tfrminternet::Create(StepDialogHost& host) {
+  CreateStepDialog(InternetFrame, host,
+                   {
+                       {&gotoftp, PageLinkDef("  FTP Operations", BandWidth, Height, 1)},
+                       {&gotoemail, PageLinkDef("  Send Email", BandWidth, Height, 0)},
+                   });
+  PlaceFtpPage();
+  PlaceMailPage();
+  StylePageLink(gotoftp);
+  StylePageLink(gotoemail);
+  AssignPages();
+  gotoftp.OnClick = [this] { LinkClicked(InternetPage::Ftp); };
+  gotoemail.OnClick = [this] { LinkClicked(InternetPage::Email); };
+  for (std::uint8_t kind = ckFtpRenameFile; kind <= ckFtpDownloadFile; ++kind)
+    RadioOf(kind)->OnClick = [this, kind] { RadioClicked(kind); };
+  cmdftpdlocal.OnClick = [this] { BrowseLocal(txtftpdlocal); };
+  cmdftpulocal.OnClick = [this] { BrowseLocal(txtftpulocal); };
+}
+
+void Tfrminternet::PlaceFtpPage() {
+  const int col2 = Left + Column;
+  for (const win32::ControlSlot& slot : {
+           win32::ControlSlot{&grplogon,
+                              {.caption = " Log On ",
+                              .left = Left,
+                              .top = 36,
+                              .width = Width - Left - 8,
+                              .height = 98}},
+           {&lblftphost, Label("Host:", Left + 10, 58)},
+           {&txtftphost, Box(Left + 80, 54, 220)},
+           {&lblftpusername, Label("Username:", Left + 10, 82)},
+           {&txtftpusername, Box(Left + 80, 78, 220)},
+           {&lblftppassword, Label("Password:", Left + 10, 106)},
+           {&txtftppassword, Box(Left + 80, 102, 220)},
+           {&grpaction,
+            {.caption = " Action ",
+            .left = Left,
+            .top = 140,
+            .width = Width - Left - 8,
+            .height = 214}},
+           {&rbftpd, Radio("Download File", Left + 10, 158, WS_GROUP | WS_TABSTOP)},
+           {&lblftpdremote, Label("Remote:", Left + 24, 178)},
+           {&txtftpdremote, Box(Left + 24, 192, 120)},
+           {&lblftpdlocal, Label("Local:", Left + 24, 216)},
+           {&txtftpdlocal, Box(Left + 24, 230, 120)},
+           {&cmdftpdlocal, Browse(Left + 146, 230)},
+           {&rbftpr, Radio("Rename File", Left + 10, 258)},
+           {&lblftpro, Label("Old Name:", Left + 24, 278)},
+           {&txtftpro, Box(Left + 24, 292, 120)},
+           {&lblftprn, Label("New Name", Left + 24, 312)},
+           {&txtftprn, Box(Left + 24, 326, 120)},
+           {&rbftpu, Radio("Upload File", col2 + 10, 158)},
+           {&lblftpulocal, Label("Local:", col2 + 24, 178)},
+           {&txtftpulocal, Box(col2 + 24, 192, 120)},
+           {&cmdftpulocal, Browse(col2 + 146, 192)},
+           {&lblftpuremote, Label("Remote:", col2 + 24, 216)},
+           {&txtftpuremote, Box(col2 + 24, 230, 120)},
+           {&rbftpdf, Radio("Delete File", col2 + 10, 258)},
+           {&lblftpdf, Label("File:", col2 + 24, 278)},
+           {&txtftpdf, Box(col2 + 24, 292, 120)},
+       })
+    AddControl(slot);
+}
+
+void Tfrminternet::PlaceMailPage() {
+  for (const win32::ControlSlot& slot : {
+           win32::ControlSlot{&grpsmtp,
+                              {.caption = "SMTP Settings",
+                              .left = Left,
+                              .top = 36,
+                              .width = Width - Left - 8,
+                              .height = 122}},
+           {&lblsmtpserver, Label("Server:", Left + 10, 58)},
+           {&txtsmtpserver, Box(Left + 80, 54, 220)},
+           {&lblsmtpport, Label("Port:", Left + 10, 82)},
+           {&txtsmtpport, Box(Left + 80, 78, 60)},
+           {&lblsmtpusername, Label("User Name:", Left + 10, 106)},
+           {&txtsmtpusername, Box(Left + 80, 102, 220)},
+           {&lblsmtppassword, Label("Password:", Left + 10, 130)},
+           {&txtsmtppassword, Box(Left + 80, 126, 220)},
+           {&grpmessage,
+            {.caption = "Message",
+            .left = Left,
+            .top = 164,
+            .width = Width - Left - 8,
+            .height = 190}},
+           {&lblsmtpto, Label("To:", Left + 10, 186)},
+           {&txtsmtpto, Box(Left + 80, 182, 220)},
+           {&lblsmtpsubject, Label("Subject:", Left + 10, 210)},
+           {&txtsmtpsubject, Box(Left + 80, 206, 220)},
+           {&lblsmtpbody, Label("Body:", Left + 10, 234)},
+           {&txtsmtpbody,
+            {.left = Left + 80,
+            .top = 232,
+            .width = 220,
+            .height = 110,
+            .style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL}},
+       })
+    AddControl(slot);
+}
+
+void Tfrminternet::AssignPages() {
+  pages_.Assign(
+      {{&grplogon,       &lblftphost,     &txtftphost,   &lblftpusername, &txtftpusername,
+        &lblftppassword, &txtftppassword, &grpaction,    &rbftpd,         &lblftpdremote,
+        &txtftpdremote,  &lblftpdlocal,   &txtftpdlocal, &cmdftpdlocal,   &rbftpr,
+        &lblftpro,       &txtftpro,       &lblftprn,     &txtftprn,       &rbftpu,
+        &lblftpulocal,   &txtftpulocal,   &cmdftpulocal, &lblftpuremote,  &txtftpuremote,
+        &rbftpdf,        &lblftpdf,       &txtftpdf},
+       {&grpsmtp, &lblsmtpserver, &txtsmtpserver, &lblsmtpport, &txtsmtpport, &lblsmtpusername,
+        &txtsmtpusername, &lblsmtppassword, &txtsmtppassword, &grpmessage, &lblsmtpto, &txtsmtpto,
+        &lblsmtpsubject, &txtsmtpsubject, &lblsmtpbody, &txtsmtpbody}});
+  pages_.Show(static_cast<int>(InternetPage::Ftp));
+}
+
+win32::TRadioButton* Tfrminternet::RadioOf(std::uint8_t kind) {
+  switch (kind) {
+    case ckFtpRenameFile:
+      return &rbftpr;
+    case ckFtpDeleteFile:
+      return &rbftpdf;
+    case ckFtpUploadFile:
+      return &rbftpu;
+    case ckFtpDownloadFile:
+      return &rbftpd;
+    default:
+      return nullptr;
+  }
+}
+
+InternetValues Tfrminternet::Values() const {
+  return {
+      .ftpHost = txtftphost.Text(),
+      .ftpUserName = txtftpusername.Text(),
+      .ftpPassword = txtftppassword.Text(),
+      .ftpAction = checkedAction_,
+      .ftpDownloadRemote = txtftpdremote.Text(),
+      .ftpDownloadLocal = txtftpdlocal.Text(),
+      .ftpUploadLocal = txtftpulocal.Text(),
+      .ftpUploadRemote = txtftpuremote.Text(),
+      .ftpRenameOld = txtftpro.Text(),
+      .ftpRenameNew = txtftprn.Text(),
+      .ftpDeleteFile = txtftpdf.Text(),
+      .smtpServer = txtsmtpserver.Text(),
+      .smtpPort = txtsmtpport.Text(),
+      .smtpUserName = txtsmtpusername.Text(),
+      .smtpPassword = txtsmtppassword.Text(),
+      .smtpTo = txtsmtpto.Text(),
+      .smtpSubject = txtsmtpsubject.Text(),
+      .smtpBody = txtsmtpbody.Text(),
+  };
+}
+
+void Tfrminternet::ShowValues(const InternetValues& values) {
+  txtftphost.SetText(values.ftpHost);
+  txtftpusername.SetText(values.ftpUserName);
+  txtftppassword.SetText(values.ftpPassword);
+  txtftpdremote.SetText(values.ftpDownloadRemote);
+  txtftpdlocal.SetText(values.ftpDownloadLocal);
+  txtftpulocal.SetText(values.ftpUploadLocal);
+  txtftpuremote.SetText(values.ftpUploadRemote);
+  txtftpro.SetText(values.ftpRenameOld);
+  txtftprn.SetText(values.ftpRenameNew);
+  txtftpdf.SetText(values.ftpDeleteFile);
+  txtsmtpserver.SetText(values.smtpServer);
+  txtsmtpport.SetText(values.smtpPort);
+  txtsmtpusername.SetText(values.smtpUserName);
+  txtsmtppassword.SetText(values.smtpPassword);
+  txtsmtpto.SetText(values.smtpTo);
+  txtsmtpsubject.SetText(values.smtpSubject);
+  txtsmtpbody.SetText(values.smtpBody);
+  checkedAction_ = values.ftpAction;
+  for (std::uint8_t kind = ckFtpRenameFile; kind <= ckFtpDownloadFile; ++kind)
+    RadioOf(kind)->SetChecked(kind == values.ftpAction);
+}
+
+void Tfrminternet::FillControls() {
+  InternetValues values = Values();
+  const InternetShown shown = ShowInternetStep(ShownStep(), CurrentKind(), values);
+  SetCurrentKind(shown.currentKind);
+  ShowValues(values);
+  if (!shown.view) return;
+  pages_.Show(static_cast<int>(shown.view->page));
+  SetHeading(shown.view->title, shown.view->description);
+}
+
+void Tfrminternet::LinkClicked(InternetPage page) {
+  std::uint8_t kind = CurrentKind();
+  const InternetPageView view = FollowInternetLink(page, kind);
+  SetCurrentKind(kind);
+  pages_.Show(static_cast<int>(view.page));
+  SetHeading(view.title, view.description);
+}
+
+void Tfrminternet::RadioClicked(std::uint8_t kind) {
+  if (!RadioOf(kind)->Checked()) return;
+  InternetValues values;
+  values.ftpAction = checkedAction_;
+  std::uint8_t current = CurrentKind();
+  CheckFtpAction(values, kind, current);
+  checkedAction_ = values.ftpAction;
+  SetCurrentKind(current);
+}
+
+void Tfrminternet::BrowseLocal(win32::TEdit& box) {
+  std::array<char, MAX_PATH> file{};
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = Handle();
+  dialog.lpstrFilter = "All Files (*.*)\0*.*\0";
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (::GetSaveFileNameA(&dialog)) box.SetText(file.data());
+}
+
+void Tfrminternet::WriteFields(TCommand& step) {
+  ApplyInternetStep(CurrentKind(), Values(), step);
+}
+
+}  // namespace vx::editor

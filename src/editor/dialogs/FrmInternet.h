@@ -1,0 +1,67 @@
+// The internet dialog: Send Email and the four FTP steps.
+#pragma once
+
+#include "core/editor/dialogs/InternetDialogFields.h"
+#include "editor/dialogs/DialogPages.h"
+#include "editor/dialogs/GroupFrame.h"
+#include "editor/dialogs/StepDialog.h"
+#include "editor/dialogs/SubFieldEdit.h"
+
+namespace vx::editor {
+
+class Tfrminternet : public TStepDialog {
+ public:
+  void Create(StepDialogHost& host);
+
+  win32::TLabelEx gotoftp;
+  win32::TLabelEx gotoemail;
+  // tsftp
+  TGroupFrame grplogon;  // " Log On "
+  win32::TLabel lblftphost, lblftpusername, lblftppassword;
+  TSubFieldEdit txtftphost, txtftpusername, txtftppassword;
+  TGroupFrame grpaction;  // " Action "
+  win32::TRadioButton rbftpd;
+  win32::TLabel lblftpdremote, lblftpdlocal;
+  win32::TEdit txtftpdremote, txtftpdlocal;
+  win32::TButton cmdftpdlocal;
+  win32::TRadioButton rbftpu;
+  win32::TLabel lblftpulocal, lblftpuremote;
+  win32::TEdit txtftpulocal, txtftpuremote;
+  win32::TButton cmdftpulocal;
+  win32::TRadioButton rbftpr;
+  win32::TLabel lblftpro, lblftprn;
+  win32::TEdit txtftpro, txtftprn;
+  win32::TRadioButton rbftpdf;
+  win32::TLabel lblftpdf;
+  win32::TEdit txtftpdf;
+  // tssendmail
+  TGroupFrame grpsmtp;  // "SMTP Settings"
+  win32::TLabel lblsmtpserver, lblsmtpport, lblsmtpusername, lblsmtppassword;
+  TSubFieldEdit txtsmtpserver, txtsmtpport, txtsmtpusername, txtsmtppassword;
+  TGroupFrame grpmessage;  // "Message"
+  win32::TLabel lblsmtpto, lblsmtpsubject, lblsmtpbody;
+  TSubFieldEdit txtsmtpto, txtsmtpsubject;
+  win32::TEdit txtsmtpbody;
+
+  InternetPage ShownPage() const { return static_cast<InternetPage>(pages_.Shown()); }
+
+ protected:
+  void FillControls() override;
+  void WriteFields(TCommand& step) override;
+
+ private:
+  void PlaceFtpPage();
+  void PlaceMailPage();
+  void AssignPages();
+  InternetValues Values() const;
+  void ShowValues(const InternetValues& values);
+  win32::TRadioButton* RadioOf(std::uint8_t kind);
+  void LinkClicked(InternetPage page);
+  void RadioClicked(std::uint8_t kind);
+  void BrowseLocal(win32::TEdit& box);
+
+  DialogPages pages_;
+  std::uint8_t checkedAction_ = 0;  // the FTP radio button checked as the form knows it
+};
+
+}  // namespace vx::editor

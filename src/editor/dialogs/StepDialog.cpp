@@ -1,0 +1,143 @@
+#include "editor/dialogs/StepDialog.h"
+
+#include <optional>
+
+#include "core/StepKinds.h"
+#include "core/editor/dialogs/DeclaredVariables.h"
+
+namespace vx::editor {
+
+namespace {
+
+constexpr COLORREF White = RGB(255, 255, 255);
+
+}  // namespace
+
+void TStepDialog::CreateStepDialog(const StepDialogFrame& frame, StepDialogHost& host,
+                                   std::initializer_list<win32::ControlSlot> controls) {
+  host_ = &host;
+  escapeCancels_ = frame.escapeCancels;
+  const win32::FormDef form = {
+      .className = frame.className,
+      .caption = frame.caption,
+      .width = frame.width,
+      .height = frame.height,
+      .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+      .exStyle = WS_EX_DLGMODALFRAME,
+      .font = {"Tahoma", 8},
+      .role = win32::FormRole::Dialog,
+  };
+  const int right = frame.bandWidth + StepDialogMargin;
+  const int buttonTop = frame.height - StepDialogMargin - StepDialogButtonHeight;
+  const int cancelLeft = frame.width - StepDialogMargin - StepDialogButtonWidth;
+  CreateForm(form,
+             {
+                 {&Gradient1, {.width = frame.bandWidth, .height = frame.height}},
+                 {&lblinfocaption,
+                  {.left = StepDialogMargin,
+                   .top = 12,
+                   .font = {.face = "Tahoma", .points = 9, .bold = true, .color = White}}},
+                 {&lblinfo,
+                  {.left = StepDialogMargin,
+                   .top = 36,
+                   .width = frame.bandWidth - 2 * StepDialogMargin,
+                   .height = frame.height - 36 - StepDialogMargin,
+                   .font = {.face = "Tahoma", .points = 8, .color = White}}},
+                 {&BevelRect1,
+                  {.caption = frame.heading,
+                   .left = right,
+                   .top = StepDialogMargin,
+                   .width = frame.width - right - StepDialogMargin,
+                   .height = StepDialogHeadingHeight,
+                   .font = {.face = "Tahoma", .points = 9, .bold = true}}},
+             },
+             host.DialogOwner());
+  for (const win32::ControlSlot& slot : controls) AddControl(slot);
+  // Added last so that Tab reaches the dialog's own controls first.
+  AddControl({&cmdapply,
+              {.caption = "Apply",
+               .left = cancelLeft - StepDialogMargin - StepDialogButtonWidth,
+               .top = buttonTop,
+               .width = StepDialogButtonWidth,
+               .height = StepDialogButtonHeight,
+               .style = WS_GROUP,
+               .id = IDOK}});
+  // With IDCANCEL the dialog manager turns Esc into a click on it.
+  AddControl({&cmdcancel,
+              {.caption = "Cancel",
+               .left = cancelLeft,
+               .top = buttonTop,
+               .width = StepDialogButtonWidth,
+               .height = StepDialogButtonHeight,
+               .id = frame.escapeCancels ? IDCANCEL : 0}});
+  Gradient1.Gradient().Assign(GradientSettings{});
+  cmdapply.OnClick = [this] { ApplyClick(); };
+  cmdcancel.OnClick = [this] { EndModal(IDCANCEL); };
+}
+
+int TStepDialog::Open() {
+  CenterOnOwner();
+  return ShowModal();
+}
+
+void TStepDialog::FormShow() {
+  if (!protocol_.Show(host_->AddingStep(), host_->SelectedTreeNodeText(), host_->Steps())) {
+    // Editing with no current item: there is no step to show.
+    EndModal(IDCANCEL);
+    return;
+  }
+  FillControls();
+}
+
+void TStepDialog::ApplyClick() {
+  if (RefuseApply()) return;
+  // A refused add (the script is full) throws: the error is reported and the dialog stays.
+  const StepDialogProtocol::Outcome outcome =
+      protocol_.Apply(host_->Steps(), [this](TCommand& step) { WriteFields(step); });
+  if (outcome != StepDialogProtocol::Outcome::StepGone) host_->StepsChanged(ListChange::Rebuild);
+  EndModal(IDOK);
+}
+
+void TStepDialog::OnCancelKey() {
+  if (escapeCancels_) EndModal(IDCANCEL);
+}
+
+TCommand TStepDialog::ShownStep() const {
+  TCommand step = protocol_.Working();
+  step.kind = protocol_.CurrentKind();
+  return step;
+}
+
+void TStepDialog::ShowKindHeading(std::uint8_t kind) {
+  SetHeading(StepKindName(kind), StepKindDescription(kind));
+}
+
+void TStepDialog::SetHeading(const std::string& title, const std::string& description) {
+  lblinfocaption.SetCaption(title);
+  lblinfo.SetCaption(description);
+}
+
+std::vector<std::string> TStepDialog::DeclaredVariables() const {
+  const StepList& steps = host_->Steps();
+  std::optional<std::size_t> edited;
+  if (!protocol_.Adding() && steps.Current() != NoItem)
+    edited = static_cast<std::size_t>(steps.Current());
+  return ListDeclaredVariables(steps.Steps(), edited);
+}
+
+void TStepDialog::ShowVariableBox(win32::TComboBox& combo, const VariableBox& box) {
+  combo.SetItems(box.entries);
+  combo.SetItemIndex(box.selected ? static_cast<int>(*box.selected) : -1);
+}
+
+VariableBox TStepDialog::ReadVariableBox(const win32::TComboBox& combo) {
+  VariableBox box;
+  const int count = combo.Count();
+  box.entries.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
+  for (int i = 0; i < count; ++i) box.entries.push_back(combo.ItemText(i));
+  const int chosen = combo.ItemIndex();
+  if (chosen >= 0 && chosen < count) box.selected = static_cast<std::size_t>(chosen);
+  return box;
+}
+
+}  // namespace vx::editor

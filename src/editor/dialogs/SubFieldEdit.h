@@ -1,0 +1,20 @@
+// An edit box whose text becomes one sub-field of a step field: the separator byte can
+// neither be typed (Ctrl+A types it) nor pasted nor set, since it would split the value in
+// two when the player reads the field back.
+#pragma once
+
+#include <string>
+
+#include "win32/forms/StdControls.h"
+
+namespace vx::editor {
+
+class TSubFieldEdit : public win32::TEdit {
+ protected:
+  bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  void PasteWithoutSeparators();
+};
+
+}  // namespace vx::editor
