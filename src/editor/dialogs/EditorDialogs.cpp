@@ -5,12 +5,15 @@ namespace vx::editor {
 std::unique_ptr<Tfrmabout> frmabout;
 std::unique_ptr<Tfrmcomment> frmcomment;
 std::unique_ptr<Tfrmclipboard> frmclipboard;
+std::unique_ptr<Tfrmsystem> frmsystem;
 
 void CreateEditorDialogs(StepDialogHost& host) {
   // In this order: frmselectobject, frmfileop, frminternet, frmwindow, frmabout, frmsystem,
   // frmuserinput, frmcomment, frmrecord, frmclipboard, frmoptions.
   frmabout = std::make_unique<Tfrmabout>();
   frmabout->Create(host.DialogOwner());
+  frmsystem = std::make_unique<Tfrmsystem>();
+  frmsystem->Create(host);
   frmcomment = std::make_unique<Tfrmcomment>();
   frmcomment->Create(host);
   frmclipboard = std::make_unique<Tfrmclipboard>();
@@ -20,6 +23,7 @@ void CreateEditorDialogs(StepDialogHost& host) {
 void FreeEditorDialogs() {
   frmclipboard.reset();
   frmcomment.reset();
+  frmsystem.reset();
   frmabout.reset();
 }
 
@@ -27,12 +31,13 @@ TStepDialog* StepDialogFor(StepDialog dialog) {
   switch (dialog) {
     case StepDialog::Clipboard:
       return frmclipboard.get();
+    case StepDialog::System:
+      return frmsystem.get();
     case StepDialog::None:
     case StepDialog::FileOp:
     case StepDialog::Internet:
     case StepDialog::Window:
     case StepDialog::UserInput:
-    case StepDialog::System:
     case StepDialog::Record:
       break;
   }

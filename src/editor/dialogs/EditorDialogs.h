@@ -8,6 +8,7 @@
 #include "editor/dialogs/FrmAbout.h"
 #include "editor/dialogs/FrmClipboard.h"
 #include "editor/dialogs/FrmComment.h"
+#include "editor/dialogs/FrmSystem.h"
 #include "editor/dialogs/StepDialog.h"
 #include "editor/dialogs/StepDialogHost.h"
 
@@ -16,6 +17,7 @@ namespace vx::editor {
 extern std::unique_ptr<Tfrmabout> frmabout;
 extern std::unique_ptr<Tfrmcomment> frmcomment;
 extern std::unique_ptr<Tfrmclipboard> frmclipboard;
+extern std::unique_ptr<Tfrmsystem> frmsystem;
 
 // Creates every dialog, owned by the host's window.
 void CreateEditorDialogs(StepDialogHost& host);

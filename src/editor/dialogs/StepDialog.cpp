@@ -15,6 +15,12 @@ constexpr COLORREF White = RGB(255, 255, 255);
 
 void TStepDialog::CreateStepDialog(const StepDialogFrame& frame, StepDialogHost& host,
                                    std::initializer_list<win32::ControlSlot> controls) {
+  CreateStepDialog(frame, host,
+                   std::span<const win32::ControlSlot>(controls.begin(), controls.size()));
+}
+
+void TStepDialog::CreateStepDialog(const StepDialogFrame& frame, StepDialogHost& host,
+                                   std::span<const win32::ControlSlot> controls) {
   host_ = &host;
   escapeCancels_ = frame.escapeCancels;
   const win32::FormDef form = {

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,8 @@ class TStepDialog : public win32::TForm {
   // Creates the window: the frame's controls first, then the dialog's own (in tab order).
   void CreateStepDialog(const StepDialogFrame& frame, StepDialogHost& host,
                         std::initializer_list<win32::ControlSlot> controls);
+  void CreateStepDialog(const StepDialogFrame& frame, StepDialogHost& host,
+                        std::span<const win32::ControlSlot> controls);
 
   virtual void FillControls() = 0;
   virtual bool RefuseApply() { return false; }
