@@ -6,6 +6,7 @@ std::unique_ptr<Tfrmabout> frmabout;
 std::unique_ptr<Tfrmcomment> frmcomment;
 std::unique_ptr<Tfrmclipboard> frmclipboard;
 std::unique_ptr<Tfrmsystem> frmsystem;
+std::unique_ptr<Tfrmoptions> frmoptions;
 
 void CreateEditorDialogs(StepDialogHost& host) {
   // In this order: frmselectobject, frmfileop, frminternet, frmwindow, frmabout, frmsystem,
@@ -18,9 +19,12 @@ void CreateEditorDialogs(StepDialogHost& host) {
   frmcomment->Create(host);
   frmclipboard = std::make_unique<Tfrmclipboard>();
   frmclipboard->Create(host);
+  frmoptions = std::make_unique<Tfrmoptions>();
+  frmoptions->Create(host.DialogOwner());
 }
 
 void FreeEditorDialogs() {
+  frmoptions.reset();
   frmclipboard.reset();
   frmcomment.reset();
   frmsystem.reset();

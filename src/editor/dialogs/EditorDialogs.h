@@ -8,6 +8,7 @@
 #include "editor/dialogs/FrmAbout.h"
 #include "editor/dialogs/FrmClipboard.h"
 #include "editor/dialogs/FrmComment.h"
+#include "editor/dialogs/FrmOptions.h"
 #include "editor/dialogs/FrmSystem.h"
 #include "editor/dialogs/StepDialog.h"
 #include "editor/dialogs/StepDialogHost.h"
@@ -18,6 +19,7 @@ extern std::unique_ptr<Tfrmabout> frmabout;
 extern std::unique_ptr<Tfrmcomment> frmcomment;
 extern std::unique_ptr<Tfrmclipboard> frmclipboard;
 extern std::unique_ptr<Tfrmsystem> frmsystem;
+extern std::unique_ptr<Tfrmoptions> frmoptions;
 
 // Creates every dialog, owned by the host's window.
 void CreateEditorDialogs(StepDialogHost& host);
