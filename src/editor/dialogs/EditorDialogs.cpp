@@ -2,6 +2,8 @@
 
 namespace vx::editor {
 
+std::unique_ptr<Tfrmselectobject> frmselectobject;
+std::unique_ptr<Tfrmfileop> frmfileop;
 std::unique_ptr<Tfrmabout> frmabout;
 std::unique_ptr<Tfrmcomment> frmcomment;
 std::unique_ptr<Tfrmclipboard> frmclipboard;
@@ -11,6 +13,11 @@ std::unique_ptr<Tfrmoptions> frmoptions;
 void CreateEditorDialogs(StepDialogHost& host) {
   // In this order: frmselectobject, frmfileop, frminternet, frmwindow, frmabout, frmsystem,
   // frmuserinput, frmcomment, frmrecord, frmclipboard, frmoptions.
+  frmselectobject = std::make_unique<Tfrmselectobject>();
+  frmfileop = std::make_unique<Tfrmfileop>();
+  frmfileop->Create(host, *frmselectobject);
+  // Owned by the disk dialog, which it then keeps from being used while it is up.
+  frmselectobject->Create(frmfileop->Handle());
   frmabout = std::make_unique<Tfrmabout>();
   frmabout->Create(host.DialogOwner());
   frmsystem = std::make_unique<Tfrmsystem>();
@@ -29,6 +36,8 @@ void FreeEditorDialogs() {
   frmcomment.reset();
   frmsystem.reset();
   frmabout.reset();
+  frmfileop.reset();
+  frmselectobject.reset();
 }
 
 TStepDialog* StepDialogFor(StepDialog dialog) {
@@ -37,8 +46,9 @@ TStepDialog* StepDialogFor(StepDialog dialog) {
       return frmclipboard.get();
     case StepDialog::System:
       return frmsystem.get();
-    case StepDialog::None:
     case StepDialog::FileOp:
+      return frmfileop.get();
+    case StepDialog::None:
     case StepDialog::Internet:
     case StepDialog::Window:
     case StepDialog::UserInput:

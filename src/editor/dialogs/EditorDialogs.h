@@ -8,13 +8,17 @@
 #include "editor/dialogs/FrmAbout.h"
 #include "editor/dialogs/FrmClipboard.h"
 #include "editor/dialogs/FrmComment.h"
+#include "editor/dialogs/FrmFileOp.h"
 #include "editor/dialogs/FrmOptions.h"
+#include "editor/dialogs/FrmSelectObject.h"
 #include "editor/dialogs/FrmSystem.h"
 #include "editor/dialogs/StepDialog.h"
 #include "editor/dialogs/StepDialogHost.h"
 
 namespace vx::editor {
 
+extern std::unique_ptr<Tfrmselectobject> frmselectobject;
+extern std::unique_ptr<Tfrmfileop> frmfileop;
 extern std::unique_ptr<Tfrmabout> frmabout;
 extern std::unique_ptr<Tfrmcomment> frmcomment;
 extern std::unique_ptr<Tfrmclipboard> frmclipboard;

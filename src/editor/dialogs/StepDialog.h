@@ -67,6 +67,8 @@ class TStepDialog : public win32::TForm {
   virtual void FillControls() = 0;
   virtual bool RefuseApply() { return false; }
   virtual void WriteFields(TCommand& step) = 0;
+  // After every showing, however it ended (Apply, Cancel, Esc, the close box).
+  virtual void DialogClosed() {}
 
   // The step being shown: the working step with the kind chosen at show (a step being
   // added is cleared, and a cleared step keeps whatever kind it had before).

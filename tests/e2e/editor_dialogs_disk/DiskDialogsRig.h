@@ -39,6 +39,7 @@ inline void PasteInto(HWND box, const std::string& text) {
     clipboard.SetText(text);
     clipboard.Close();
   }
+  ::SetFocus(box);
   ::SendMessageA(box, WM_PASTE, 0, 0);
 }
 
@@ -61,7 +62,8 @@ inline std::vector<vx::TCommand> SavedAndReadBack(std::span<const vx::TCommand> 
 inline void Shot(HWND window, const std::string& name) {
   char folder[MAX_PATH] = {};
   if (!::GetEnvironmentVariableA("VX_DIALOG_SHOTS", folder, MAX_PATH)) return;
-  ::UpdateWindow(window);
+  ::RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   RECT r{};
   ::GetWindowRect(window, &r);
   const int width = r.right - r.left, height = r.bottom - r.top;
