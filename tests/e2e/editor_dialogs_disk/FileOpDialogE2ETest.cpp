@@ -149,6 +149,34 @@ TEST_F(FileOpDialogE2E, ClosingForgetsTheCriteriaOfEveryPage) {
   EXPECT_EQ(host.steps.Step(1), Step(ckDeleteObject, "", "p"));
 }
 
+// A size the player cannot read is refused at OK with the criteria dialog left open; its
+// Cancel then leaves the list and the step's criteria as they were.
+TEST_F(FileOpDialogE2E, CriteriaDialogRefusesAnUnreadableSize) {
+  host.AddFromTree(StepKindName(ckRunObject));
+  std::optional<vxtest::AnsweredBox> box;
+  bool stillOpen = false;
+  InModalLoop({[&] { Click(dialog.fdrun.Button()); },
+               [&] {
+                 TypeChars(criteria.txtfname.Handle(), "setup.exe");
+                 TypeChars(criteria.txtfsizehigh.Handle(), "2147483648");
+                 ::PostMessageA(criteria.Cmdok.Handle(), BM_CLICK, 0, 0);
+               },
+               [&] { box = vxtest::AnswerMessageBox({.processId = ::GetCurrentProcessId()}); },
+               [&] {
+                 stillOpen = criteria.Modal();
+                 Click(criteria.CmdCancel.Handle());
+               },
+               [&] {
+                 EXPECT_TRUE(dialog.fdrun.Lines().empty());
+                 Click(dialog.cmdapply.Handle());
+               }});
+  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_TRUE(box.has_value());
+  EXPECT_NE(box->text.find("'2147483648' is not a valid file size."), std::string::npos);
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(host.steps.Step(0), Step(ckRunObject));
+}
+
 // Every link shows its page, headed with its kind; a Run Object step keeps its parameters
 // when switched to another kind by a link.
 TEST_F(FileOpDialogE2E, EveryLinkShowsItsPage) {
