@@ -49,7 +49,29 @@ void Tfrmfileop::Create(StepDialogHost& host, Tfrmselectobject& criteriaDialog) 
                                 linksTop + static_cast<int>(i) * (PageLinkHeight + 2))});
   for (win32::TPanel* panel : {&tsdelete, &tsrun, &tsrename, &tsCopy, &tsmove, &tswrite, &tsread})
     slots.push_back({panel, page});
-  const std::initializer_list<win32::ControlSlot> pages = {
+  const std::vector<win32::ControlSlot> pages = PageControls();
+  slots.insert(slots.end(), pages.begin(), pages.end());
+  CreateStepDialog(FileOpFrame, host, slots);
+  KeepDescriptionAbove(*this, FileOpFrame, linksTop);
+  for (std::size_t i = 0; i < links.size(); ++i) {
+    StylePageLink(links[i]);
+    links[i].OnClick = [this, i] { ShowView(FileOpViewOf(FileOpLinks[i].kind)); };
+  }
+  for (TListBoxEx* list : {&fdDelete, &fdrun, &fdrename, &fdcopy, &fdmove})
+    list->OnButtonClick = [this, list] { FDButtonClick(*list); };
+  Cmdcdestpath.OnClick = [this] { BrowseFolderInto(txtcdestpath); };
+  cmdmnew.OnClick = [this] { BrowseFolderInto(txtmnew); };
+  cmdwritename.OnClick = [this] { BrowseFileInto(txtwritename, {.save = true}); };
+  cmdreadname.OnClick = [this] {
+    BrowseFileInto(txtreadname, {.filter = "All Files(*.*)|*.*", .title = "Select a file to read"});
+  };
+  // The form as created: nothing typed, to the recycle bin, overwriting.
+  ShowValues(FileOpValues{});
+  ShowView(FileOpViewOf(FileOpLinks[3].kind));
+}
+
+std::vector<win32::ControlSlot> Tfrmfileop::PageControls() {
+  return {
       {&lbldelete, LabelAt("Delete Object:", 8, 8), &tsdelete},
       {&fdDelete, ListAt(24), &tsdelete},
       {&grpdelete, LabelAt(" Delete Options ", 8, 174), &tsdelete},
@@ -109,24 +131,6 @@ void Tfrmfileop::Create(StepDialogHost& host, Tfrmselectobject& criteriaDialog) 
       {&lblreadvar, LabelAt("To:", 8, 56), &tsread},
       {&cmbreadvar, BoxAt(72), &tsread},
   };
-  slots.insert(slots.end(), pages.begin(), pages.end());
-  CreateStepDialog(FileOpFrame, host, slots);
-  KeepDescriptionAbove(*this, FileOpFrame, linksTop);
-  for (std::size_t i = 0; i < links.size(); ++i) {
-    StylePageLink(links[i]);
-    links[i].OnClick = [this, i] { ShowView(FileOpViewOf(FileOpLinks[i].kind)); };
-  }
-  for (TListBoxEx* list : {&fdDelete, &fdrun, &fdrename, &fdcopy, &fdmove})
-    list->OnButtonClick = [this, list] { FDButtonClick(*list); };
-  Cmdcdestpath.OnClick = [this] { BrowseFolderInto(txtcdestpath); };
-  cmdmnew.OnClick = [this] { BrowseFolderInto(txtmnew); };
-  cmdwritename.OnClick = [this] { BrowseFileInto(txtwritename, {.save = true}); };
-  cmdreadname.OnClick = [this] {
-    BrowseFileInto(txtreadname, {.filter = "All Files(*.*)|*.*", .title = "Select a file to read"});
-  };
-  // The form as created: nothing typed, to the recycle bin, overwriting.
-  ShowValues(FileOpValues{});
-  ShowView(FileOpViewOf(FileOpLinks[3].kind));
 }
 
 FileOpValues Tfrmfileop::Values() const {

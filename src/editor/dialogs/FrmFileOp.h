@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "core/editor/dialogs/FileOpDialog.h"
 #include "editor/dialogs/BrowseDialogs.h"
@@ -69,6 +70,8 @@ class Tfrmfileop : public TStepDialog {
   void DialogClosed() override;
 
  private:
+  // The controls of the seven pages, each on its page.
+  std::vector<win32::ControlSlot> PageControls();
   FileOpValues Values() const;
   void ShowValues(const FileOpValues& values);
   void ShowView(const FileOpView& view);

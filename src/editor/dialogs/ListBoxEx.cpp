@@ -23,6 +23,7 @@ DWORD TListBoxEx::OwnStyle() const {
 void TListBoxEx::AfterCreate() {
   button_ = ::CreateWindowExA(0, "BUTTON", "...", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0,
                               window_, reinterpret_cast<HMENU>(ButtonId), nullptr, nullptr);
+  if (Font()) ::SendMessageA(button_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
   PlaceButton();
 }
 
