@@ -27,23 +27,24 @@ inline std::string EditorFolder() {
   return WindowsPath(VX_BINARY_DIR "/src/editor/");
 }
 
+struct DescendantSearch {
+  std::string name;
+  HWND found = nullptr;
+};
+// A named callback: on i686 a lambda does not convert to the system's calling convention.
+inline BOOL CALLBACK MatchDescendant(HWND child, LPARAM data) {
+  auto* s = reinterpret_cast<DescendantSearch*>(data);
+  char name[64] = {};
+  ::GetClassNameA(child, name, sizeof name);
+  if (::lstrcmpiA(s->name.c_str(), name) != 0) return TRUE;
+  s->found = child;
+  return FALSE;
+}
+
 // The first descendant window of this class, in any case (the tree, the list box).
 inline HWND FindDescendant(HWND parent, const std::string& className) {
-  struct Search {
-    std::string name;
-    HWND found = nullptr;
-  } search{className};
-  ::EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        char name[64] = {};
-        ::GetClassNameA(child, name, sizeof name);
-        if (::lstrcmpiA(s->name.c_str(), name) != 0) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  DescendantSearch search{className};
+  ::EnumChildWindows(parent, &MatchDescendant, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
