@@ -45,7 +45,18 @@ void KeepDescriptionAbove(TStepDialog& dialog, const StepDialogFrame& frame, int
 }
 
 void ShowPage(std::span<win32::TPanel* const> pages, int index) {
-  for (std::size_t i = 0; i < pages.size(); ++i) pages[i]->SetVisible(static_cast<int>(i) == index);
+  const HWND focus = ::GetFocus();
+  bool focusHidden = false;
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    const bool shown = static_cast<int>(i) == index;
+    if (!shown && focus && ::IsChild(pages[i]->Handle(), focus)) focusHidden = true;
+    pages[i]->SetVisible(shown);
+  }
+  // Keys must still reach a control: the focus moves to the shown page's first one.
+  if (focusHidden && index >= 0 && static_cast<std::size_t>(index) < pages.size()) {
+    const HWND page = pages[static_cast<std::size_t>(index)]->Handle();
+    if (const HWND first = ::GetNextDlgTabItem(page, nullptr, FALSE)) ::SetFocus(first);
+  }
 }
 
 win32::ControlDef BrowseButtonDef(int boxLeft, int boxTop, int boxWidth) {
