@@ -2,6 +2,8 @@
 
 namespace vx::editor {
 
+std::unique_ptr<Tfrmselectobject> frmselectobject;
+std::unique_ptr<Tfrmfileop> frmfileop;
 std::unique_ptr<Tfrmabout> frmabout;
 std::unique_ptr<Tfrmcomment> frmcomment;
 std::unique_ptr<Tfrmclipboard> frmclipboard;
@@ -9,16 +11,25 @@ std::unique_ptr<Tfrminternet> frminternet;
 std::unique_ptr<Tfrmwindow> frmwindow;
 std::unique_ptr<Tfrmuserinput> frmuserinput;
 std::unique_ptr<Tfrmrecord> frmrecord;
+std::unique_ptr<Tfrmsystem> frmsystem;
+std::unique_ptr<Tfrmoptions> frmoptions;
 
 void CreateEditorDialogs(StepDialogHost& host) {
   // In this order: frmselectobject, frmfileop, frminternet, frmwindow, frmabout, frmsystem,
   // frmuserinput, frmcomment, frmrecord, frmclipboard, frmoptions.
+  frmselectobject = std::make_unique<Tfrmselectobject>();
+  frmfileop = std::make_unique<Tfrmfileop>();
+  frmfileop->Create(host, *frmselectobject);
+  // Owned by the disk dialog, which it then keeps from being used while it is up.
+  frmselectobject->Create(frmfileop->Handle());
   frminternet = std::make_unique<Tfrminternet>();
   frminternet->Create(host);
   frmwindow = std::make_unique<Tfrmwindow>();
   frmwindow->Create(host);
   frmabout = std::make_unique<Tfrmabout>();
   frmabout->Create(host.DialogOwner());
+  frmsystem = std::make_unique<Tfrmsystem>();
+  frmsystem->Create(host);
   frmuserinput = std::make_unique<Tfrmuserinput>();
   frmuserinput->Create(host);
   frmcomment = std::make_unique<Tfrmcomment>();
@@ -27,16 +38,22 @@ void CreateEditorDialogs(StepDialogHost& host) {
   frmrecord->Create(host);
   frmclipboard = std::make_unique<Tfrmclipboard>();
   frmclipboard->Create(host);
+  frmoptions = std::make_unique<Tfrmoptions>();
+  frmoptions->Create(host.DialogOwner());
 }
 
 void FreeEditorDialogs() {
+  frmoptions.reset();
   frmclipboard.reset();
   frmrecord.reset();
   frmcomment.reset();
   frmuserinput.reset();
+  frmsystem.reset();
   frmabout.reset();
   frmwindow.reset();
   frminternet.reset();
+  frmfileop.reset();
+  frmselectobject.reset();
 }
 
 TStepDialog* StepDialogFor(StepDialog dialog) {
@@ -49,11 +66,13 @@ TStepDialog* StepDialogFor(StepDialog dialog) {
       return frminternet.get();
     case StepDialog::UserInput:
       return frmuserinput.get();
-    case StepDialog::None:
+    case StepDialog::System:
+      return frmsystem.get();
     case StepDialog::FileOp:
+      return frmfileop.get();
     case StepDialog::Record:
       return frmrecord.get();
-    case StepDialog::System:
+    case StepDialog::None:
       break;
   }
   return nullptr;

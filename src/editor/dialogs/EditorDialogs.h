@@ -8,8 +8,12 @@
 #include "editor/dialogs/FrmAbout.h"
 #include "editor/dialogs/FrmClipboard.h"
 #include "editor/dialogs/FrmComment.h"
+#include "editor/dialogs/FrmFileOp.h"
 #include "editor/dialogs/FrmInternet.h"
+#include "editor/dialogs/FrmOptions.h"
 #include "editor/dialogs/FrmRecord.h"
+#include "editor/dialogs/FrmSelectObject.h"
+#include "editor/dialogs/FrmSystem.h"
 #include "editor/dialogs/FrmUserInput.h"
 #include "editor/dialogs/FrmWindow.h"
 #include "editor/dialogs/StepDialog.h"
@@ -17,6 +21,8 @@
 
 namespace vx::editor {
 
+extern std::unique_ptr<Tfrmselectobject> frmselectobject;
+extern std::unique_ptr<Tfrmfileop> frmfileop;
 extern std::unique_ptr<Tfrmabout> frmabout;
 extern std::unique_ptr<Tfrmcomment> frmcomment;
 extern std::unique_ptr<Tfrmclipboard> frmclipboard;
@@ -24,6 +30,8 @@ extern std::unique_ptr<Tfrminternet> frminternet;
 extern std::unique_ptr<Tfrmwindow> frmwindow;
 extern std::unique_ptr<Tfrmuserinput> frmuserinput;
 extern std::unique_ptr<Tfrmrecord> frmrecord;
+extern std::unique_ptr<Tfrmsystem> frmsystem;
+extern std::unique_ptr<Tfrmoptions> frmoptions;
 
 // Creates every dialog, owned by the host's window.
 void CreateEditorDialogs(StepDialogHost& host);

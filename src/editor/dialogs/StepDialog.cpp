@@ -15,6 +15,12 @@ constexpr COLORREF White = RGB(255, 255, 255);
 
 void TStepDialog::CreateStepDialog(const StepDialogFrame& frame, StepDialogHost& host,
                                    std::initializer_list<win32::ControlSlot> controls) {
+  CreateStepDialog(frame, host,
+                   std::span<const win32::ControlSlot>(controls.begin(), controls.size()));
+}
+
+void TStepDialog::CreateStepDialog(const StepDialogFrame& frame, StepDialogHost& host,
+                                   std::span<const win32::ControlSlot> controls) {
   host_ = &host;
   escapeCancels_ = frame.escapeCancels;
   const win32::FormDef form = {
@@ -77,7 +83,9 @@ void TStepDialog::CreateStepDialog(const StepDialogFrame& frame, StepDialogHost&
 
 int TStepDialog::Open() {
   CenterOnOwner();
-  return ShowModal();
+  const int result = ShowModal();
+  DialogClosed();
+  return result;
 }
 
 void TStepDialog::FormShow() {
@@ -115,6 +123,9 @@ void TStepDialog::ShowKindHeading(std::uint8_t kind) {
 void TStepDialog::SetHeading(const std::string& title, const std::string& description) {
   lblinfocaption.SetCaption(title);
   lblinfo.SetCaption(description);
+  // The whole band again: a bold title's last letter may reach past the rectangle its text
+  // measures, and a shorter title would leave it behind.
+  Gradient1.Invalidate();
 }
 
 std::vector<std::string> TStepDialog::DeclaredVariables() const {

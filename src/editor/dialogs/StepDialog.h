@@ -13,6 +13,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -60,10 +61,14 @@ class TStepDialog : public win32::TForm {
   // Creates the window: the frame's controls first, then the dialog's own (in tab order).
   void CreateStepDialog(const StepDialogFrame& frame, StepDialogHost& host,
                         std::initializer_list<win32::ControlSlot> controls);
+  void CreateStepDialog(const StepDialogFrame& frame, StepDialogHost& host,
+                        std::span<const win32::ControlSlot> controls);
 
   virtual void FillControls() = 0;
   virtual bool RefuseApply() { return false; }
   virtual void WriteFields(TCommand& step) = 0;
+  // After every showing, however it ended (Apply, Cancel, Esc, the close box).
+  virtual void DialogClosed() {}
 
   // The step being shown: the working step with the kind chosen at show (a step being
   // added is cleared, and a cleared step keeps whatever kind it had before).

@@ -67,7 +67,8 @@ void Tfrmmain::acAboutExecute() {
   if (frmabout) frmabout->Open();
 }
 
-// The options dialog arrives with its own work.
-void Tfrmmain::mPreferencesClick() {}
+void Tfrmmain::mPreferencesClick() {
+  if (frmoptions) frmoptions->Open();
+}
 
 }  // namespace vx::editor

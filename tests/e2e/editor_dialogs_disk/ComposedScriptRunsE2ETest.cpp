@@ -1,0 +1,111 @@
+// The real editor: steps composed through its dialogs, opened from the tree of step kinds,
+// saved, and run by the real player.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+
+#include "core/StepKinds.h"
+#include "e2e/editor/EditorE2EFixture.h"
+
+namespace vxtest {
+namespace {
+
+struct VisibleSearch {
+  const char* name;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisible(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<VisibleSearch*>(data);
+  char name[64] = {};
+  ::GetClassNameA(child, name, sizeof name);
+  if (::lstrcmpiA(search->name, name) == 0 && ::IsWindowVisible(child))
+    search->found.push_back(child);
+  return TRUE;
+}
+
+// The visible windows of a class inside window, in their order (the shown page's boxes).
+std::vector<HWND> VisibleDescendants(HWND window, const char* className) {
+  VisibleSearch search{className, {}};
+  ::EnumChildWindows(window, &CollectVisible, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+class ComposedScriptRuns : public EditorE2E {
+ protected:
+  // Opens the step dialog of a tree node as a double click on the node does.
+  HWND OpenFromTree(const std::string& node, const char* dialogClass) {
+    const HWND search = FindDescendant(window_, "Edit");
+    const std::wstring wide(node.begin(), node.end());
+    ::SendMessageW(search, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    const HWND tree = FindDescendant(window_, "SysTreeView32");
+    const auto item = ::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+    if (!item) return nullptr;
+    // The tree answers a double click only on an item: find where the search put its caret.
+    const RECT r = ItemRect(tree, item);
+    const LPARAM at = MAKELPARAM(r.left + 4, (r.top + r.bottom) / 2);
+    ::PostMessageW(tree, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    ::PostMessageW(tree, WM_LBUTTONUP, 0, at);
+    return WaitForWindow({dialogClass, std::nullopt, editor_.Id()});
+  }
+  // The text rectangle of a tree item in the editor's process.
+  RECT ItemRect(HWND tree, LRESULT item) const {
+    RECT r{};
+    const HANDLE process = editor_.Handle();
+    void* remote = ::VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
+    if (!remote) return r;
+    std::memcpy(&r, &item, sizeof item);
+    ::WriteProcessMemory(process, remote, &r, sizeof r, nullptr);
+    ::SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote));
+    ::ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+    ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    return r;
+  }
+  static void SetText(HWND box, const std::string& text) {
+    const std::wstring wide(text.begin(), text.end());
+    ::SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  }
+  bool Apply(HWND dialog) {
+    for (HWND button : VisibleDescendants(dialog, "Button"))
+      if (WindowText(button) == "Apply") ::PostMessageW(button, BM_CLICK, 0, 0);
+    return WaitUntil([&] { return !::IsWindowVisible(dialog); });
+  }
+};
+
+TEST_F(ComposedScriptRuns, AWriteToFileStepComposedInTheDialogsWritesTheVariable) {
+  ASSERT_TRUE(Start());
+  const HWND system = OpenFromTree("Set Variable", "Tfrmsystem");
+  ASSERT_NE(system, nullptr);
+  const std::vector<HWND> boxes = VisibleDescendants(system, "Edit");
+  ASSERT_EQ(boxes.size(), 2u);
+  SetText(boxes[0], "greeting");
+  SetText(boxes[1], "hello from the dialogs");
+  ASSERT_TRUE(Apply(system));
+
+  const HWND disk = OpenFromTree("Write To File", "Tfrmfileop");
+  ASSERT_NE(disk, nullptr);
+  const std::vector<HWND> combos = VisibleDescendants(disk, "ComboBox");
+  const std::vector<HWND> edits = VisibleDescendants(disk, "Edit");
+  ASSERT_EQ(combos.size(), 1u);
+  ASSERT_EQ(edits.size(), 1u);
+  ::SendMessageW(combos[0], CB_SETCURSEL, 0, 0);
+  const std::string output = folder_.File("out.txt");
+  SetText(edits[0], output);
+  ASSERT_TRUE(Apply(disk));
+  ASSERT_TRUE(WaitUntil([&] { return ItemCount() == 2; }));
+
+  const std::string script = folder_.File("composed.vxz");
+  Post(MainCommand::acSaveAs);
+  ASSERT_TRUE(AnswerFileDialog("Save As", script));
+  ASSERT_TRUE(WaitUntil([&] { return ReadFileText(script).has_value(); }));
+
+  SetPlayerSettings({});
+  ASSERT_TRUE(RunVexec({script}).finished);
+  const auto written = ReadFileText(output);
+  ASSERT_TRUE(written.has_value());
+  EXPECT_NE(written->find("hello from the dialogs"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vxtest

@@ -1,0 +1,100 @@
+// Shared by the disk and system dialog tests: the dialog rig, and what a user does that the
+// rig does not: clicking a link on the band, typing into and pasting into a box, saving the
+// composed steps as a script and reading it back, and pictures of the dialog.
+#pragma once
+
+#include <windows.h>
+#include <windowsx.h>
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/ScriptFile.h"
+#include "win32/editor_dialogs/DialogRig.h"
+#include "win32/forms/Control.h"
+#include "win32/system/Win32Clipboard.h"
+
+namespace vxtest {
+
+// A click on a painted control of form: the press and release at its centre.
+inline void ClickPainted(HWND form, const vx::win32::TControl& control) {
+  const RECT r = control.Bounds();
+  const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  ::PostMessageA(form, WM_MOUSEMOVE, 0, at);
+  ::PostMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  ::PostMessageA(form, WM_LBUTTONUP, 0, at);
+}
+
+// Characters as the keyboard delivers them to the box with the focus.
+inline void TypeChars(HWND box, const std::string& text) {
+  for (char c : text) ::SendMessageA(box, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+// Puts text on the clipboard and pastes it into box.
+inline void PasteInto(HWND box, const std::string& text) {
+  vx::win32::Win32Clipboard clipboard;
+  if (clipboard.Open()) {
+    clipboard.SetText(text);
+    clipboard.Close();
+  }
+  ::SetFocus(box);
+  ::SendMessageA(box, WM_PASTE, 0, 0);
+}
+
+// The steps as a script file holds them: encoded, written, read back and decoded.
+inline std::vector<vx::TCommand> SavedAndReadBack(std::span<const vx::TCommand> steps,
+                                                  const std::string& path) {
+  {
+    std::ofstream out(path, std::ios::binary);
+    const std::string bytes = vx::EncodeScript(steps, 0, -1);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
+  std::ifstream in(path, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<vx::TCommand> read;
+  vx::ReadScriptSteps(bytes, read);
+  return read;
+}
+
+// With VX_DIALOG_SHOTS naming a folder: the window as the screen shows it, as name.bmp.
+inline void Shot(HWND window, const std::string& name) {
+  char folder[MAX_PATH] = {};
+  if (!::GetEnvironmentVariableA("VX_DIALOG_SHOTS", folder, MAX_PATH)) return;
+  ::RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  ::SelectObject(memory, old);
+  const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) & ~3u);
+  const DWORD size = stride * static_cast<DWORD>(height);
+  constexpr DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfSize = headers + size;
+  file.bfOffBits = headers;
+  std::ofstream out(std::string(folder) + "\\" + name + ".bmp", std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+  out.write(static_cast<const char*>(bits), size);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+}
+
+}  // namespace vxtest

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include "DesktopHelper.h"
+#include "TempFolder.h"
+#include "core/StepKinds.h"
+#include "e2e/editor_dialogs_disk/DiskDialogsRig.h"
+#include "editor/dialogs/FrmFileOp.h"
+
+namespace vx::editor {
+namespace {
+
+using vxtest::Click;
+using vxtest::ClickPainted;
+using vxtest::InModalLoop;
+using vxtest::PasteInto;
+using vxtest::Shot;
+using vxtest::TypeChars;
+
+TCommand Step(std::uint8_t kind, std::string p1 = {}, std::string p2 = {}, std::string p3 = {}) {
+  TCommand step;
+  step.kind = kind;
+  step.p1 = std::move(p1);
+  step.p2 = std::move(p2);
+  step.p3 = std::move(p3);
+  return step;
+}
+
+class FileOpDialogE2E : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dialog.Create(host, criteria);
+    criteria.Create(dialog.Handle());
+  }
+  const win32::TLabelEx& LinkTo(std::uint8_t kind) const {
+    for (std::size_t i = 0; i < FileOpLinks.size(); ++i)
+      if (FileOpLinks[i].kind == kind) return dialog.links[i];
+    return dialog.links[0];
+  }
+  std::vector<std::string> Entries(const win32::TComboBox& box) const {
+    std::vector<std::string> entries;
+    for (int i = 0; i < box.Count(); ++i) entries.push_back(box.ItemText(i));
+    return entries;
+  }
+  vxtest::RigHost host;
+  Tfrmfileop dialog;
+  Tfrmselectobject criteria;
+  vxtest::TempFolder folder;
+};
+
+// A Write To File step and a Copy Object step whose criteria is typed into the criteria
+// dialog (size boxes filtered typed and pasted, the separator byte kept out) reach the
+// script file as composed.
+TEST_F(FileOpDialogE2E, ComposedStepsReachTheScriptFile) {
+  host.steps.Assign({Step(ckSetVariable, "my var", "1"), Step(ckSetVariable, "b")});
+
+  host.AddFromTree(StepKindName(ckWriteToFile));
+  InModalLoop({[&] {
+    EXPECT_EQ(dialog.ActivePage(), FileOpPage::Write);
+    EXPECT_EQ(Entries(dialog.cmbwritevar), (std::vector<std::string>{"my var", "b"}));
+    EXPECT_TRUE(dialog.rbwritea.Checked());
+    dialog.cmbwritevar.SetItemIndex(0);
+    TypeChars(dialog.txtwritename.Handle(), "C:\\out.txt");
+    Shot(dialog.Handle(), "fileop-write");
+    Click(dialog.cmdapply.Handle());
+  }});
+  ASSERT_EQ(dialog.Open(), IDOK);
+
+  host.AddFromTree(StepKindName(ckCopyObject));
+  std::vector<std::string> lines;
+  InModalLoop({[&] { Click(dialog.fdcopy.Button()); },
+               [&] {
+                 TypeChars(criteria.txtfname.Handle(), "a\x01.txt");
+                 TypeChars(criteria.txtfextension.Handle(), "txt,log");
+                 TypeChars(criteria.txtfsizelow.Handle(), "12x3");
+                 PasteInto(criteria.txtfsizehigh.Handle(), "1,024 ");
+                 Shot(criteria.Handle(), "selectobject");
+                 Click(criteria.Cmdok.Handle());
+               },
+               [&] {
+                 lines = dialog.fdcopy.Lines();
+                 TypeChars(dialog.txtcdestpath.Handle(), "D:\\to");
+                 Shot(dialog.Handle(), "fileop-copy");
+                 Click(dialog.cmdapply.Handle());
+               }});
+  ASSERT_EQ(dialog.Open(), IDOK);
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "With a filename of", "   a.txt", "And with an extension of", "   txt,log",
+                       "With a file size", "   Bigger than 123KB, Smaller than 1024KB"}));
+
+  const auto saved = vxtest::SavedAndReadBack(host.steps.Steps(), folder.File("disk.vxz"));
+  ASSERT_EQ(saved.size(), 4u);
+  EXPECT_EQ(saved[2], Step(ckWriteToFile, "C:\\out.txt", "my var", "a"));
+  EXPECT_EQ(saved[3], Step(ckCopyObject,
+                           "a.txt\x01\x01txt,log\x01"
+                           "123\x01"
+                           "1024",
+                           "D:\\to"));
+}
+
+// Apply refuses a Read From File step while no variable is chosen, and the dialog stays.
+TEST_F(FileOpDialogE2E, ReadWithoutAVariableIsRefused) {
+  host.AddFromTree(StepKindName(ckReadFromFile));
+  std::optional<vxtest::AnsweredBox> box;
+  bool stillOpen = false;
+  InModalLoop({[&] {
+                 TypeChars(dialog.txtreadname.Handle(), "C:\\in.txt");
+                 Shot(dialog.Handle(), "fileop-read");
+                 ::PostMessageA(dialog.cmdapply.Handle(), BM_CLICK, 0, 0);
+               },
+               [&] { box = vxtest::AnswerMessageBox({.caption = "Read From Variable"}); },
+               [&] {
+                 stillOpen = dialog.Modal();
+                 Click(dialog.cmdcancel.Handle());
+               }});
+  EXPECT_EQ(dialog.Open(), IDCANCEL);
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->text,
+            "Please choose a variable to write to.\r\nYou must declare a variable first if the "
+            "variable list is empty.");
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(host.steps.Count(), 0u);
+}
+
+// Closing empties every page: a Delete Object step cancelled does not hand its criteria to
+// the next step that is switched to the delete page.
+TEST_F(FileOpDialogE2E, ClosingForgetsTheCriteriaOfEveryPage) {
+  host.steps.Assign({Step(ckDeleteObject,
+                          "*\x01"
+                          "C:\\\x01\x01\x01",
+                          "p")});
+  host.EditStep(0);
+  std::vector<std::string> shown;
+  InModalLoop({[&] {
+    shown = dialog.fdDelete.Lines();
+    Shot(dialog.Handle(), "fileop-delete");
+    Click(dialog.cmdcancel.Handle());
+  }});
+  EXPECT_EQ(dialog.Open(), IDCANCEL);
+  EXPECT_EQ(shown.size(), 4u);
+
+  host.AddFromTree(StepKindName(ckCopyObject));
+  InModalLoop({[&] { ClickPainted(dialog.Handle(), LinkTo(ckDeleteObject)); },
+               [&] {
+                 EXPECT_EQ(dialog.ActivePage(), FileOpPage::Delete);
+                 EXPECT_TRUE(dialog.fdDelete.Lines().empty());
+                 Click(dialog.cmdapply.Handle());
+               }});
+  ASSERT_EQ(dialog.Open(), IDOK);
+  EXPECT_EQ(host.steps.Step(1), Step(ckDeleteObject, "", "p"));
+}
+
+// A size the player cannot read is refused at OK with the criteria dialog left open; its
+// Cancel then leaves the list and the step's criteria as they were.
+TEST_F(FileOpDialogE2E, CriteriaDialogRefusesAnUnreadableSize) {
+  host.AddFromTree(StepKindName(ckRunObject));
+  std::optional<vxtest::AnsweredBox> box;
+  bool stillOpen = false;
+  InModalLoop({[&] { Click(dialog.fdrun.Button()); },
+               [&] {
+                 TypeChars(criteria.txtfname.Handle(), "setup.exe");
+                 TypeChars(criteria.txtfsizehigh.Handle(), "2147483648");
+                 ::PostMessageA(criteria.Cmdok.Handle(), BM_CLICK, 0, 0);
+               },
+               [&] { box = vxtest::AnswerMessageBox({.processId = ::GetCurrentProcessId()}); },
+               [&] {
+                 stillOpen = criteria.Modal();
+                 Click(criteria.CmdCancel.Handle());
+               },
+               [&] {
+                 EXPECT_TRUE(dialog.fdrun.Lines().empty());
+                 Click(dialog.cmdapply.Handle());
+               }});
+  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_TRUE(box.has_value());
+  EXPECT_NE(box->text.find("'2147483648' is not a valid file size."), std::string::npos);
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(host.steps.Step(0), Step(ckRunObject));
+}
+
+// Every link shows its page, headed with its kind; a Run Object step keeps its parameters
+// when switched to another kind by a link.
+TEST_F(FileOpDialogE2E, EveryLinkShowsItsPage) {
+  host.steps.Assign({Step(ckRunObject, "x.exe", "w", "-q")});
+  host.EditStep(0);
+  std::vector<std::function<void()>> actions;
+  for (const FileOpLink& link : FileOpLinks) {
+    actions.push_back([&] { ClickPainted(dialog.Handle(), LinkTo(link.kind)); });
+    actions.push_back([&] {
+      EXPECT_EQ(dialog.ActivePage(), link.page);
+      EXPECT_EQ(dialog.BevelRect1.Caption(), StepKindName(link.kind));
+      if (link.kind == ckRunObject) {
+        EXPECT_TRUE(dialog.chkrunwait.Checked());
+        Shot(dialog.Handle(), "fileop-run");
+      }
+      if (link.kind == ckRenameObject) Shot(dialog.Handle(), "fileop-rename");
+      if (link.kind == ckMoveObject) Shot(dialog.Handle(), "fileop-move");
+    });
+  }
+  actions.push_back([&] {
+    TypeChars(dialog.txtrnew.Handle(), "y.exe");
+    ClickPainted(dialog.Handle(), LinkTo(ckRenameObject));
+  });
+  actions.push_back([&] { Click(dialog.cmdapply.Handle()); });
+  InModalLoop(std::move(actions));
+  ASSERT_EQ(dialog.Open(), IDOK);
+  EXPECT_EQ(host.steps.Step(0), Step(ckRenameObject, "", "y.exe", "-q"));
+}
+
+}  // namespace
+}  // namespace vx::editor

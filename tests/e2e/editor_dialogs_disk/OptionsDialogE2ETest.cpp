@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "core/StepKinds.h"
+#include "e2e/PlayerHarness.h"
+#include "e2e/editor_dialogs_disk/DiskDialogsRig.h"
+#include "editor/dialogs/FrmOptions.h"
+
+namespace vx::editor {
+namespace {
+
+using vxtest::Click;
+using vxtest::InModalLoop;
+
+// The type and bytes of a value of the settings key; type 0 when it is missing.
+struct StoredValue {
+  DWORD type = 0;
+  std::string bytes;
+};
+StoredValue Stored(const char* name) {
+  char buffer[1024] = {};
+  DWORD size = sizeof buffer, type = 0;
+  if (::RegGetValueA(HKEY_CURRENT_USER, vxtest::VorlixKey, name, RRF_RT_ANY | RRF_NOEXPAND, &type,
+                     buffer, &size) != ERROR_SUCCESS)
+    return {};
+  if (type == REG_SZ) return {type, buffer};
+  return {type, std::string(buffer, size)};
+}
+std::string Dword(std::uint32_t value) {
+  return std::string(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+class OptionsDialogE2E : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    vxtest::ClearVorlixSettings();
+    dialog.Create(host.DialogOwner());
+  }
+  void TearDown() override { vxtest::ClearVorlixSettings(); }
+  vxtest::RigHost host;
+  Tfrmoptions dialog;
+  vxtest::TempFolder folder;
+};
+
+// With no settings key the dialog opens quietly with the player's defaults; what Apply
+// writes has the types the player reads, and the player then logs where the dialog said.
+TEST_F(OptionsDialogE2E, AppliedSettingsAreTheOnesThePlayerRunsWith) {
+  const std::string logFolder = folder.File("");
+  bool errorBox = true;
+  InModalLoop({[&] {
+                 errorBox =
+                     vxtest::FindMessageBox({.processId = ::GetCurrentProcessId()}) != nullptr;
+                 EXPECT_FALSE(dialog.chklog.Checked());
+                 EXPECT_FALSE(dialog.chkvpshow.Checked());
+                 EXPECT_FALSE(dialog.chkvpextended.Enabled());
+                 EXPECT_EQ(dialog.txtlogpath.Text(), "");
+                 vxtest::Shot(dialog.Handle(), "options");
+                 Click(dialog.chklog.Handle());
+                 Click(dialog.chkvpextended.Handle());  // disabled: the click does nothing
+                 vxtest::TypeChars(dialog.txtlogpath.Handle(), logFolder);
+               },
+               [&] { Click(dialog.cmdapply.Handle()); }});
+  ASSERT_EQ(dialog.Open(), IDOK);
+  EXPECT_FALSE(errorBox);
+  EXPECT_EQ(Stored("vpLog").type, DWORD(REG_DWORD));
+  EXPECT_EQ(Stored("vpLog").bytes, Dword(1));
+  EXPECT_EQ(Stored("vpShow").bytes, Dword(0));
+  EXPECT_EQ(Stored("vpExtended").type, DWORD(REG_DWORD));
+  EXPECT_EQ(Stored("vpLogPath").type, DWORD(REG_SZ));
+  EXPECT_EQ(Stored("vpLogPath").bytes, logFolder);
+
+  // The player, without its window, writes its run log into the folder typed.
+  const std::string script = folder.File("opts.vxz");
+  vxtest::WriteScript(script, {vxtest::Step(ckWait, "1")});
+  const vxtest::RunResult run = vxtest::RunVexec({script});
+  ASSERT_TRUE(run.finished);
+  EXPECT_TRUE(vxtest::ReadFileText(vxtest::LogFileFor(logFolder, script)).has_value());
+}
+
+// Showing again reloads the stored settings; Cancel writes nothing.
+TEST_F(OptionsDialogE2E, CancelLeavesTheStoredSettings) {
+  vxtest::SetPlayerSettings({.show = true, .extended = true, .log = false, .logPath = "C:\\x"});
+  InModalLoop({[&] {
+    EXPECT_TRUE(dialog.chkvpshow.Checked());
+    EXPECT_TRUE(dialog.chkvpextended.Checked());
+    EXPECT_TRUE(dialog.chkvpextended.Enabled());
+    EXPECT_EQ(dialog.txtlogpath.Text(), "C:\\x");
+    Click(dialog.chkvpshow.Handle());
+    EXPECT_FALSE(dialog.chkvpextended.Enabled());
+    Click(dialog.cmdcancel.Handle());
+  }});
+  EXPECT_EQ(dialog.Open(), IDCANCEL);
+  EXPECT_EQ(Stored("vpShow").bytes, Dword(1));
+  EXPECT_EQ(Stored("vpLog").bytes, Dword(0));
+}
+
+}  // namespace
+}  // namespace vx::editor

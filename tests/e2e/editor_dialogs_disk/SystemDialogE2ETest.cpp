@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "core/StepKinds.h"
+#include "e2e/editor_dialogs_disk/DiskDialogsRig.h"
+#include "editor/dialogs/FrmSystem.h"
+
+namespace vx::editor {
+namespace {
+
+using vxtest::Click;
+using vxtest::ClickPainted;
+using vxtest::InModalLoop;
+using vxtest::Shot;
+using vxtest::TypeChars;
+
+TCommand Step(std::uint8_t kind, std::string p1 = {}, std::string p2 = {}) {
+  TCommand step;
+  step.kind = kind;
+  step.p1 = std::move(p1);
+  step.p2 = std::move(p2);
+  return step;
+}
+
+class SystemDialogE2E : public ::testing::Test {
+ protected:
+  void SetUp() override { dialog.Create(host); }
+  // The link on the band that shows page.
+  const win32::TLabelEx& LinkTo(SystemPage page) const {
+    for (std::size_t i = 0; i < SystemLinks.size(); ++i)
+      if (SystemLinks[i].page == page) return dialog.links[i];
+    return dialog.links[0];
+  }
+  vxtest::RigHost host;
+  Tfrmsystem dialog;
+  vxtest::TempFolder folder;
+};
+
+// Every page composed through its controls, and the script written and read back holds the
+// steps as composed.
+TEST_F(SystemDialogE2E, ComposesEveryPageIntoTheSavedScript) {
+  host.steps.Assign({Step(ckSetVariable, "count", "7"), Step(ckLockComputer, "lock")});
+
+  host.AddFromTree(StepKindName(ckCallDLLFunction));
+  InModalLoop({[&] {
+                 EXPECT_EQ(dialog.ActivePage(), SystemPage::Dll);
+                 TypeChars(dialog.txtdllfunction.Handle(), "MessageBeep");
+                 TypeChars(dialog.txtdllother.Handle(), "mine.dll");
+                 Click(dialog.rbdlluser.Handle());
+                 Shot(dialog.Handle(), "system-dll");
+               },
+               [&] { Click(dialog.cmdapply.Handle()); }});
+  ASSERT_EQ(dialog.Open(), IDOK);
+
+  // A Set Variable step switched to Wait by its link keeps the value in p2.
+  host.EditStep(0);
+  InModalLoop({[&] {
+                 EXPECT_EQ(dialog.ActivePage(), SystemPage::Variable);
+                 EXPECT_EQ(dialog.txtvarvalue.Text(), "7");
+                 Shot(dialog.Handle(), "system-variable");
+                 ClickPainted(dialog.Handle(), LinkTo(SystemPage::Wait));
+               },
+               [&] {
+                 EXPECT_EQ(dialog.ActivePage(), SystemPage::Wait);
+                 EXPECT_EQ(dialog.lblinfocaption.Caption(), StepKindName(ckWait));
+                 TypeChars(dialog.txtwait.Handle(), "250");
+                 Shot(dialog.Handle(), "system-wait");
+                 Click(dialog.cmdapply.Handle());
+               }});
+  ASSERT_EQ(dialog.Open(), IDOK);
+
+  // The exit page: its link keeps the kind, a radio button chooses it.
+  host.EditStep(1);
+  InModalLoop({[&] {
+                 EXPECT_EQ(dialog.ActivePage(), SystemPage::Exit);
+                 EXPECT_EQ(dialog.lblinfocaption.Caption(), "System States");
+                 EXPECT_TRUE(dialog.exitChoices[0].Checked());
+                 Shot(dialog.Handle(), "system-exit");
+                 Click(dialog.exitChoices[3].Handle());
+               },
+               [&] { Click(dialog.cmdapply.Handle()); }});
+  ASSERT_EQ(dialog.Open(), IDOK);
+
+  host.AddFromTree(StepKindName(ckExecutionSpeed));
+  InModalLoop({[&] {
+                 EXPECT_EQ(dialog.ActivePage(), SystemPage::Speed);
+                 TypeChars(dialog.txtspeed.Handle(), "fast");
+                 Shot(dialog.Handle(), "system-speed");
+               },
+               [&] { Click(dialog.cmdapply.Handle()); }});
+  ASSERT_EQ(dialog.Open(), IDOK);
+
+  const auto saved = vxtest::SavedAndReadBack(host.steps.Steps(), folder.File("system.vxz"));
+  EXPECT_EQ(saved,
+            (std::vector<TCommand>{Step(ckWait, "250", "7"), Step(ckRestartWindows, "restart"),
+                                   Step(ckCallDLLFunction, "MessageBeep", "user32.dll"),
+                                   Step(ckExecutionSpeed, "fast")}));
+}
+
+// Cancel after switching pages and typing stores nothing.
+TEST_F(SystemDialogE2E, CancelAfterSwitchingPagesStoresNothing) {
+  host.steps.Assign({Step(ckWait, "100")});
+  host.EditStep(0);
+  InModalLoop({[&] { ClickPainted(dialog.Handle(), LinkTo(SystemPage::Variable)); },
+               [&] {
+                 TypeChars(dialog.txtvarname.Handle(), "x");
+                 Click(dialog.cmdcancel.Handle());
+               }});
+  EXPECT_EQ(dialog.Open(), IDCANCEL);
+  EXPECT_EQ(host.steps.Step(0), Step(ckWait, "100"));
+}
+
+}  // namespace
+}  // namespace vx::editor
