@@ -6,7 +6,6 @@ namespace {
 
 constexpr int LinkHeight = 18;
 constexpr COLORREF White = RGB(255, 255, 255);
-constexpr COLORREF LinkHoverText = RGB(0, 0, 128);
 
 }  // namespace
 
@@ -32,12 +31,7 @@ win32::ControlDef PageLinkDef(const char* caption, int bandWidth, int dialogHeig
           .top = dialogHeight - 12 - (row + 1) * (LinkHeight + 4),
           .width = bandWidth - 8,
           .height = LinkHeight,
-          .font = {.face = "Tahoma", .points = 8, .bold = true, .color = White}};
-}
-
-void StylePageLink(win32::TLabelEx& link) {
-  link.SetFontOver({.face = "Tahoma", .points = 8, .bold = true, .color = LinkHoverText});
-  link.SetColorOver(White);
+          .font = {.face = "Verdana", .points = 8, .color = White}};
 }
 
 }  // namespace vx::editor

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "editor/dialogs/StepPages.h"
 #include "win32/forms/LabelEx.h"
 
 namespace vx::editor {
@@ -25,7 +26,5 @@ class DialogPages {
 
 // Where a page link lies in the band: the row-th link from the band's bottom (0 lowest).
 win32::ControlDef PageLinkDef(const char* caption, int bandWidth, int dialogHeight, int row);
-// White on the band, turning dark on white while hovered.
-void StylePageLink(win32::TLabelEx& link);
 
 }  // namespace vx::editor
