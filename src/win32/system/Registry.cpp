@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/Errors.h"
+#include "win32/system/SystemText.h"
 
 namespace vx::win32 {
 
@@ -102,12 +103,7 @@ std::optional<std::int32_t> RegistryReader::ReadIntegerIfValid(const std::string
 namespace {
 
 [[noreturn]] void WriteFailed(const std::string& what, LSTATUS status) {
-  char text[512] = {};
-  const DWORD length =
-      ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                       static_cast<DWORD>(status), 0, text, sizeof text, nullptr);
-  std::string reason(text, length);
-  while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n')) reason.pop_back();
+  const std::string reason = SystemErrorText(static_cast<unsigned long>(status));
   throw RegistryError(what + (reason.empty() ? "" : ". " + reason));
 }
 
