@@ -146,6 +146,7 @@ Tfrmmain::~Tfrmmain() = default;
 
 void Tfrmmain::Create() {
   MakeUp();
+  layoutDpi_ = Dpi();
   RestoreGeometry();
   CommandFormat = ::RegisterClipboardFormatA("VorlixCommand");
   CreateRecentFiles();
@@ -208,7 +209,15 @@ void Tfrmmain::LoadImages() {
   Tvmain.SetImageList(imglst16);
 }
 
+// The kept widths are pixels: on another monitor's DPI they keep their size to the eye.
 void Tfrmmain::OnDpiChanged() {
+  const auto rescale = [this](int pixels) {
+    return ::MulDiv(pixels, static_cast<int>(Dpi()), static_cast<int>(layoutDpi_));
+  };
+  actionsWidth_ = rescale(actionsWidth_);
+  for (int section = 0; section < hdmain.SectionCount(); ++section)
+    hdmain.SetSectionWidth(section, rescale(hdmain.SectionWidth(section)));
+  layoutDpi_ = Dpi();
   LoadImages();
   LayOutPanels();
 }

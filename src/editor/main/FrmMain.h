@@ -215,6 +215,7 @@ class Tfrmmain : public win32::TForm,
   std::string lastOpenName_;  // the open dialog keeps the last chosen file name
   std::size_t recentShown_ = 0;
   int actionsWidth_ = 0;  // pnlActions' width, client pixels
+  UINT layoutDpi_ = 96;   // the DPI the kept widths are in
 };
 
 extern std::unique_ptr<Tfrmmain> frmmain;

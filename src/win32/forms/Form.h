@@ -154,6 +154,7 @@ class TForm {
   TCommandTable commands_;
   TMenu mainMenu_;
   TStatusBar* hintBar_ = nullptr;
+  HWND hintWindow_ = nullptr;  // the window whose hint the bar shows
   std::vector<TControl*> controls_;
   TGraphicControl* hovered_ = nullptr;
   int nextId_ = FirstControlId;

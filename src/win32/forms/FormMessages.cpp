@@ -181,12 +181,17 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wParam) != window) {
-        if (HIWORD(lParam) == WM_MOUSEMOVE && hintBar_) {
-          const TWinControl* control = ControlOf(reinterpret_cast<HWND>(wParam));
-          hintBar_->ShowHint(control && control->Hint() ? control->Hint() : "");
+        // Only on entering a control: a toolbar shows its buttons' hints itself, which every
+        // move over it would otherwise wipe out again.
+        const HWND under = reinterpret_cast<HWND>(wParam);
+        const TWinControl* control = ControlOf(under);
+        if (HIWORD(lParam) == WM_MOUSEMOVE && hintBar_ && control && under != hintWindow_) {
+          hintWindow_ = under;
+          hintBar_->ShowHint(control->Hint() ? control->Hint() : "");
         }
         break;
       }
+      hintWindow_ = window;
       if (LOWORD(lParam) == HTCLIENT) {
         // The cursor is asked for before the move arrives: hover is decided here too.
         POINT at{};

@@ -27,23 +27,22 @@ inline std::string EditorFolder() {
   return WindowsPath(VX_BINARY_DIR "/src/editor/");
 }
 
+struct ClassSearch {
+  std::string name;
+  HWND found = nullptr;
+};
+inline BOOL CALLBACK MatchClass(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<ClassSearch*>(data);
+  char name[64] = {};
+  ::GetClassNameA(child, name, sizeof name);
+  if (::lstrcmpiA(search->name.c_str(), name) != 0) return TRUE;
+  search->found = child;
+  return FALSE;
+}
 // The first descendant window of this class, in any case (the tree, the list box).
 inline HWND FindDescendant(HWND parent, const std::string& className) {
-  struct Search {
-    std::string name;
-    HWND found = nullptr;
-  } search{className};
-  ::EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        char name[64] = {};
-        ::GetClassNameA(child, name, sizeof name);
-        if (::lstrcmpiA(s->name.c_str(), name) != 0) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ClassSearch search{className};
+  ::EnumChildWindows(parent, MatchClass, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -98,15 +97,19 @@ class EditorE2E : public ::testing::Test {
   void Post(MainCommand command) const {
     ::PostMessageW(window_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
   }
-  // The editor's question box: its text, after pressing button.
-  std::string Answer(int button) const {
-    const auto box = AnswerMessageBox({.caption = "Confirm", .processId = editor_.Id()}, button);
-    return box ? box->text : "(no question)";
-  }
+  // The editor's question box: its text, after pressing button and the box going away.
+  std::string Answer(int button) const { return AnswerBox("Confirm", button); }
   // The editor's box captioned caption ("Vorlix" for an error report): its text after OK.
-  std::string BoxText(const std::string& caption) const {
-    const auto box = AnswerMessageBox({.caption = caption, .processId = editor_.Id()}, IDOK);
-    return box ? box->text : "(no box)";
+  std::string BoxText(const std::string& caption) const { return AnswerBox(caption, IDOK); }
+  std::string AnswerBox(const std::string& caption, int button) const {
+    HWND box = nullptr;
+    const BoxMatch match{.caption = caption, .processId = editor_.Id()};
+    if (!WaitUntil([&] { return (box = FindMessageBox(match)) != nullptr; }))
+      return "(no box captioned " + caption + ")";
+    const std::string text = MessageBoxText(box);
+    PressBoxButton(box, button);
+    WaitUntil([&] { return !::IsWindow(box); });
+    return text;
   }
   // Answers the file dialog captioned caption with file (nullopt: Cancel).
   bool AnswerFileDialog(const std::string& caption, const std::optional<std::string>& file) {

@@ -91,8 +91,9 @@ TEST_F(EditorE2E, EscNeverClosesTheWindow) {
     ::PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
     ::PostMessageW(target, WM_KEYUP, VK_ESCAPE, 0xC0010001);
   }
-  ASSERT_TRUE(Idle());
-  EXPECT_EQ(FindMessageBox({.processId = editor_.Id()}), nullptr);
+  // The next question is New's, not the close question: the Esc keys came and went first.
+  Post(vx::editor::acNew);
+  EXPECT_EQ(Answer(IDCANCEL), "Save changes to this document: Untitled ?");
   EXPECT_TRUE(::IsWindowVisible(window_));
   EXPECT_TRUE(CloseAnswering(IDNO));
 }
