@@ -64,46 +64,53 @@ class RemoteMemory {
 };
 
 // The first child of parent whose text is text (a dialog's button or radio button).
+struct ChildTextSearch {
+  std::string text;
+  HWND found = nullptr;
+};
+inline BOOL CALLBACK MatchChildText(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<ChildTextSearch*>(data);
+  if (WindowText(child) != search->text) return TRUE;
+  search->found = child;
+  return FALSE;
+}
 inline HWND ChildWithText(HWND parent, const std::string& text) {
-  struct Search {
-    std::string text;
-    HWND found = nullptr;
-  } search{text};
-  ::EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (WindowText(child) != s->text) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ChildTextSearch search{text};
+  ::EnumChildWindows(parent, MatchChildText, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
-// The system clipboard from the test's side.
+// The system clipboard from the test's side, opened for a window of the test's own: opened
+// without one, EmptyClipboard leaves it ownerless and SetClipboardData then fails.
+inline HWND ClipboardOwner() {
+  static const HWND owner = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                              ::GetModuleHandleA(nullptr), nullptr);
+  return owner;
+}
 inline void PutClipboardText(const std::string& text) {
-  ASSERT_TRUE(::OpenClipboard(nullptr));
+  ASSERT_TRUE(::OpenClipboard(ClipboardOwner()));
   ::EmptyClipboard();
   HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
   std::memcpy(::GlobalLock(memory), text.c_str(), text.size() + 1);
   ::GlobalUnlock(memory);
-  ::SetClipboardData(CF_TEXT, memory);
+  const bool put = ::SetClipboardData(CF_TEXT, memory) != nullptr;
   ::CloseClipboard();
+  ASSERT_TRUE(put);
 }
 inline void PutClipboardBlock(const std::string& bytes) {
   const UINT format = ::RegisterClipboardFormatA(StepClipboardFormatName);
-  ASSERT_TRUE(::OpenClipboard(nullptr));
+  ASSERT_TRUE(::OpenClipboard(ClipboardOwner()));
   ::EmptyClipboard();
   HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());
   std::memcpy(::GlobalLock(memory), bytes.data(), bytes.size());
   ::GlobalUnlock(memory);
-  ::SetClipboardData(format, memory);
+  const bool put = ::SetClipboardData(format, memory) != nullptr;
   ::CloseClipboard();
+  ASSERT_TRUE(put);
 }
 inline std::optional<std::vector<vx::TCommand>> ClipboardBlock() {
   const UINT format = ::RegisterClipboardFormatA(StepClipboardFormatName);
-  if (!::OpenClipboard(nullptr)) return std::nullopt;
+  if (!::OpenClipboard(ClipboardOwner())) return std::nullopt;
   std::optional<std::vector<vx::TCommand>> steps;
   if (HANDLE data = ::GetClipboardData(format)) {
     const char* bytes = static_cast<const char*>(::GlobalLock(data));

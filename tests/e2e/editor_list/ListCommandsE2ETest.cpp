@@ -76,7 +76,7 @@ TEST_F(EditorListE2E, ForeignClipboardDataAndABusyClipboardChangeNothing) {
 
   // While another program holds the clipboard open, Cut reports it and keeps the steps.
   SelectPositions({2});
-  ASSERT_TRUE(::OpenClipboard(nullptr));
+  ASSERT_TRUE(::OpenClipboard(ClipboardOwner()));
   Post(acCutAction);
   const std::string error = AnyBoxText();
   ::CloseClipboard();
