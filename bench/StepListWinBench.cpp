@@ -76,13 +76,17 @@ bool StartEditor(const std::string& vorlix, const std::string& script, Editor& e
   if (!::CreateProcessA(vorlix.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &editor.info))
     return false;
-  for (int i = 0; i < 400 && !editor.window; ++i) {
+  for (int i = 0; i < 1200 && !editor.window; ++i) {
     ::Sleep(50);
     ::EnumWindows(FindMain, reinterpret_cast<LPARAM>(&editor));
   }
   if (!editor.window) return false;
   ::EnumChildWindows(editor.window, FindList, reinterpret_cast<LPARAM>(&editor));
-  return editor.list != nullptr && ::WaitForInputIdle(editor.info.hProcess, 20000) == 0;
+  // The document opens once the window shows: wait until the editor takes messages.
+  ::WaitForInputIdle(editor.info.hProcess, 20000);
+  DWORD_PTR ignored = 0;
+  return editor.list != nullptr &&
+         ::SendMessageTimeoutA(editor.window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored) != 0;
 }
 
 void StopEditor(Editor& editor) {
@@ -124,8 +128,11 @@ Figures Measure(const std::string& vorlix, const std::string& script, int steps)
   const std::vector<vx::TCommand> block(static_cast<std::size_t>(steps),
                                         vx::TCommand{vx::ckWait, "10", "", "", "", 1});
   figures.ok = PutBlock(vx::editor::EncodeStepBlock(block));
+  if (!figures.ok) std::printf("the clipboard did not take %d steps\n", steps);
   Editor editor;
   if (!figures.ok || !StartEditor(vorlix, script, editor)) {
+    std::printf("the editor did not start: %s\n", vorlix.c_str());
+    if (editor.info.hProcess) StopEditor(editor);
     figures.ok = false;
     return figures;
   }
