@@ -1,0 +1,86 @@
+// The action tree's search and double click, and the dialogs opened from the tree and from
+// the list, applied to the real list.
+#include "EditorListFixture.h"
+
+namespace vxtest {
+namespace {
+
+TEST_F(EditorListE2E, SearchSelectsTheFirstMatchingNodeAndADoubleClickOpensOnlyKinds) {
+  ASSERT_TRUE(StartWith({Step(vx::ckSetVariable, "v"), Step(vx::ckWait, "1")}));
+  Search("clip");
+  EXPECT_EQ(SelectedNodeText(), "Clipboard");
+  Search("OBJ");
+  EXPECT_EQ(SelectedNodeText(), "Copy Object");
+  Search("dll");
+  EXPECT_EQ(SelectedNodeText(), "Call DLL Function");
+  Search("");
+  EXPECT_EQ(SelectedNodeText(), "Call DLL Function");
+
+  // A family opens nothing; its kind opens the family's dialog, adding.
+  Search("clip");
+  DoubleClickSelectedNode();
+  Flush();  // a dialog would be showing by now
+  EXPECT_FALSE(
+      ::IsWindowVisible(FindTopWindow({"Tfrmclipboard", std::nullopt, editor_.Id(), false})));
+  Search("get clip");
+  ASSERT_EQ(SelectedNodeText(), "Get Clipboard");
+  Click(0);
+  DoubleClickSelectedNode();
+  const HWND dialog = ShownDialog("Tfrmclipboard");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(Checked(dialog, "Get From Clipboard"));
+  ::SendMessageW(FindDescendant(dialog, "ComboBox"), CB_SETCURSEL, 0, 0);
+  Press(dialog, "Apply");
+  const std::vector<vx::TCommand> saved = Saved();
+  ASSERT_EQ(saved.size(), 3u);
+  EXPECT_EQ(saved[2], Step(vx::ckGetClipboard, "v"));
+  EXPECT_EQ(Items()[2], "Get Clipboard");
+  EXPECT_EQ(SelectedLines(), std::vector<int>{0});
+}
+
+TEST_F(EditorListE2E, StepsAreEditedInPlaceAndCommented) {
+  vx::TCommand set = Step(vx::ckSetClipboard, "hello");
+  set.p4 = "note";
+  set.enabled = 0;
+  ASSERT_TRUE(StartWith({Step(vx::ckSetVariable, "v"), set, Step(vx::ckClearClipboard)}));
+  DoubleClick(1);
+  HWND dialog = ShownDialog("Tfrmclipboard");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(Checked(dialog, "Set Clipboard"));
+  ::SendMessageW(ChildWithText(dialog, "Get From Clipboard"), BM_CLICK, 0, 0);
+  ::SendMessageW(FindDescendant(dialog, "ComboBox"), CB_SETCURSEL, 0, 0);
+  Press(dialog, "Apply");
+  vx::TCommand expected = Step(vx::ckGetClipboard, "v");
+  expected.p4 = "note";
+  expected.enabled = 0;
+  EXPECT_EQ(Saved()[1], expected);
+  EXPECT_EQ(Items()[1], "Get Clipboard");
+
+  // A right press with one other step selected selects the pressed one alone and makes it
+  // current, so Properties opens it.
+  RightClick(2);
+  EXPECT_EQ(SelectedLines(), std::vector<int>{2});
+  ::PostMessageW(window_, WM_KEYDOWN, VK_ESCAPE, 0);  // the context menu, if it showed
+  Post(pActionProperties);
+  dialog = ShownDialog("Tfrmclipboard");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(Checked(dialog, "Clear Clipboard"));
+  Press(dialog, "Cancel");
+
+  // The comment of the current item is shown; OK gives it to every selected step.
+  SelectPositions({1, 2});
+  Post(acComment);
+  dialog = ShownDialog("Tfrmcomment");
+  ASSERT_NE(dialog, nullptr);
+  const HWND box = FindDescendant(dialog, "Edit");
+  EXPECT_EQ(WindowText(box), "note");
+  ::SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"both"));
+  Press(dialog, "OK");
+  const std::vector<vx::TCommand> saved = Saved();
+  EXPECT_EQ(saved[0].p4, "both");
+  EXPECT_EQ(saved[1].p4, "both");
+  EXPECT_EQ(saved[2].p4, "");
+}
+
+}  // namespace
+}  // namespace vxtest

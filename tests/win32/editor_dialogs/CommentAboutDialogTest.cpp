@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "DesktopHelper.h"
+#include "core/StepKinds.h"
+#include "editor/dialogs/FrmAbout.h"
+#include "editor/dialogs/FrmComment.h"
+#include "win32/editor_dialogs/DialogRig.h"
+
+namespace vx::editor {
+namespace {
+
+using vxtest::Click;
+using vxtest::InModalLoop;
+
+TCommand Commented(std::string comment) {
+  TCommand step;
+  step.kind = ckWait;
+  step.p4 = std::move(comment);
+  return step;
+}
+
+class CommentDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override { dialog.Create(host); }
+  std::string ShownThenOk(const std::string& typed) {
+    std::string shown;
+    InModalLoop({[&] {
+      shown = dialog.txtcomment.Text();
+      dialog.txtcomment.SetText(typed);
+      Click(dialog.cmdok.Handle());
+    }});
+    dialog.Open();
+    return shown;
+  }
+  vxtest::RigHost host;
+  Tfrmcomment dialog;
+};
+
+TEST_F(CommentDialogTest, ShowsTheCurrentItemsCommentAndGivesOnlySelectedStepsTheText) {
+  host.steps.Assign({Commented("a"), Commented("b"), Commented("c")});
+  host.steps.SetSelected(0, true);
+  host.steps.SetSelected(2, true);
+  host.steps.SetCurrent(1);  // the current item is not selected
+  EXPECT_EQ(ShownThenOk("new"), "b");
+  EXPECT_EQ(host.steps.Step(0).p4, "new");
+  EXPECT_EQ(host.steps.Step(1).p4, "b");
+  EXPECT_EQ(host.steps.Step(2).p4, "new");
+  EXPECT_EQ(host.refreshes, 1);
+}
+
+TEST_F(CommentDialogTest, AnEmptyListShowsAnEmptyBoxAndOkChangesNothing) {
+  dialog.txtcomment.SetText("left over");
+  EXPECT_EQ(ShownThenOk("typed"), "");
+  EXPECT_TRUE(host.steps.Empty());
+  EXPECT_EQ(host.refreshes, 0);
+
+  // Esc leaves the comments as they were.
+  host.steps.Assign({Commented("kept")});
+  host.steps.SetSelected(0, true);
+  host.steps.SetCurrent(0);
+  InModalLoop({[&] {
+    dialog.txtcomment.SetText("dropped");
+    vxtest::PostKey(dialog.txtcomment.Handle(), VK_ESCAPE);
+  }});
+  EXPECT_EQ(dialog.Open(), IDCANCEL);
+  EXPECT_EQ(host.steps.Step(0).p4, "kept");
+}
+
+TEST(AboutBoxTest, ShowsTheEditorsVersionFromItsVersionResource) {
+  vxtest::RigHost host;
+  Tfrmabout about;
+  about.Create(host.DialogOwner(), vxtest::WindowsPath(VX_BINARY_DIR "/src/editor/vorlix.exe"));
+  EXPECT_EQ(about.lblversion.Caption(), "version 1.0 build 0");
+  // A program without a version resource (this test) gives the bare word.
+  EXPECT_EQ(VersionLine(ReadFileVersion(ProgramPath())), "version");
+}
+
+}  // namespace
+}  // namespace vx::editor
