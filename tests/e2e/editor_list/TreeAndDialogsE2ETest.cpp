@@ -5,6 +5,19 @@
 namespace vxtest {
 namespace {
 
+// The internet dialog's mail page shows: its message body is the dialog's only box of many
+// lines (the heading above the pages is painted, not a window another program can read).
+bool ShowsMailBody(HWND dialog) {
+  for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    char name[16] = {};
+    ::GetClassNameA(child, name, sizeof name);
+    if (::lstrcmpiA(name, "Edit") == 0 && ::IsWindowVisible(child) &&
+        (::GetWindowLongA(child, GWL_STYLE) & ES_MULTILINE))
+      return true;
+  }
+  return false;
+}
+
 TEST_F(EditorListE2E, SearchSelectsTheFirstMatchingNodeAndADoubleClickOpensOnlyKinds) {
   ASSERT_TRUE(StartWith({Step(vx::ckSetVariable, "v"), Step(vx::ckWait, "1")}));
   Search("clip");
@@ -36,6 +49,23 @@ TEST_F(EditorListE2E, SearchSelectsTheFirstMatchingNodeAndADoubleClickOpensOnlyK
   EXPECT_EQ(saved[2], Step(vx::ckGetClipboard, "v"));
   EXPECT_EQ(Items()[2], "Get Clipboard");
   EXPECT_EQ(SelectedLines(), std::vector<int>{0});
+
+  // The same in a family whose dialog has pages: "Send Email" opens it on the mail page.
+  Search("internet");
+  ASSERT_EQ(SelectedNodeText(), "Internet");
+  DoubleClickSelectedNode();
+  Flush();
+  EXPECT_FALSE(
+      ::IsWindowVisible(FindTopWindow({"Tfrminternet", std::nullopt, editor_.Id(), false})));
+  Search("send em");
+  ASSERT_EQ(SelectedNodeText(), "Send Email");
+  DoubleClickSelectedNode();
+  const HWND internet = ShownDialog("Tfrminternet");
+  ASSERT_NE(internet, nullptr);
+  EXPECT_TRUE(ShowsMailBody(internet));
+  EXPECT_FALSE(::IsWindowVisible(ChildWithText(internet, "Download File")));
+  Press(internet, "Cancel");
+  EXPECT_EQ(Items(), (std::vector<std::string>{"Set Variable", "Wait", "Get Clipboard"}));
 }
 
 TEST_F(EditorListE2E, StepsAreEditedInPlaceAndCommented) {
@@ -80,6 +110,25 @@ TEST_F(EditorListE2E, StepsAreEditedInPlaceAndCommented) {
   EXPECT_EQ(saved[0].p4, "both");
   EXPECT_EQ(saved[1].p4, "both");
   EXPECT_EQ(saved[2].p4, "");
+}
+
+TEST_F(EditorListE2E, AWindowStepTurnedIntoAnotherKindKeepsItsPlaceCommentAndState) {
+  vx::TCommand minimize = Step(vx::ckMinimizeWindow, "Notepad");
+  minimize.p4 = "note";
+  minimize.enabled = 0;
+  ASSERT_TRUE(StartWith({Step(vx::ckWait, "1"), minimize, Step(vx::ckWait, "2")}));
+  DoubleClick(1);
+  const HWND dialog = ShownDialog("Tfrmwindow");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(Checked(dialog, "Minimize"));
+  ::SendMessageW(ChildWithText(dialog, "Close"), BM_CLICK, 0, 0);
+  Press(dialog, "Apply");
+  EXPECT_EQ(Items(), (std::vector<std::string>{"Wait", "Close Window", "Wait"}));
+  vx::TCommand expected = Step(vx::ckCloseWindow, "Notepad");
+  expected.p4 = "note";
+  expected.enabled = 0;
+  EXPECT_EQ(Saved(),
+            (std::vector<vx::TCommand>{Step(vx::ckWait, "1"), expected, Step(vx::ckWait, "2")}));
 }
 
 }  // namespace
