@@ -11,68 +11,19 @@
 #include <string>
 #include <vector>
 
+#include "InjectedInputListener.h"
 #include "core/playback/JournalRecord.h"
 #include "core/playback/PlaybackSchedule.h"
 #include "win32/input/Playback.h"
 
 namespace {
 
+using vxbench::Counter;
+using vxbench::Percentile;
+
 constexpr int EventCount = 500;
 constexpr std::uint32_t Spacing = 15;  // recorded milliseconds between events
 const char* const ReadyEventName = "VxPlaybackBenchListenerReady";
-
-LONGLONG Counter() {
-  LARGE_INTEGER now;
-  ::QueryPerformanceCounter(&now);
-  return now.QuadPart;
-}
-
-std::vector<LONGLONG> seen;
-std::size_t wanted = 0;
-
-void Note(bool injected) {
-  if (!injected) return;
-  seen.push_back(Counter());
-  if (seen.size() == wanted) ::PostQuitMessage(0);
-}
-
-LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION) {
-    Note((reinterpret_cast<KBDLLHOOKSTRUCT*>(lParam)->flags & LLKHF_INJECTED) != 0);
-  }
-  return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-LRESULT CALLBACK MouseHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION) {
-    Note((reinterpret_cast<MSLLHOOKSTRUCT*>(lParam)->flags & LLMHF_INJECTED) != 0);
-  }
-  return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-int Listen(const char* path, int count) {
-  wanted = static_cast<std::size_t>(count);
-  seen.reserve(wanted);
-  MSG msg;
-  ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
-  HHOOK keyboard = ::SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardHook, nullptr, 0);
-  HHOOK mouse = ::SetWindowsHookExA(WH_MOUSE_LL, MouseHook, nullptr, 0);
-  ::SetTimer(nullptr, 0, 60000, nullptr);  // never wait for ever
-  HANDLE ready = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, ReadyEventName);
-  ::SetEvent(ready);
-  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (msg.message == WM_TIMER) break;
-    ::DispatchMessageA(&msg);
-  }
-  ::UnhookWindowsHookEx(keyboard);
-  ::UnhookWindowsHookEx(mouse);
-  ::CloseHandle(ready);
-  FILE* out = std::fopen(path, "wb");
-  if (out == nullptr) return 1;
-  std::fwrite(seen.data(), sizeof(LONGLONG), seen.size(), out);
-  std::fclose(out);
-  return 0;
-}
 
 // Mouse moves across the screen with a Shift press and release every fourth event.
 std::string MakeRecording() {
@@ -90,12 +41,6 @@ std::string MakeRecording() {
     }
   }
   return data;
-}
-
-double Percentile(std::vector<double> values, double p) {
-  std::sort(values.begin(), values.end());
-  const auto at = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-  return values[at];
 }
 
 // The yardstick: the same events from a thread that spins to each due time and calls
@@ -197,7 +142,8 @@ bool Measure(const char* self, std::uint32_t speed, bool raw) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::string(argv[1]) == "listen") return Listen(argv[2], std::atoi(argv[3]));
+  if (argc == 4 && std::string(argv[1]) == "listen")
+    return vxbench::ListenForInjectedInput(argv[2], std::atoi(argv[3]), ReadyEventName, true);
   char self[MAX_PATH] = {};
   ::GetModuleFileNameA(nullptr, self, MAX_PATH);
   bool all = true;

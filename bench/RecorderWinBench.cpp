@@ -14,59 +14,18 @@
 #include <thread>
 #include <vector>
 
+#include "InjectedInputListener.h"
 #include "core/editor/dialogs/RecorderSession.h"
 #include "editor/dialogs/RecorderHooks.h"
 
 namespace {
 
+using vxbench::Counter;
+using vxbench::Percentile;
+
 constexpr int EventCount = 1000;  // within the 3276 events a recording holds
 constexpr int SpacingMs = 2;
 const char* const ReadyEventName = "VxRecorderBenchListenerReady";
-
-LONGLONG Counter() {
-  LARGE_INTEGER now;
-  ::QueryPerformanceCounter(&now);
-  return now.QuadPart;
-}
-
-std::vector<LONGLONG> seen;
-std::size_t wanted = 0;
-
-LRESULT CALLBACK MouseHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && (reinterpret_cast<MSLLHOOKSTRUCT*>(lParam)->flags & LLMHF_INJECTED)) {
-    seen.push_back(Counter());
-    if (seen.size() == wanted) ::PostQuitMessage(0);
-  }
-  return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-int Listen(const char* path, int count) {
-  wanted = static_cast<std::size_t>(count);
-  seen.reserve(wanted);
-  MSG msg;
-  ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
-  HHOOK mouse = ::SetWindowsHookExA(WH_MOUSE_LL, MouseHook, nullptr, 0);
-  ::SetTimer(nullptr, 0, 60000, nullptr);  // never wait for ever
-  HANDLE ready = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, ReadyEventName);
-  ::SetEvent(ready);
-  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (msg.message == WM_TIMER) break;
-    ::DispatchMessageA(&msg);
-  }
-  ::UnhookWindowsHookEx(mouse);
-  ::CloseHandle(ready);
-  FILE* out = std::fopen(path, "wb");
-  if (out == nullptr) return 1;
-  std::fwrite(seen.data(), sizeof(LONGLONG), seen.size(), out);
-  std::fclose(out);
-  return 0;
-}
-
-double Percentile(std::vector<double> values, double p) {
-  std::sort(values.begin(), values.end());
-  const auto at = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-  return values[at];
-}
 
 // Small pointer moves from a thread of their own, each one's sending time noted; this
 // thread meanwhile runs its messages, as the editor's GUI thread does while recording.
@@ -157,7 +116,8 @@ bool Measure(const char* self, bool recording, double& medianOut, double& p99Out
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::string(argv[1]) == "listen") return Listen(argv[2], std::atoi(argv[3]));
+  if (argc == 4 && std::string(argv[1]) == "listen")
+    return vxbench::ListenForInjectedInput(argv[2], std::atoi(argv[3]), ReadyEventName, false);
   char self[MAX_PATH] = {};
   ::GetModuleFileNameA(nullptr, self, MAX_PATH);
   double baseMedian = 0, baseP99 = 0, recMedian = 0, recP99 = 0;

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "win32/forms/StdControls.h"
+
 namespace vx::win32 {
 
 DWORD TOwnerDrawListBox::OwnStyle() const {
@@ -71,14 +73,7 @@ int TOwnerDrawListBox::Count() const {
 }
 
 std::string TOwnerDrawListBox::ItemText(int index) const {
-  if (!window_) return {};
-  const LRESULT length = ::SendMessageA(window_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length < 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  ::SendMessageA(window_, LB_GETTEXT, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return text;
+  return ListBoxItemText(window_, index);
 }
 
 int TOwnerDrawListBox::ItemIndex() const {

@@ -220,6 +220,17 @@ void TListBox::Clear() {
   if (window_) ::SendMessageA(window_, LB_RESETCONTENT, 0, 0);
 }
 
+std::string ListBoxItemText(HWND list, int index) {
+  if (!list) return {};
+  const LRESULT length = ::SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  ::SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
 int TListBox::Add(const std::string& text) {
   if (!window_) return -1;
   return static_cast<int>(
@@ -231,14 +242,7 @@ int TListBox::Count() const {
 }
 
 std::string TListBox::ItemText(int index) const {
-  if (!window_) return {};
-  const LRESULT length = ::SendMessageA(window_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length < 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  ::SendMessageA(window_, LB_GETTEXT, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return text;
+  return ListBoxItemText(window_, index);
 }
 
 int TListBox::ItemIndex() const {

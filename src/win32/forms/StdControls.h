@@ -129,6 +129,10 @@ class TComboBox : public TWinControl {
   bool editable_ = false;
 };
 
+// The text of a list box's item (empty for an index it does not hold); both list box
+// classes read their items with it.
+std::string ListBoxItemText(HWND list, int index);
+
 // A plain list box of text lines (the player's run log).
 class TListBox : public TWinControl {
  public:
