@@ -95,6 +95,9 @@ void TOwnerDrawListBox::SetSelected(int index, bool selected) {
 
 void TOwnerDrawListBox::SelectRange(int first, int last, bool selected) {
   if (!window_ || first > last) return;
+  // A range of one item is told apart by its order alone, which Wine and Windows read the
+  // other way round: single items go by LB_SETSEL.
+  if (first == last) return SetSelected(first, selected);
   // LB_SELITEMRANGE takes 16-bit indexes; LB_SELITEMRANGEEX takes full ones.
   if (selected)
     ::SendMessageA(window_, LB_SELITEMRANGEEX, static_cast<WPARAM>(first), last);

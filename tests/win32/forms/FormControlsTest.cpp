@@ -109,6 +109,11 @@ TEST(FormControls, OwnerDrawnListIndexesPast65535AreExact) {
   EXPECT_EQ(selected[10], 65540);
   EXPECT_EQ(selected.back(), 69999);
   EXPECT_TRUE(form.lst.Selected(65536));
+  // Ranges of one item, as a list of one step has them.
+  form.lst.SelectRange(65536, 65536, false);
+  EXPECT_FALSE(form.lst.Selected(65536));
+  form.lst.SelectRange(65536, 65536, true);
+  EXPECT_TRUE(form.lst.Selected(65536));
   form.lst.SetItemIndex(69000);
   EXPECT_EQ(form.lst.ItemIndex(), 69000);
 }
