@@ -102,9 +102,9 @@ TEST_F(EditorListE2E, StepsCopiedInOneEditorPasteIntoAnother) {
   for (MainCommand command : {acPasteAction, acSave})
     ::SendMessageTimeoutW(otherWindow, WM_COMMAND, MAKEWPARAM(command, 0), 0, SMTO_NORMAL, 20000,
                           &ignored);
-  // Opened, the other editor has no current item: the steps go in at the top.
-  std::vector<vx::TCommand> expected = steps;
-  expected.push_back(Step(vx::ckWait, "5"));
+  // Opened, the other editor has the caret on its first step: the steps go in after it.
+  std::vector<vx::TCommand> expected = {Step(vx::ckWait, "5")};
+  expected.insert(expected.end(), steps.begin(), steps.end());
   std::vector<vx::TCommand> pasted;
   vx::ReadScriptSteps(ReadAll(second), pasted);
   EXPECT_EQ(pasted, expected);
