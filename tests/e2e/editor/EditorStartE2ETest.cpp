@@ -85,6 +85,17 @@ TEST_F(EditorE2E, GeometryIsRestoredExactlyAndStoredUnmaximised) {
   EXPECT_EQ(bounds.right - bounds.left, 611);
 }
 
+TEST_F(EditorE2E, AGeometryWriteRefusedAtCloseIsReportedAndTheWindowStillCloses) {
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(SetVorlixKeyAccess("D:(D;;0x6;;;WD)(A;;KA;;;WD)", false));
+  ::PostMessageW(window_, WM_CLOSE, 0, 0);
+  Answer(IDNO);
+  const std::string error = BoxText("Vorlix");
+  EXPECT_TRUE(Ended());
+  EXPECT_TRUE(SetVorlixKeyAccess("D:(A;;KA;;;WD)", true));
+  EXPECT_NE(error.find("Software\\Vorlix"), std::string::npos) << error;
+}
+
 TEST_F(EditorE2E, EscNeverClosesTheWindow) {
   ASSERT_TRUE(Start());
   for (HWND target : {list_, window_}) {
