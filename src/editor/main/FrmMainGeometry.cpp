@@ -53,7 +53,9 @@ void Tfrmmain::RestoreGeometry() {
 }
 
 void Tfrmmain::StoreGeometry() {
-  const win32::WindowBounds bounds = RestoredBounds();
+  // The bounds as they are, maximised too; a minimised window's are off the screen, so it
+  // stores the ones it comes back to.
+  const win32::WindowBounds bounds = ::IsIconic(Handle()) ? RestoredBounds() : Bounds();
   MainGeometry geometry;
   geometry.bounds = Rect{bounds.left, bounds.top, bounds.width, bounds.height};
   geometry.actionColumnWidth = hdmain.SectionWidth(0);

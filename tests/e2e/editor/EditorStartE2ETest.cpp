@@ -41,7 +41,7 @@ TEST_F(EditorE2E, StartsEmptyOrWithTheCommandLineFile) {
   EXPECT_TRUE(CloseAnswering(IDNO));
 }
 
-TEST_F(EditorE2E, GeometryIsRestoredExactlyAndStoredUnmaximised) {
+TEST_F(EditorE2E, GeometryIsRestoredExactlyAndStoredAsItIsAtClose) {
   // A first start (nothing stored) opens and stores all six values.
   ASSERT_TRUE(Start());
   EXPECT_TRUE(CloseAnswering(IDNO));
@@ -49,30 +49,54 @@ TEST_F(EditorE2E, GeometryIsRestoredExactlyAndStoredUnmaximised) {
     EXPECT_TRUE(RegistryInteger(name).has_value()) << name;
   EXPECT_EQ(RegistryBytes("ListcWidth").value_or("").size(), 4u);
 
-  SetVorlixFlag("Left", 37);
-  SetVorlixFlag("Top", 41);
-  SetVorlixFlag("Width", 611);
-  SetVorlixFlag("Height", 457);
+  const auto storedBounds = [] {
+    return std::vector{RegistryInteger("Left"), RegistryInteger("Top"), RegistryInteger("Width"),
+                       RegistryInteger("Height")};
+  };
+  const auto boundsOf = [](const RECT& r) {
+    return std::vector<std::optional<std::int32_t>>{r.left, r.top, r.right - r.left,
+                                                    r.bottom - r.top};
+  };
+  const std::vector<std::optional<std::int32_t>> restored = {37, 41, 611, 457};
+  const auto storeRestored = [] {
+    SetVorlixFlag("Left", 37);
+    SetVorlixFlag("Top", 41);
+    SetVorlixFlag("Width", 611);
+    SetVorlixFlag("Height", 457);
+  };
+  storeRestored();
   const char widths[] = {'\x2D', '\x01', '\x3C', '\x00'};  // 301 and 60
   SetVorlixValue("ListcWidth", REG_BINARY, widths, 4);
   SetVorlixFlag("pnlleftwidth", 250);
   ASSERT_TRUE(Start());
   RECT bounds{};
   ::GetWindowRect(window_, &bounds);
-  EXPECT_EQ(bounds.left, 37);
-  EXPECT_EQ(bounds.top, 41);
-  EXPECT_EQ(bounds.right - bounds.left, 611);
-  EXPECT_EQ(bounds.bottom - bounds.top, 457);
-  // Closed while maximised: the restored bounds are stored, everything else as it came.
+  EXPECT_EQ(boundsOf(bounds), restored);
+  // Closed while maximised: the bounds it has then, everything else as it came.
   ::ShowWindowAsync(window_, SW_MAXIMIZE);
-  EXPECT_TRUE(WaitUntil([&] { return ::IsZoomed(window_) != FALSE; }));
+  RECT maximised{};
+  ASSERT_TRUE(WaitUntil([&] {
+    ::GetWindowRect(window_, &maximised);
+    return ::IsZoomed(window_) && boundsOf(maximised) != restored;
+  }));
   EXPECT_TRUE(CloseAnswering(IDNO));
-  EXPECT_EQ(RegistryInteger("Left"), 37);
-  EXPECT_EQ(RegistryInteger("Top"), 41);
-  EXPECT_EQ(RegistryInteger("Width"), 611);
-  EXPECT_EQ(RegistryInteger("Height"), 457);
+  EXPECT_EQ(storedBounds(), boundsOf(maximised));
   EXPECT_EQ(RegistryBytes("ListcWidth"), std::string(widths, 4));
   EXPECT_EQ(RegistryInteger("pnlleftwidth"), 250);
+  // The next start opens at those bounds, not maximised.
+  ASSERT_TRUE(Start());
+  EXPECT_FALSE(::IsZoomed(window_));
+  ::GetWindowRect(window_, &bounds);
+  EXPECT_EQ(boundsOf(bounds), boundsOf(maximised));
+  EXPECT_TRUE(CloseAnswering(IDNO));
+
+  // Closed while minimised: the bounds it comes back to.
+  storeRestored();
+  ASSERT_TRUE(Start());
+  ::ShowWindowAsync(window_, SW_MINIMIZE);
+  EXPECT_TRUE(WaitUntil([&] { return ::IsIconic(window_) != FALSE; }));
+  EXPECT_TRUE(CloseAnswering(IDNO));
+  EXPECT_EQ(storedBounds(), restored);
 
   // Bounds off every monitor come back onto one.
   SetVorlixFlag("Left", 20000);
