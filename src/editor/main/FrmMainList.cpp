@@ -111,13 +111,14 @@ void Tfrmmain::lstmainDrawItem(const win32::DrawItemArgs& item) {
     ::SetBkMode(dc, TRANSPARENT);
     ::ImageList_Draw(imglst24.Handle(), StepKindImageIndex(step.kind), dc, Scale(8),
                      top + Scale(10), ILD_NORMAL);
-    // The first line in the list's own font (Tahoma 9), the second at size 8.
+    // The kind's name in the list's own font (Tahoma 9); the comment, the step's number and
+    // "Disabled" smaller and grey.
     ::SetTextColor(dc, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     DrawLineText(dc, Scale(38), top + Scale(8), StepKindName(step.kind));
-    DrawLineText(dc, column, top + Scale(8), "Step " + std::to_string(item.index + 1));
     const HGDIOBJ old = ::SelectObject(dc, commentFont_.Get());
     ::SetTextColor(dc, selected ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : CommentColor);
     DrawLineText(dc, Scale(38), top + Scale(22), step.p4);
+    DrawLineText(dc, column, top + Scale(8), "Step " + std::to_string(item.index + 1));
     if (step.enabled == 0) DrawLineText(dc, column, top + Scale(22), "Disabled");
     ::SelectObject(dc, old);
   }
@@ -178,8 +179,10 @@ bool Tfrmmain::lstmainStartDrag(POINT at) {
 
 void Tfrmmain::lstmainDragOver(POINT at, bool inside) {
   if (!inside) {
+    // Wiped now, not at the next paint: a line drawn before that paint would be wiped
+    // with it while the list still took it for drawn.
     insertionLine_.Hide();
-    lstmain.Invalidate();
+    lstmain.Repaint();
     return;
   }
   const ListGeometry geometry = CurrentListGeometry();
@@ -200,7 +203,7 @@ void Tfrmmain::lstmainDragDrop(POINT at) {
 
 void Tfrmmain::lstmainEndDrag() {
   insertionLine_.Hide();
-  lstmain.Invalidate();
+  lstmain.Repaint();
 }
 
 }  // namespace vx::editor

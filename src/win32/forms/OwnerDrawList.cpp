@@ -34,6 +34,11 @@ void TOwnerDrawListBox::SetItemHeight(int designPixels) {
   }
 }
 
+void TOwnerDrawListBox::Repaint() {
+  if (window_)
+    ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
 int TOwnerDrawListBox::ItemHeight() const {
   if (!window_) return Scale(itemHeight_);
   const LRESULT height = ::SendMessageA(window_, LB_GETITEMHEIGHT, 0, 0);

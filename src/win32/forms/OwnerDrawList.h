@@ -63,6 +63,8 @@ class TOwnerDrawListBox : public TWinControl {
   void InvertLine(int y, int thickness = 2);
 
   void SetRedraw(bool redraw);
+  // Paints the whole list again before returning.
+  void Repaint();
 
   // Dragging inside the list, begun by the program: BeginDrag, called at a left press, arms a
   // drag that starts only once the mouse has moved DragThreshold pixels with the button held
