@@ -278,12 +278,20 @@ bool TOwnerDrawListBox::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lPar
   const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   switch (message) {
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-      // The list selects first, as a press does, so the handler sees the new selection.
-      const MouseButton button = message == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Left;
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: {
+      // Every button's press; the list selects first, as a press does, so the handler sees
+      // the new selection.
+      const MouseButton button =
+          message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK   ? MouseButton::Right
+          : message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK ? MouseButton::Middle
+                                                                     : MouseButton::Left;
       ShiftState shift = ShiftFromMouse(wParam);
-      shift.doubleClick = message == WM_LBUTTONDBLCLK;
+      shift.doubleClick =
+          message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
       result = CallClassProc(message, wParam, lParam);
       if (OnMouseDown) OnMouseDown(button, shift, at);
       return true;

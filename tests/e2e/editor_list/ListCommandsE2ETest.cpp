@@ -37,11 +37,14 @@ TEST_F(EditorListE2E, MovesEnablesDeletesAndDragsTheSelectedSteps) {
   EXPECT_EQ(saved[1].enabled, 0);
   EXPECT_EQ(saved[2].enabled, 1);
 
-  // Delete with nothing selected (a press below the last step deselects) does nothing.
-  ::PostMessageW(list_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 5 * ItemHeight() + 4));
-  ::PostMessageW(list_, WM_LBUTTONUP, 0, MAKELPARAM(20, 5 * ItemHeight() + 4));
-  Flush();
-  EXPECT_EQ(SelectedLines(), std::vector<int>{});
+  // Delete with nothing selected (a press of any button below the last step deselects)
+  // does nothing.
+  POINT below{20, 5 * ItemHeight() + 4};
+  ::ClientToScreen(list_, &below);
+  MovePointer(below);
+  MouseAt(below, MOUSEEVENTF_MIDDLEDOWN);
+  MouseAt(below, MOUSEEVENTF_MIDDLEUP);
+  ASSERT_TRUE(WaitUntil([&] { return SelectedLines().empty(); }, 3000));
   ::PostMessageW(list_, WM_KEYDOWN, VK_DELETE, 0);
   Flush();
   EXPECT_EQ(ItemCount(), 5);
