@@ -185,7 +185,7 @@ void Tfrmmain::MakeUp() {
   mpopup.Build(CommandTable(), PopupMenuItems, true);
   LoadImages();
   Tbmain.SetButtons(ToolButtons);
-  const int panels[] = {50, -1};
+  const int panels[] = {50};
   sbmain.SetPanels(panels);
   sbmain.SetText(0, "Ready");
   SetHintBar(&sbmain);

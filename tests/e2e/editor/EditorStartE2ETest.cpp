@@ -11,6 +11,8 @@ TEST_F(EditorE2E, StartsEmptyOrWithTheCommandLineFile) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(Caption(), "Untitled - Vorlix");
   EXPECT_EQ(ItemCount(), 0);
+  // The status bar has one panel; hints show over it.
+  EXPECT_EQ(::SendMessageW(FindDescendant(window_, STATUSCLASSNAMEA), SB_GETPARTS, 0, 0), 1);
   EXPECT_TRUE(CloseAnswering(IDNO));
   EXPECT_EQ(lastQuestion_, "Save the changes to this document: Untitled ?");
 
