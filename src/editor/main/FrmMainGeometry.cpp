@@ -60,7 +60,7 @@ void Tfrmmain::StoreGeometry() {
   geometry.bounds = Rect{bounds.left, bounds.top, bounds.width, bounds.height};
   geometry.actionColumnWidth = hdmain.SectionWidth(0);
   geometry.numberColumnWidth = hdmain.SectionWidth(1);
-  geometry.leftPanelWidth = actionsWidth_;
+  geometry.leftPanelWidth = pnlActions.Width();  // as the window lets it be, not as asked
   const GeometryValues values = GeometryToStore(geometry);
   win32::RegistryWriter key(HKEY_CURRENT_USER, win32::SettingsKey);
   key.WriteInteger(kLeftValue, values.left);

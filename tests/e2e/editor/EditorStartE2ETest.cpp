@@ -109,6 +109,16 @@ TEST_F(EditorE2E, GeometryIsRestoredExactlyAndStoredAsItIsAtClose) {
   RECT overlap{};
   EXPECT_TRUE(::IntersectRect(&overlap, &bounds, &screen));
   EXPECT_EQ(bounds.right - bounds.left, 611);
+  EXPECT_TRUE(CloseAnswering(IDNO));
+
+  // A panel wider than the window is as wide as the window lets it be, and stored so.
+  SetVorlixFlag("pnlleftwidth", 5000);
+  ASSERT_TRUE(Start());
+  RECT panel{};
+  ::GetWindowRect(::GetParent(FindDescendant(window_, "SysTreeView32")), &panel);
+  ASSERT_LT(panel.right - panel.left, 611);
+  EXPECT_TRUE(CloseAnswering(IDNO));
+  EXPECT_EQ(RegistryInteger("pnlleftwidth"), panel.right - panel.left);
 }
 
 TEST_F(EditorE2E, AGeometryWriteRefusedAtCloseIsReportedAndTheWindowStillCloses) {
