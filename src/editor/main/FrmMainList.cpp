@@ -95,6 +95,11 @@ ListGeometry Tfrmmain::CurrentListGeometry() const {
           document_->List().Count()};
 }
 
+// Every point asked about lies in the list's client area (a drag reports leaving it apart).
+std::int32_t Tfrmmain::StepAt(POINT client) const {
+  return ItemAtY(CurrentListGeometry(), client.y);
+}
+
 void Tfrmmain::lstmainDrawItem(const win32::DrawItemArgs& item) {
   const HDC dc = item.dc;
   const bool selected = item.selected;
@@ -159,8 +164,7 @@ void Tfrmmain::lstmainMouseDown(win32::MouseButton button, win32::ShiftState shi
       .alt = shift.alt,
       .doubleClick = shift.doubleClick,
   };
-  const PressDecision decision =
-      DecidePress(pressed, Steps().SelectedCount(), lstmain.ItemAtPoint(at));
+  const PressDecision decision = DecidePress(pressed, Steps().SelectedCount(), StepAt(at));
   ShowListChange(ApplyPress(Steps(), decision));
   if (decision.armDrag) lstmain.BeginDrag(at);
 }
@@ -172,7 +176,7 @@ bool Tfrmmain::lstmainKeyDown(UINT key) {
 }
 
 bool Tfrmmain::lstmainStartDrag(POINT at) {
-  if (lstmain.ItemAtPoint(at) == NoItem) return false;
+  if (StepAt(at) == NoItem) return false;
   insertionLine_.Hide();
   return true;
 }
@@ -186,7 +190,7 @@ void Tfrmmain::lstmainDragOver(POINT at, bool inside) {
     return;
   }
   const ListGeometry geometry = CurrentListGeometry();
-  const std::int64_t candidate = InsertionCandidateY(geometry, lstmain.ItemAtPoint(at));
+  const std::int64_t candidate = InsertionCandidateY(geometry, StepAt(at));
   const std::optional<InsertionLine::Strokes> strokes = insertionLine_.MoveTo(candidate);
   if (!strokes) return;
   // Far outside the list a stroke changes nothing on screen; it is not drawn at all.
@@ -198,7 +202,7 @@ void Tfrmmain::lstmainDragOver(POINT at, bool inside) {
 }
 
 void Tfrmmain::lstmainDragDrop(POINT at) {
-  ShowListChange(DropStep(Steps(), lstmain.ItemAtPoint(at)));
+  ShowListChange(DropStep(Steps(), StepAt(at)));
 }
 
 void Tfrmmain::lstmainEndDrag() {

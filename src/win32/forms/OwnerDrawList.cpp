@@ -133,16 +133,6 @@ void TOwnerDrawListBox::SetTopIndex(int index) {
   if (window_) ::SendMessageA(window_, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
 }
 
-int TOwnerDrawListBox::ItemAtPoint(POINT client) const {
-  if (!window_) return -1;
-  RECT r;
-  ::GetClientRect(window_, &r);
-  if (!::PtInRect(&r, client)) return -1;
-  // Computed, not LB_ITEMFROMPOINT: that one reports the index in 16 bits.
-  const int index = TopIndex() + client.y / std::max(1, ItemHeight());
-  return index < Count() ? index : -1;
-}
-
 RECT TOwnerDrawListBox::ItemRect(int index) const {
   RECT r{};
   if (window_)

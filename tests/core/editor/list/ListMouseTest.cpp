@@ -33,14 +33,6 @@ TEST(ListDrop, PlacesTheStepInFrontOfTheOneUnderTheDropPoint) {
   }
 }
 
-TEST(ListDrop, ADropAfterTheLastStepFromTheTopOfALongListMovesItToTheEnd) {
-  StepList list = NumberedList(70000, {1}, 1);
-  DropStep(list, NoItem);
-  EXPECT_EQ(list.Step(69999).p1, "1");
-  EXPECT_EQ(list.Step(0).p1, "2");
-  EXPECT_EQ(list.Current(), 69999);
-}
-
 MouseShift Right() {
   return {.right = true};
 }
