@@ -73,9 +73,6 @@ TEST(ListPress, OnlyAPlainLeftPressOnAStepArmsADrag) {
       {.left = true, .right = true},
   };
   for (const MouseShift& shift : noDrag) EXPECT_FALSE(DecidePress(shift, 1, 2).armDrag);
-  EXPECT_FALSE(DragStarts(4, -4));
-  EXPECT_TRUE(DragStarts(0, -5));
-  EXPECT_TRUE(DragStarts(5, 0));
 }
 
 TEST(ListGeometryRules, ItemUnderAPointAndTheInsertionLineFollowTheScrollPosition) {
