@@ -133,14 +133,6 @@ void TOwnerDrawListBox::SetTopIndex(int index) {
   if (window_) ::SendMessageA(window_, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
 }
 
-RECT TOwnerDrawListBox::ItemRect(int index) const {
-  RECT r{};
-  if (window_)
-    ::SendMessageA(window_, LB_GETITEMRECT, static_cast<WPARAM>(index),
-                   reinterpret_cast<LPARAM>(&r));
-  return r;
-}
-
 void TOwnerDrawListBox::InvertLine(int y, int thickness) {
   if (!window_) return;
   const HDC dc = ::GetDC(window_);

@@ -55,7 +55,6 @@ class TOwnerDrawListBox : public TWinControl {
   int TopIndex() const;
   void SetTopIndex(int index);
 
-  RECT ItemRect(int index) const;
   // Inverts a horizontal line of the list's client area (drawn twice it is gone): the
   // drop mark of a drag.
   void InvertLine(int y, int thickness = 2);
