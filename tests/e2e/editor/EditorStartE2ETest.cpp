@@ -43,6 +43,25 @@ TEST_F(EditorE2E, StartsEmptyOrWithTheCommandLineFile) {
   EXPECT_TRUE(CloseAnswering(IDNO));
 }
 
+using Bounds = std::vector<std::optional<std::int32_t>>;
+
+Bounds StoredBounds() {
+  return {RegistryInteger("Left"), RegistryInteger("Top"), RegistryInteger("Width"),
+          RegistryInteger("Height")};
+}
+Bounds BoundsOf(HWND window) {
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+const Bounds Restored = {37, 41, 611, 457};
+void StoreRestored() {
+  SetVorlixFlag("Left", 37);
+  SetVorlixFlag("Top", 41);
+  SetVorlixFlag("Width", 611);
+  SetVorlixFlag("Height", 457);
+}
+
 TEST_F(EditorE2E, GeometryIsRestoredExactlyAndStoredAsItIsAtClose) {
   // A first start (nothing stored) opens and stores all six values.
   ASSERT_TRUE(Start());
@@ -51,69 +70,51 @@ TEST_F(EditorE2E, GeometryIsRestoredExactlyAndStoredAsItIsAtClose) {
     EXPECT_TRUE(RegistryInteger(name).has_value()) << name;
   EXPECT_EQ(RegistryBytes("ListcWidth").value_or("").size(), 4u);
 
-  const auto storedBounds = [] {
-    return std::vector{RegistryInteger("Left"), RegistryInteger("Top"), RegistryInteger("Width"),
-                       RegistryInteger("Height")};
-  };
-  const auto boundsOf = [](const RECT& r) {
-    return std::vector<std::optional<std::int32_t>>{r.left, r.top, r.right - r.left,
-                                                    r.bottom - r.top};
-  };
-  const std::vector<std::optional<std::int32_t>> restored = {37, 41, 611, 457};
-  const auto storeRestored = [] {
-    SetVorlixFlag("Left", 37);
-    SetVorlixFlag("Top", 41);
-    SetVorlixFlag("Width", 611);
-    SetVorlixFlag("Height", 457);
-  };
-  storeRestored();
+  StoreRestored();
   const char widths[] = {'\x2D', '\x01', '\x3C', '\x00'};  // 301 and 60
   SetVorlixValue("ListcWidth", REG_BINARY, widths, 4);
   SetVorlixFlag("pnlleftwidth", 250);
   ASSERT_TRUE(Start());
-  RECT bounds{};
-  ::GetWindowRect(window_, &bounds);
-  EXPECT_EQ(boundsOf(bounds), restored);
+  EXPECT_EQ(BoundsOf(window_), Restored);
   // Closed while maximised: the bounds it has then, everything else as it came.
   ::ShowWindowAsync(window_, SW_MAXIMIZE);
-  RECT maximised{};
+  Bounds maximised;
   ASSERT_TRUE(WaitUntil([&] {
-    ::GetWindowRect(window_, &maximised);
-    return ::IsZoomed(window_) && boundsOf(maximised) != restored;
+    maximised = BoundsOf(window_);
+    return ::IsZoomed(window_) && maximised != Restored;
   }));
   EXPECT_TRUE(CloseAnswering(IDNO));
-  EXPECT_EQ(storedBounds(), boundsOf(maximised));
+  EXPECT_EQ(StoredBounds(), maximised);
   EXPECT_EQ(RegistryBytes("ListcWidth"), std::string(widths, 4));
   EXPECT_EQ(RegistryInteger("pnlleftwidth"), 250);
   // The next start opens at those bounds, not maximised.
   ASSERT_TRUE(Start());
   EXPECT_FALSE(::IsZoomed(window_));
-  ::GetWindowRect(window_, &bounds);
-  EXPECT_EQ(boundsOf(bounds), boundsOf(maximised));
+  EXPECT_EQ(BoundsOf(window_), maximised);
   EXPECT_TRUE(CloseAnswering(IDNO));
 
   // Closed while minimised: the bounds it comes back to.
-  storeRestored();
+  StoreRestored();
   ASSERT_TRUE(Start());
   ::ShowWindowAsync(window_, SW_MINIMIZE);
   EXPECT_TRUE(WaitUntil([&] { return ::IsIconic(window_) != FALSE; }));
   EXPECT_TRUE(CloseAnswering(IDNO));
-  EXPECT_EQ(storedBounds(), restored);
+  EXPECT_EQ(StoredBounds(), Restored);
+}
 
-  // Bounds off every monitor come back onto one.
+TEST_F(EditorE2E, BoundsOffTheScreenAndAPanelWiderThanTheWindowComeBackIntoView) {
+  StoreRestored();
   SetVorlixFlag("Left", 20000);
   SetVorlixFlag("Top", -20000);
+  SetVorlixFlag("pnlleftwidth", 5000);
   ASSERT_TRUE(Start());
+  RECT bounds{};
   ::GetWindowRect(window_, &bounds);
   RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
   RECT overlap{};
   EXPECT_TRUE(::IntersectRect(&overlap, &bounds, &screen));
   EXPECT_EQ(bounds.right - bounds.left, 611);
-  EXPECT_TRUE(CloseAnswering(IDNO));
-
-  // A panel wider than the window is as wide as the window lets it be, and stored so.
-  SetVorlixFlag("pnlleftwidth", 5000);
-  ASSERT_TRUE(Start());
+  // The panel is as wide as the window lets it be, and stored so.
   RECT panel{};
   ::GetWindowRect(::GetParent(FindDescendant(window_, "SysTreeView32")), &panel);
   ASSERT_LT(panel.right - panel.left, 611);
