@@ -185,7 +185,7 @@ void Tfrmmain::MakeUp() {
   mpopup.Build(CommandTable(), PopupMenuItems, true);
   LoadImages();
   Tbmain.SetButtons(ToolButtons);
-  const int panels[] = {50, -1};
+  const int panels[] = {50};
   sbmain.SetPanels(panels);
   sbmain.SetText(0, "Ready");
   SetHintBar(&sbmain);
@@ -311,8 +311,14 @@ bool Tfrmmain::CloseQuery() {
   return document_->CloseQuery();
 }
 
+// The geometry is a convenience: a registry that refuses it is reported, and the window
+// closes all the same (else every close would fail again).
 void Tfrmmain::FormClose() {
-  StoreGeometry();
+  try {
+    StoreGeometry();
+  } catch (...) {
+    win32::Application().HandleException();
+  }
 }
 
 }  // namespace vx::editor

@@ -169,6 +169,8 @@ class Tfrmmain : public win32::TForm,
   // The model's selection and current item onto the list box.
   void ShowModelSelection();
   ListGeometry CurrentListGeometry() const;
+  // The step under a point of the list's client area, or NoItem below the last step.
+  std::int32_t StepAt(POINT client) const;
   // Opens a step dialog (none: nothing) modally.
   void OpenStepDialog(StepDialog dialog);
   // FrmMainTree.cpp: the tree's nodes, its search, custom draw and double click.

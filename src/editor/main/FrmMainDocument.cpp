@@ -78,6 +78,7 @@ std::optional<std::string> Tfrmmain::ChooseFileToSave(const std::string& propose
 
 void Tfrmmain::StepsReplaced() {
   RebuildList();
+  lstmain.SetTopIndex(0);  // another document: shown from its top
 }
 
 void Tfrmmain::SetCaption(const std::string& caption) {

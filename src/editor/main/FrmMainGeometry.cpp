@@ -53,12 +53,14 @@ void Tfrmmain::RestoreGeometry() {
 }
 
 void Tfrmmain::StoreGeometry() {
-  const win32::WindowBounds bounds = RestoredBounds();
+  // The bounds as they are, maximised too; a minimised window's are off the screen, so it
+  // stores the ones it comes back to.
+  const win32::WindowBounds bounds = ::IsIconic(Handle()) ? RestoredBounds() : Bounds();
   MainGeometry geometry;
   geometry.bounds = Rect{bounds.left, bounds.top, bounds.width, bounds.height};
   geometry.actionColumnWidth = hdmain.SectionWidth(0);
   geometry.numberColumnWidth = hdmain.SectionWidth(1);
-  geometry.leftPanelWidth = actionsWidth_;
+  geometry.leftPanelWidth = pnlActions.Width();  // as the window lets it be, not as asked
   const GeometryValues values = GeometryToStore(geometry);
   win32::RegistryWriter key(HKEY_CURRENT_USER, win32::SettingsKey);
   key.WriteInteger(kLeftValue, values.left);

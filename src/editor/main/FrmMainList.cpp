@@ -95,6 +95,11 @@ ListGeometry Tfrmmain::CurrentListGeometry() const {
           document_->List().Count()};
 }
 
+// Every point asked about lies in the list's client area (a drag reports leaving it apart).
+std::int32_t Tfrmmain::StepAt(POINT client) const {
+  return ItemAtY(CurrentListGeometry(), client.y);
+}
+
 void Tfrmmain::lstmainDrawItem(const win32::DrawItemArgs& item) {
   const HDC dc = item.dc;
   const bool selected = item.selected;
@@ -111,13 +116,14 @@ void Tfrmmain::lstmainDrawItem(const win32::DrawItemArgs& item) {
     ::SetBkMode(dc, TRANSPARENT);
     ::ImageList_Draw(imglst24.Handle(), StepKindImageIndex(step.kind), dc, Scale(8),
                      top + Scale(10), ILD_NORMAL);
-    // The first line in the list's own font (Tahoma 9), the second at size 8.
+    // The kind's name in the list's own font (Tahoma 9); the comment, the step's number and
+    // "Disabled" smaller and grey.
     ::SetTextColor(dc, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     DrawLineText(dc, Scale(38), top + Scale(8), StepKindName(step.kind));
-    DrawLineText(dc, column, top + Scale(8), "Step " + std::to_string(item.index + 1));
     const HGDIOBJ old = ::SelectObject(dc, commentFont_.Get());
     ::SetTextColor(dc, selected ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : CommentColor);
     DrawLineText(dc, Scale(38), top + Scale(22), step.p4);
+    DrawLineText(dc, column, top + Scale(8), "Step " + std::to_string(item.index + 1));
     if (step.enabled == 0) DrawLineText(dc, column, top + Scale(22), "Disabled");
     ::SelectObject(dc, old);
   }
@@ -158,8 +164,7 @@ void Tfrmmain::lstmainMouseDown(win32::MouseButton button, win32::ShiftState shi
       .alt = shift.alt,
       .doubleClick = shift.doubleClick,
   };
-  const PressDecision decision =
-      DecidePress(pressed, Steps().SelectedCount(), lstmain.ItemAtPoint(at));
+  const PressDecision decision = DecidePress(pressed, Steps().SelectedCount(), StepAt(at));
   ShowListChange(ApplyPress(Steps(), decision));
   if (decision.armDrag) lstmain.BeginDrag(at);
 }
@@ -171,19 +176,21 @@ bool Tfrmmain::lstmainKeyDown(UINT key) {
 }
 
 bool Tfrmmain::lstmainStartDrag(POINT at) {
-  if (lstmain.ItemAtPoint(at) == NoItem) return false;
+  if (StepAt(at) == NoItem) return false;
   insertionLine_.Hide();
   return true;
 }
 
 void Tfrmmain::lstmainDragOver(POINT at, bool inside) {
   if (!inside) {
+    // Wiped now, not at the next paint: a line drawn before that paint would be wiped
+    // with it while the list still took it for drawn.
     insertionLine_.Hide();
-    lstmain.Invalidate();
+    lstmain.Repaint();
     return;
   }
   const ListGeometry geometry = CurrentListGeometry();
-  const std::int64_t candidate = InsertionCandidateY(geometry, lstmain.ItemAtPoint(at));
+  const std::int64_t candidate = InsertionCandidateY(geometry, StepAt(at));
   const std::optional<InsertionLine::Strokes> strokes = insertionLine_.MoveTo(candidate);
   if (!strokes) return;
   // Far outside the list a stroke changes nothing on screen; it is not drawn at all.
@@ -195,12 +202,12 @@ void Tfrmmain::lstmainDragOver(POINT at, bool inside) {
 }
 
 void Tfrmmain::lstmainDragDrop(POINT at) {
-  ShowListChange(DropStep(Steps(), lstmain.ItemAtPoint(at)));
+  ShowListChange(DropStep(Steps(), StepAt(at)));
 }
 
 void Tfrmmain::lstmainEndDrag() {
   insertionLine_.Hide();
-  lstmain.Invalidate();
+  lstmain.Repaint();
 }
 
 }  // namespace vx::editor

@@ -114,6 +114,7 @@ void TForm::AddControl(const ControlSlot& slot) {
 void TForm::ForgetControl(const TControl* control) {
   std::erase(controls_, control);
   if (hovered_ == control) hovered_ = nullptr;
+  if (pressed_ == control) pressed_ = nullptr;
   if (hintBar_ == control) hintBar_ = nullptr;
 }
 

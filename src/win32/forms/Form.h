@@ -158,6 +158,7 @@ class TForm {
   TStatusBar* hintBar_ = nullptr;
   std::vector<TControl*> controls_;
   TGraphicControl* hovered_ = nullptr;
+  TGraphicControl* pressed_ = nullptr;  // the clickable control the left button went down on
   int nextId_ = FirstControlId;
   UINT dpi_ = 96;
   bool modal_ = false;

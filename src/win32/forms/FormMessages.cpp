@@ -2,6 +2,8 @@
 // id, the close query, and the painting and mouse of its window-less controls.
 #include <windowsx.h>
 
+#include <utility>
+
 #include "win32/forms/Application.h"
 #include "win32/forms/CommonControls.h"
 #include "win32/forms/Form.h"
@@ -215,12 +217,31 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         hovered_ = nullptr;
       }
       break;
-    case WM_LBUTTONUP:
-      if (TGraphicControl* under = GraphicAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-          under && under->OnClick) {
-        under->OnClick();
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      // A click is a press and a release on the same control: the press is remembered,
+      // with the mouse held so the release comes here wherever it lands.
+      pressed_ = GraphicAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      if (pressed_ && pressed_->OnClick) {
+        ::SetCapture(window);
         return 0;
       }
+      pressed_ = nullptr;
+      break;
+    case WM_LBUTTONUP: {
+      // A release alone, such as the end of the double click that opened this window, is
+      // no click.
+      TGraphicControl* const pressed = std::exchange(pressed_, nullptr);
+      if (::GetCapture() == window) ::ReleaseCapture();
+      if (pressed && pressed->OnClick &&
+          pressed == GraphicAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+        pressed->OnClick();
+        return 0;
+      }
+      break;
+    }
+    case WM_CAPTURECHANGED:
+      pressed_ = nullptr;
       break;
     case WM_CLOSE:
       CloseRequested();

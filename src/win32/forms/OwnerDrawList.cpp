@@ -34,6 +34,11 @@ void TOwnerDrawListBox::SetItemHeight(int designPixels) {
   }
 }
 
+void TOwnerDrawListBox::Repaint() {
+  if (window_)
+    ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
 int TOwnerDrawListBox::ItemHeight() const {
   if (!window_) return Scale(itemHeight_);
   const LRESULT height = ::SendMessageA(window_, LB_GETITEMHEIGHT, 0, 0);
@@ -95,6 +100,9 @@ void TOwnerDrawListBox::SetSelected(int index, bool selected) {
 
 void TOwnerDrawListBox::SelectRange(int first, int last, bool selected) {
   if (!window_ || first > last) return;
+  // A range of one item is told apart by its order alone, which Wine and Windows read the
+  // other way round: single items go by LB_SETSEL.
+  if (first == last) return SetSelected(first, selected);
   // LB_SELITEMRANGE takes 16-bit indexes; LB_SELITEMRANGEEX takes full ones.
   if (selected)
     ::SendMessageA(window_, LB_SELITEMRANGEEX, static_cast<WPARAM>(first), last);
@@ -123,24 +131,6 @@ int TOwnerDrawListBox::TopIndex() const {
 
 void TOwnerDrawListBox::SetTopIndex(int index) {
   if (window_) ::SendMessageA(window_, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
-}
-
-int TOwnerDrawListBox::ItemAtPoint(POINT client) const {
-  if (!window_) return -1;
-  RECT r;
-  ::GetClientRect(window_, &r);
-  if (!::PtInRect(&r, client)) return -1;
-  // Computed, not LB_ITEMFROMPOINT: that one reports the index in 16 bits.
-  const int index = TopIndex() + client.y / std::max(1, ItemHeight());
-  return index < Count() ? index : -1;
-}
-
-RECT TOwnerDrawListBox::ItemRect(int index) const {
-  RECT r{};
-  if (window_)
-    ::SendMessageA(window_, LB_GETITEMRECT, static_cast<WPARAM>(index),
-                   reinterpret_cast<LPARAM>(&r));
-  return r;
 }
 
 void TOwnerDrawListBox::InvertLine(int y, int thickness) {
@@ -270,12 +260,20 @@ bool TOwnerDrawListBox::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lPar
   const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   switch (message) {
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-      // The list selects first, as a press does, so the handler sees the new selection.
-      const MouseButton button = message == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Left;
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: {
+      // Every button's press; the list selects first, as a press does, so the handler sees
+      // the new selection.
+      const MouseButton button =
+          message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK   ? MouseButton::Right
+          : message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK ? MouseButton::Middle
+                                                                     : MouseButton::Left;
       ShiftState shift = ShiftFromMouse(wParam);
-      shift.doubleClick = message == WM_LBUTTONDBLCLK;
+      shift.doubleClick =
+          message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
       result = CallClassProc(message, wParam, lParam);
       if (OnMouseDown) OnMouseDown(button, shift, at);
       return true;

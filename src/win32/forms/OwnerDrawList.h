@@ -1,7 +1,7 @@
 // An owner-drawn list box with a fixed item height, extended multiple selection and strings
-// (LB_GETTEXT reads each item's text). Item indexes are full 32-bit numbers: where the
-// system hands out only 16 bits (LB_ITEMFROMPOINT) the index is computed from the top index
-// and the item height instead.
+// (LB_GETTEXT reads each item's text). Item indexes are full 32-bit numbers; LB_ITEMFROMPOINT,
+// which hands out only 16 bits, is left alone (the item under a point follows from the top
+// index and the item height).
 #pragma once
 
 #include <functional>
@@ -55,14 +55,13 @@ class TOwnerDrawListBox : public TWinControl {
   int TopIndex() const;
   void SetTopIndex(int index);
 
-  // The item under a client point: -1 below the last item or outside the list.
-  int ItemAtPoint(POINT client) const;
-  RECT ItemRect(int index) const;
   // Inverts a horizontal line of the list's client area (drawn twice it is gone): the
   // drop mark of a drag.
   void InvertLine(int y, int thickness = 2);
 
   void SetRedraw(bool redraw);
+  // Paints the whole list again before returning.
+  void Repaint();
 
   // Dragging inside the list, begun by the program: BeginDrag, called at a left press, arms a
   // drag that starts only once the mouse has moved DragThreshold pixels with the button held

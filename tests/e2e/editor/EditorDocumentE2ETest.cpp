@@ -63,20 +63,27 @@ TEST_F(EditorE2E, TheSaveQuestionsAskAndObeyTheAnswer) {
   EXPECT_EQ(ReadAll(folder_.File("empty.vxz")), vx::EncodeScript({}, 0, -1));
 }
 
-TEST_F(EditorE2E, RecentFilesOpenTheirOwnFileAndADamagedFileCostsNothing) {
-  const std::string a = WriteScriptFile("a.vxz", {Step(vx::ckWait, "1")});
-  const std::string b = WriteScriptFile("b.vxz", Steps);
+TEST_F(EditorE2E, RecentFilesOpenTheirOwnFileFromItsTopAndADamagedFileCostsNothing) {
+  // Both longer than the list shows.
+  const std::vector<std::string> waits(30, "Wait");
+  const std::string a = WriteScriptFile("a.vxz", std::vector(30, Step(vx::ckWait, "1")));
+  std::vector<vx::TCommand> longer = Steps;
+  longer.resize(30, Step(vx::ckWait, "2"));
+  const std::string b = WriteScriptFile("b.vxz", longer);
   ASSERT_TRUE(Start({a}));
   EXPECT_TRUE(CloseAnswering(IDNO));
   ASSERT_TRUE(Start({b}));
   EXPECT_EQ(RegistryBytes("recent1"), b);
   EXPECT_EQ(RegistryBytes("recent2"), a);
 
-  // The second entry opens a.vxz (after the question).
+  // The second entry opens a.vxz (after the question), shown from its first step.
+  ::SendMessageW(list_, LB_SETTOPINDEX, 20, 0);
+  ASSERT_EQ(::SendMessageW(list_, LB_GETTOPINDEX, 0, 0), 20);
   Post(static_cast<vx::editor::MainCommand>(mRecentFirst + 1));
   Answer(IDNO);
   ASSERT_TRUE(WaitUntil([&] { return Caption() == "a.vxz - Vorlix"; }));
-  EXPECT_EQ(Items(), std::vector<std::string>{"Wait"});
+  EXPECT_EQ(Items(), waits);
+  EXPECT_EQ(::SendMessageW(list_, LB_GETTOPINDEX, 0, 0), 0);
   EXPECT_EQ(RegistryBytes("recent1"), a);
   EXPECT_EQ(RegistryBytes("recent2"), b);
 
@@ -89,7 +96,7 @@ TEST_F(EditorE2E, RecentFilesOpenTheirOwnFileAndADamagedFileCostsNothing) {
   EXPECT_NE(error.find(b), std::string::npos) << error;
   ASSERT_TRUE(Idle());
   EXPECT_EQ(Caption(), "a.vxz - Vorlix");
-  EXPECT_EQ(Items(), std::vector<std::string>{"Wait"});
+  EXPECT_EQ(Items(), waits);
   EXPECT_EQ(RegistryBytes("recent1"), a);
   EXPECT_TRUE(CloseAnswering(IDNO));
   EXPECT_EQ(lastQuestion_, "Save the changes to this document: a.vxz ?");

@@ -3,7 +3,10 @@
 // its boxes and file dialogs answered.
 #pragma once
 
+#include <windows.h>
+// windows.h must come before sddl.h.
 #include <gtest/gtest.h>
+#include <sddl.h>
 
 #include <optional>
 #include <string>
@@ -62,6 +65,27 @@ inline std::optional<std::string> RegistryBytes(const std::string& name) {
     return std::nullopt;
   if (type == REG_SZ) return std::string(buffer);
   return std::string(buffer, size);
+}
+
+// Gives the key a DACL from SDDL: "D:(D;;0x6;;;WD)(A;;KA;;;WD)" refuses everyone new values
+// and subkeys, "D:(A;;KA;;;WD)" allows everything again. True when the key then refuses or
+// accepts a write as asked.
+inline bool SetVorlixKeyAccess(const char* sddl, bool writable) {
+  HKEY key = nullptr;
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, VorlixKey, 0, nullptr, 0, WRITE_DAC | KEY_READ, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS)
+    return false;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  bool set = ::ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1,
+                                                                    &descriptor, nullptr) &&
+             ::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
+  ::LocalFree(descriptor);
+  ::RegCloseKey(key);
+  HKEY writer = nullptr;
+  const bool opened =
+      ::RegOpenKeyExA(HKEY_CURRENT_USER, VorlixKey, 0, KEY_WRITE, &writer) == ERROR_SUCCESS;
+  if (writer) ::RegCloseKey(writer);
+  return set && opened == writable;
 }
 
 class EditorE2E : public ::testing::Test {

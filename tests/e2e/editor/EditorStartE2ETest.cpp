@@ -11,6 +11,8 @@ TEST_F(EditorE2E, StartsEmptyOrWithTheCommandLineFile) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(Caption(), "Untitled - Vorlix");
   EXPECT_EQ(ItemCount(), 0);
+  // The status bar has one panel; hints show over it.
+  EXPECT_EQ(::SendMessageW(FindDescendant(window_, STATUSCLASSNAMEA), SB_GETPARTS, 0, 0), 1);
   EXPECT_TRUE(CloseAnswering(IDNO));
   EXPECT_EQ(lastQuestion_, "Save the changes to this document: Untitled ?");
 
@@ -41,7 +43,26 @@ TEST_F(EditorE2E, StartsEmptyOrWithTheCommandLineFile) {
   EXPECT_TRUE(CloseAnswering(IDNO));
 }
 
-TEST_F(EditorE2E, GeometryIsRestoredExactlyAndStoredUnmaximised) {
+using Bounds = std::vector<std::optional<std::int32_t>>;
+
+Bounds StoredBounds() {
+  return {RegistryInteger("Left"), RegistryInteger("Top"), RegistryInteger("Width"),
+          RegistryInteger("Height")};
+}
+Bounds BoundsOf(HWND window) {
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+const Bounds Restored = {37, 41, 611, 457};
+void StoreRestored() {
+  SetVorlixFlag("Left", 37);
+  SetVorlixFlag("Top", 41);
+  SetVorlixFlag("Width", 611);
+  SetVorlixFlag("Height", 457);
+}
+
+TEST_F(EditorE2E, GeometryIsRestoredExactlyAndStoredAsItIsAtClose) {
   // A first start (nothing stored) opens and stores all six values.
   ASSERT_TRUE(Start());
   EXPECT_TRUE(CloseAnswering(IDNO));
@@ -49,40 +70,67 @@ TEST_F(EditorE2E, GeometryIsRestoredExactlyAndStoredUnmaximised) {
     EXPECT_TRUE(RegistryInteger(name).has_value()) << name;
   EXPECT_EQ(RegistryBytes("ListcWidth").value_or("").size(), 4u);
 
-  SetVorlixFlag("Left", 37);
-  SetVorlixFlag("Top", 41);
-  SetVorlixFlag("Width", 611);
-  SetVorlixFlag("Height", 457);
+  StoreRestored();
   const char widths[] = {'\x2D', '\x01', '\x3C', '\x00'};  // 301 and 60
   SetVorlixValue("ListcWidth", REG_BINARY, widths, 4);
   SetVorlixFlag("pnlleftwidth", 250);
   ASSERT_TRUE(Start());
-  RECT bounds{};
-  ::GetWindowRect(window_, &bounds);
-  EXPECT_EQ(bounds.left, 37);
-  EXPECT_EQ(bounds.top, 41);
-  EXPECT_EQ(bounds.right - bounds.left, 611);
-  EXPECT_EQ(bounds.bottom - bounds.top, 457);
-  // Closed while maximised: the restored bounds are stored, everything else as it came.
+  EXPECT_EQ(BoundsOf(window_), Restored);
+  // Closed while maximised: the bounds it has then, everything else as it came.
   ::ShowWindowAsync(window_, SW_MAXIMIZE);
-  EXPECT_TRUE(WaitUntil([&] { return ::IsZoomed(window_) != FALSE; }));
+  Bounds maximised;
+  ASSERT_TRUE(WaitUntil([&] {
+    maximised = BoundsOf(window_);
+    return ::IsZoomed(window_) && maximised != Restored;
+  }));
   EXPECT_TRUE(CloseAnswering(IDNO));
-  EXPECT_EQ(RegistryInteger("Left"), 37);
-  EXPECT_EQ(RegistryInteger("Top"), 41);
-  EXPECT_EQ(RegistryInteger("Width"), 611);
-  EXPECT_EQ(RegistryInteger("Height"), 457);
+  EXPECT_EQ(StoredBounds(), maximised);
   EXPECT_EQ(RegistryBytes("ListcWidth"), std::string(widths, 4));
   EXPECT_EQ(RegistryInteger("pnlleftwidth"), 250);
+  // The next start opens at those bounds, not maximised.
+  ASSERT_TRUE(Start());
+  EXPECT_FALSE(::IsZoomed(window_));
+  EXPECT_EQ(BoundsOf(window_), maximised);
+  EXPECT_TRUE(CloseAnswering(IDNO));
 
-  // Bounds off every monitor come back onto one.
+  // Closed while minimised: the bounds it comes back to.
+  StoreRestored();
+  ASSERT_TRUE(Start());
+  ::ShowWindowAsync(window_, SW_MINIMIZE);
+  EXPECT_TRUE(WaitUntil([&] { return ::IsIconic(window_) != FALSE; }));
+  EXPECT_TRUE(CloseAnswering(IDNO));
+  EXPECT_EQ(StoredBounds(), Restored);
+}
+
+TEST_F(EditorE2E, BoundsOffTheScreenAndAPanelWiderThanTheWindowComeBackIntoView) {
+  StoreRestored();
   SetVorlixFlag("Left", 20000);
   SetVorlixFlag("Top", -20000);
+  SetVorlixFlag("pnlleftwidth", 5000);
   ASSERT_TRUE(Start());
+  RECT bounds{};
   ::GetWindowRect(window_, &bounds);
   RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
   RECT overlap{};
   EXPECT_TRUE(::IntersectRect(&overlap, &bounds, &screen));
   EXPECT_EQ(bounds.right - bounds.left, 611);
+  // The panel is as wide as the window lets it be, and stored so.
+  RECT panel{};
+  ::GetWindowRect(::GetParent(FindDescendant(window_, "SysTreeView32")), &panel);
+  ASSERT_LT(panel.right - panel.left, 611);
+  EXPECT_TRUE(CloseAnswering(IDNO));
+  EXPECT_EQ(RegistryInteger("pnlleftwidth"), panel.right - panel.left);
+}
+
+TEST_F(EditorE2E, AGeometryWriteRefusedAtCloseIsReportedAndTheWindowStillCloses) {
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(SetVorlixKeyAccess("D:(D;;0x6;;;WD)(A;;KA;;;WD)", false));
+  ::PostMessageW(window_, WM_CLOSE, 0, 0);
+  Answer(IDNO);
+  const std::string error = BoxText("Vorlix");
+  EXPECT_TRUE(Ended());
+  EXPECT_TRUE(SetVorlixKeyAccess("D:(A;;KA;;;WD)", true));
+  EXPECT_NE(error.find("Software\\Vorlix"), std::string::npos) << error;
 }
 
 TEST_F(EditorE2E, EscNeverClosesTheWindow) {

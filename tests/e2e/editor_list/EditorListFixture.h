@@ -121,6 +121,27 @@ inline std::optional<std::vector<vx::TCommand>> ClipboardBlock() {
   return steps;
 }
 
+// The mouse as a user works it: each event goes through the input queue at a screen point
+// (0: a move alone, or MOUSEEVENTF_LEFTDOWN or MOUSEEVENTF_LEFTUP there), so a press
+// comes where it was meant even when a move before it was handled late.
+inline void MouseAt(POINT screen, DWORD button = 0) {
+  const auto normal = [](LONG at, int size) { return (at * 65536 + size - 1) / size; };
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = normal(screen.x, ::GetSystemMetrics(SM_CXSCREEN));
+  input.mi.dy = normal(screen.y, ::GetSystemMetrics(SM_CYSCREEN));
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+  ::SendInput(1, &input, sizeof input);
+}
+// The centre of a window's client area, on the screen.
+inline POINT CentreOf(HWND window) {
+  RECT r{};
+  ::GetClientRect(window, &r);
+  POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ::ClientToScreen(window, &centre);
+  return centre;
+}
+
 class EditorListE2E : public EditorE2E {
  protected:
   // Starts the editor on a script of these steps; false when it did not come.
@@ -212,19 +233,54 @@ class EditorListE2E : public EditorE2E {
     memory.Read(sizeof item, text, sizeof text - 1);
     return text;
   }
-  // A double click on the selected node's text, as the mouse gives it.
-  void DoubleClickSelectedNode() {
+  // The centre of the selected node's text, on the screen.
+  POINT SelectedNodeOnScreen() const {
     const HTREEITEM node = SelectedNode();
-    ASSERT_NE(node, nullptr);
     RemoteMemory memory(editor_.Id(), sizeof(RECT));
-    ASSERT_TRUE(memory.Ok());
-    memory.Write(0, &node, sizeof node);
-    ::SendMessageW(tree_, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(memory.At(0)));
     RECT r{};
-    memory.Read(0, &r, sizeof r);
-    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    ::PostMessageW(tree_, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    ::PostMessageW(tree_, WM_LBUTTONUP, 0, at);
+    if (node && memory.Ok()) {
+      memory.Write(0, &node, sizeof node);
+      ::SendMessageW(tree_, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(memory.At(0)));
+      memory.Read(0, &r, sizeof r);
+    }
+    POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ::ClientToScreen(tree_, &at);
+    return at;
+  }
+  // A double click on the selected node's text, up to its second press: the release is the
+  // caller's, as it comes when a user lets go.
+  POINT PressTwiceOnSelectedNode() const {
+    const POINT at = SelectedNodeOnScreen();
+    MovePointer(at);
+    MouseAt(at, MOUSEEVENTF_LEFTDOWN);
+    MouseAt(at, MOUSEEVENTF_LEFTUP);
+    MouseAt(at, MOUSEEVENTF_LEFTDOWN);
+    return at;
+  }
+  void DoubleClickSelectedNode() const { MouseAt(PressTwiceOnSelectedNode(), MOUSEEVENTF_LEFTUP); }
+  // Puts the pointer there and waits for it to stay: under Wine the editor's late handling
+  // of an earlier move can put the pointer back where that move ended.
+  void MovePointer(POINT screen) const {
+    const auto there = [&] {
+      POINT now{};
+      ::GetCursorPos(&now);
+      return now.x == screen.x && now.y == screen.y;
+    };
+    for (int tries = 0; tries < 5; ++tries) {
+      MouseAt(screen);
+      WaitUntil(there, 1000);
+      Idle();
+      if (there()) return;
+    }
+  }
+  // Clicks a dialog's button through the pointer and waits for the dialog to go.
+  void ClickButton(HWND dialog, const std::string& caption) {
+    const POINT at = CentreOf(ChildWithText(dialog, caption));
+    MovePointer(at);
+    MouseAt(at, MOUSEEVENTF_LEFTDOWN);
+    MouseAt(at, MOUSEEVENTF_LEFTUP);
+    WaitUntil([&] { return !::IsWindowVisible(dialog); });
+    Idle();
   }
 
   // A dialog of the editor's (class name) once it shows; null when it does not come.

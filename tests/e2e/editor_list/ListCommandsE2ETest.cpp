@@ -37,11 +37,14 @@ TEST_F(EditorListE2E, MovesEnablesDeletesAndDragsTheSelectedSteps) {
   EXPECT_EQ(saved[1].enabled, 0);
   EXPECT_EQ(saved[2].enabled, 1);
 
-  // Delete with nothing selected (a press below the last step deselects) does nothing.
-  ::PostMessageW(list_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 5 * ItemHeight() + 4));
-  ::PostMessageW(list_, WM_LBUTTONUP, 0, MAKELPARAM(20, 5 * ItemHeight() + 4));
-  Flush();
-  EXPECT_EQ(SelectedLines(), std::vector<int>{});
+  // Delete with nothing selected (a press of any button below the last step deselects)
+  // does nothing.
+  POINT below{20, 5 * ItemHeight() + 4};
+  ::ClientToScreen(list_, &below);
+  MovePointer(below);
+  MouseAt(below, MOUSEEVENTF_MIDDLEDOWN);
+  MouseAt(below, MOUSEEVENTF_MIDDLEUP);
+  ASSERT_TRUE(WaitUntil([&] { return SelectedLines().empty(); }, 3000));
   ::PostMessageW(list_, WM_KEYDOWN, VK_DELETE, 0);
   Flush();
   EXPECT_EQ(ItemCount(), 5);
@@ -59,6 +62,53 @@ TEST_F(EditorListE2E, MovesEnablesDeletesAndDragsTheSelectedSteps) {
   Flush();
   EXPECT_EQ(SavedTexts(), Row({"3", "4", "5"}));
   EXPECT_EQ(SelectedLines(), std::vector<int>{1});
+}
+
+// The darkest colour on the screen in a rectangle of the list's client area.
+COLORREF Darkest(HWND list, RECT area) {
+  ::MapWindowPoints(list, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
+  const HDC screen = ::GetDC(nullptr);
+  COLORREF darkest = RGB(255, 255, 255);
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) {
+      const COLORREF c = ::GetPixel(screen, x, y);
+      if (GetRValue(c) + GetGValue(c) + GetBValue(c) <
+          GetRValue(darkest) + GetGValue(darkest) + GetBValue(darkest))
+        darkest = c;
+    }
+  ::ReleaseDC(nullptr, screen);
+  return darkest;
+}
+
+TEST_F(EditorListE2E, AStepsNumberIsGreyAndADragLeavesOnlyItsInsertionLine) {
+  ASSERT_TRUE(StartWith(Numbered(5)));
+  const int h = ItemHeight();
+  RECT client{};
+  ::GetClientRect(list_, &client);
+  // "Step 2" on an unselected line, in the second line's grey.
+  EXPECT_EQ(Darkest(list_, {200, h + 4, 260, h + 24}), RGB(80, 80, 80));
+
+  // The line follows the mouse; leaving the list wipes it at once, so the next line drawn
+  // is the only one.
+  const auto move = [&](int y) {
+    ::PostMessageW(list_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, y));
+  };
+  const auto lineAt = [&](int y) {
+    return Darkest(list_, {client.right - 12, y - 1, client.right - 2, y + 1}) == RGB(0, 0, 0);
+  };
+  ::PostMessageW(list_, WM_LBUTTONDOWN, MK_LBUTTON, ItemPoint(0));
+  for (int y : {h + 5, -20, h + 5, 2 * h + 5, 3 * h + 5}) move(y);
+  Flush();
+  ASSERT_TRUE(Idle());
+  move(2 * h + 5);
+  Flush();
+  ASSERT_TRUE(Idle());
+  EXPECT_TRUE(lineAt(2 * h));
+  EXPECT_FALSE(lineAt(3 * h));
+  EXPECT_FALSE(lineAt(h));
+  ::PostMessageW(list_, WM_LBUTTONUP, 0, MAKELPARAM(20, -20));
+  Flush();
+  EXPECT_EQ(SavedTexts(), Row({"1", "2", "3", "4", "5"}));
 }
 
 TEST_F(EditorListE2E, ForeignClipboardDataAndABusyClipboardChangeNothing) {
@@ -102,9 +152,9 @@ TEST_F(EditorListE2E, StepsCopiedInOneEditorPasteIntoAnother) {
   for (MainCommand command : {acPasteAction, acSave})
     ::SendMessageTimeoutW(otherWindow, WM_COMMAND, MAKEWPARAM(command, 0), 0, SMTO_NORMAL, 20000,
                           &ignored);
-  // Opened, the other editor has no current item: the steps go in at the top.
-  std::vector<vx::TCommand> expected = steps;
-  expected.push_back(Step(vx::ckWait, "5"));
+  // Opened, the other editor has the caret on its first step: the steps go in after it.
+  std::vector<vx::TCommand> expected = {Step(vx::ckWait, "5")};
+  expected.insert(expected.end(), steps.begin(), steps.end());
   std::vector<vx::TCommand> pasted;
   vx::ReadScriptSteps(ReadAll(second), pasted);
   EXPECT_EQ(pasted, expected);

@@ -68,6 +68,29 @@ TEST_F(EditorListE2E, SearchSelectsTheFirstMatchingNodeAndADoubleClickOpensOnlyK
   EXPECT_EQ(Items(), (std::vector<std::string>{"Set Variable", "Wait", "Get Clipboard"}));
 }
 
+// The dialog a double click in the tree opens lies under the pointer, so the double click's
+// release lands on it: a release alone is no click. At the window's first-start size, with
+// the User Input family open, these nodes lie under the System dialog's links to Wait, Set
+// Variable and Call DLL Function.
+TEST_F(EditorListE2E, AKindDoubleClickedInTheTreeIsStoredAsThatKind) {
+  ASSERT_TRUE(StartWith({}));
+  Search("Send Keys");
+  const std::vector<std::string> kinds = {"Restart Windows", "Hibernate System",
+                                          "Log OFF Current User"};
+  for (const std::string& kind : kinds) {
+    Search(kind);
+    ASSERT_EQ(SelectedNodeText(), kind);
+    const POINT pointer = PressTwiceOnSelectedNode();
+    const HWND dialog = ShownDialog("Tfrmsystem");
+    ASSERT_NE(dialog, nullptr) << kind;
+    // The release lands on the dialog's band, where its links are.
+    EXPECT_TRUE(WaitUntil([&] { return ::WindowFromPoint(pointer) == dialog; })) << kind;
+    MouseAt(pointer, MOUSEEVENTF_LEFTUP);
+    ClickButton(dialog, "Apply");
+  }
+  EXPECT_EQ(Items(), kinds);
+}
+
 TEST_F(EditorListE2E, StepsAreEditedInPlaceAndCommented) {
   vx::TCommand set = Step(vx::ckSetClipboard, "hello");
   set.p4 = "note";

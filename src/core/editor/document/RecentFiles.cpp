@@ -41,25 +41,23 @@ RecentFiles::RecentFiles(ValueStore& store, FileExistsFn fileExists, RecentFiles
 
 // Reads one value further than the menu shows and empties what is left behind, so a store
 // with a gap edited in by hand cannot end up holding one file twice.
+// Reads the values the menu shows; the extra one beyond them is overwritten only when
+// the list of names reaches it, and left as it was otherwise.
 void RecentFiles::Add(const std::string& fileName) {
-  const std::size_t stored = std::size_t{options_.maxItems} + 1;
+  const std::size_t maxItems = options_.maxItems;
   const std::string folded = FoldAsciiLower(fileName);
   std::vector<std::string> names{fileName};
   std::vector<std::string> before;
-  for (std::size_t i = 1; i <= stored; ++i) {
+  for (std::size_t i = 1; i <= maxItems; ++i) {
     before.push_back(store_.ReadString(RecentValueName(i)));
     const std::string& value = before.back();
-    if (!value.empty() && FoldAsciiLower(value) != folded && names.size() < stored) {
-      names.push_back(value);
-    }
+    if (!value.empty() && FoldAsciiLower(value) != folded) names.push_back(value);
   }
-  for (std::size_t i = 0; i < stored; ++i) {
-    if (i < names.size()) {
-      store_.WriteString(RecentValueName(i + 1), names[i]);
-    } else if (!before[i].empty()) {
-      store_.WriteString(RecentValueName(i + 1), "");
-    }
-  }
+  for (std::size_t i = 0; i < names.size(); ++i)
+    store_.WriteString(RecentValueName(i + 1), names[i]);
+  // A name moved up from a value that the list no longer reaches would show twice.
+  for (std::size_t i = names.size(); i < maxItems; ++i)
+    if (!before[i].empty()) store_.WriteString(RecentValueName(i + 1), "");
   Rebuild();
 }
 

@@ -51,8 +51,9 @@ struct StoredGeometry {
 // start therefore gets the design window. Negative widths and heights become 0. Never fails.
 MainGeometry GeometryFromStore(const StoredGeometry& stored, int dpi = kDesignDpi);
 
-// The values FormClose writes, in its order: the caller passes the restored (normal)
-// bounds when the window is minimised or maximised, so a restart never opens minimised.
+// The values FormClose writes, in its order: the caller passes the bounds the window has,
+// maximised too, or the restored (normal) ones when it is minimised, so a restart never
+// opens minimised.
 // Widths below zero are written as 0, section widths are limited to 0..65535.
 struct GeometryValues {
   std::int32_t left = 0;

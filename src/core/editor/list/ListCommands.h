@@ -26,11 +26,11 @@ ListChange SelectAllSteps(StepList& list);
 ListChange ToggleEnabled(StepList& list);
 
 // Paste of a decoded block (its steps last-first, as cut and copy build it). The steps go
-// in just after the current item (at 0 when there is none) and come out in the order they
+// in just after the current item (at the top of an empty list) and come out in the order they
 // had where they were copied; they are not selected, the other steps keep their selection
-// and the current item stays on its step. A block of 0 steps changes nothing. Refuses
-// (ScriptLimitError naming the limit) when the list would pass MaxListSteps; nothing is
-// inserted then.
+// and the current item stays on its step (an empty list gets it on its first). A block of 0 steps
+// changes nothing. Refuses (ScriptLimitError naming the limit) when the list would pass
+// MaxListSteps; nothing is inserted then.
 ListChange PasteBlock(StepList& list, std::span<const TCommand> block);
 
 // Paste as the Paste command does it, from the clipboard's "VorlixCommand" data

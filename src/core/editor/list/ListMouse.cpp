@@ -1,6 +1,5 @@
 #include "core/editor/list/ListMouse.h"
 
-#include <cstdlib>
 #include <numeric>
 #include <vector>
 
@@ -47,10 +46,6 @@ ListChange ApplyPress(StepList& list, const PressDecision& decision) {
     change = ListChange::Selection;
   }
   return change;
-}
-
-bool DragStarts(int dx, int dy) {
-  return std::abs(dx) >= DragThreshold || std::abs(dy) >= DragThreshold;
 }
 
 std::int64_t InsertionCandidateY(const ListGeometry& geometry, std::int32_t itemUnderMouse) {

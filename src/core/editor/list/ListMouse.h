@@ -36,7 +36,8 @@ struct MouseShift {
 
 // What a press does, in this order: make selectAlone the only selected step and the
 // current item (when not NoItem); clear the selection (deselectAll); arm a drag that
-// starts once the mouse has moved DragThreshold pixels with the button held.
+// starts once the mouse has moved a few pixels with the button held (the list box's own
+// threshold).
 struct PressDecision {
   std::int32_t selectAlone = NoItem;
   bool deselectAll = false;
@@ -48,10 +49,6 @@ PressDecision DecidePress(const MouseShift& shift, std::size_t selectedCount,
                           std::int32_t itemUnderPress);
 // Carries out the selection part of a decision on the model.
 ListChange ApplyPress(StepList& list, const PressDecision& decision);
-
-inline constexpr int DragThreshold = 5;
-// Whether an armed drag starts at this distance from the press.
-bool DragStarts(int dx, int dy);
 
 // The y of the XOR insertion line; NoInsertionLine means none is drawn (it lies below
 // any visible item, so erasing a line there changes nothing on screen).

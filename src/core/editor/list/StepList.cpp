@@ -51,7 +51,7 @@ void StepList::Assign(std::vector<TCommand> steps) {
   selected_.assign(steps_.size(), 0);
   ids_.resize(steps_.size());
   for (auto& id : ids_) id = nextId_++;
-  current_ = NoItem;
+  current_ = steps_.empty() ? NoItem : 0;
 }
 
 void StepList::Insert(std::size_t index, std::span<const TCommand> steps) {
@@ -64,7 +64,9 @@ void StepList::Insert(std::size_t index, std::span<const TCommand> steps) {
   std::vector<std::uint64_t> fresh(steps.size());
   for (auto& id : fresh) id = nextId_++;
   ids_.insert(ids_.begin() + at, fresh.begin(), fresh.end());
-  if (current_ >= static_cast<std::int32_t>(index)) {
+  if (current_ == NoItem) {
+    if (!steps_.empty()) current_ = 0;
+  } else if (current_ >= static_cast<std::int32_t>(index)) {
     current_ += static_cast<std::int32_t>(steps.size());
   }
 }

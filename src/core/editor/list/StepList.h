@@ -53,10 +53,12 @@ class StepList {
   // index must name a step, or be NoItem.
   void SetCurrent(std::int32_t index);
 
-  // A new or opened document: these steps, nothing selected, no current item.
+  // A new or opened document: these steps, nothing selected, the current item on the
+  // first step (none in an empty list), as the list box's caret starts there.
   void Assign(std::vector<TCommand> steps);
   // Inserts the steps at index, unselected, in the order given; the current item stays
-  // on its step. Refuses (ScriptLimitError) when the list would pass MaxListSteps.
+  // on its step, or, in a list that was empty, goes to the first step. Refuses
+  // (ScriptLimitError) when the list would pass MaxListSteps.
   void Insert(std::size_t index, std::span<const TCommand> steps);
   // Takes every selected step out; the current item stays on its step when that step
   // stays, else moves to the first remaining step after it, else to the last one.

@@ -69,12 +69,13 @@ TEST_F(RecentFilesTest, OnlyLettersAToZAreComparedWithoutCase) {
   EXPECT_EQ(FoldAsciiLower("AbZ@[`{\xC4"), "abz@[`{\xC4");
 }
 
-TEST_F(RecentFilesTest, AddClosesUpEmptyValuesWithoutLeavingATwin) {
+TEST_F(RecentFilesTest, AddReadsTheShownValuesOnlyAndClosesThemUpWithoutLeavingATwin) {
   Fill({"C:\\a.vxz", "", "C:\\b.vxz", "", "", "C:\\f.vxz"});
   RecentFiles recent = Make();
   recent.Add("C:\\b.vxz");
-  EXPECT_EQ(store.Recent(7), (Names{"C:\\b.vxz", "C:\\a.vxz", "C:\\f.vxz", "", "", "", ""}));
-  EXPECT_EQ(view.Captions(), (Names{"&1 b.vxz", "&2 a.vxz", "&3 f.vxz"}));
+  // Value 6, out of view, is left as it was.
+  EXPECT_EQ(store.Recent(7), (Names{"C:\\b.vxz", "C:\\a.vxz", "", "", "", "C:\\f.vxz", ""}));
+  EXPECT_EQ(view.Captions(), (Names{"&1 b.vxz", "&2 a.vxz"}));
 }
 
 TEST_F(RecentFilesTest, RebuildDropsVanishedFilesFromTheStoreAndNumbersWithoutGaps) {

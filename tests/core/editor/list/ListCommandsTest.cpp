@@ -39,14 +39,20 @@ TEST(ListCommands, CutRemovesTheSelectionAndPastesBackAfterTheCurrentStep) {
   EXPECT_EQ(CurrentStep(list), "1");
 }
 
-TEST(ListCommands, PasteIntoAnEmptyListGoesToTheTopInCopiedOrder) {
+TEST(ListCommands, OnlyAnEmptyListHasNoCurrentStepSoOnlyThereDoesPasteGoToTheTop) {
+  // A document just opened has the caret on its first step.
+  StepList opened;
+  opened.Assign({testing::Numbered(1), testing::Numbered(2)});
+  PasteBlock(opened, ThroughClipboard(NumberedList(3, {3})));
+  EXPECT_EQ(Order(opened), "1 3 2");
+
   const StepList source = NumberedList(5, {1, 3, 5}, 1);
   StepList target;
   PasteBlock(target, ThroughClipboard(source));
   EXPECT_EQ(Order(target), "1 3 5");
-  // Without a current item a second paste goes to the top again.
+  // The first pasted step became current: a second paste goes after it.
   PasteBlock(target, ThroughClipboard(NumberedList(2, {2})));
-  EXPECT_EQ(Order(target), "2 1 3 5");
+  EXPECT_EQ(Order(target), "1 2 3 5");
 }
 
 TEST(ListCommands, PasteFromAClipboardWithoutAStepBlockShowsTheFormatMessage) {

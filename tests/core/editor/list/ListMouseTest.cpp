@@ -33,14 +33,6 @@ TEST(ListDrop, PlacesTheStepInFrontOfTheOneUnderTheDropPoint) {
   }
 }
 
-TEST(ListDrop, ADropAfterTheLastStepFromTheTopOfALongListMovesItToTheEnd) {
-  StepList list = NumberedList(70000, {1}, 1);
-  DropStep(list, NoItem);
-  EXPECT_EQ(list.Step(69999).p1, "1");
-  EXPECT_EQ(list.Step(0).p1, "2");
-  EXPECT_EQ(list.Current(), 69999);
-}
-
 MouseShift Right() {
   return {.right = true};
 }
@@ -81,9 +73,6 @@ TEST(ListPress, OnlyAPlainLeftPressOnAStepArmsADrag) {
       {.left = true, .right = true},
   };
   for (const MouseShift& shift : noDrag) EXPECT_FALSE(DecidePress(shift, 1, 2).armDrag);
-  EXPECT_FALSE(DragStarts(4, -4));
-  EXPECT_TRUE(DragStarts(0, -5));
-  EXPECT_TRUE(DragStarts(5, 0));
 }
 
 TEST(ListGeometryRules, ItemUnderAPointAndTheInsertionLineFollowTheScrollPosition) {

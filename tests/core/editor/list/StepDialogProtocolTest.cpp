@@ -12,11 +12,12 @@ using testing::NumberedList;
 using testing::Order;
 using testing::Selected;
 
-// A dialog's mapping that fills p1 and p2 and, wrongly, tries the comment too.
-StepDialogProtocol::FieldWriter Writes(std::string p1, std::string p2 = "") {
-  return [p1, p2](TCommand& step) {
+// A dialog's mapping that fills p1 to p3 and, wrongly, tries the comment too.
+StepDialogProtocol::FieldWriter Writes(std::string p1, std::string p2 = "", std::string p3 = "") {
+  return [p1, p2, p3](TCommand& step) {
     step.p1 = p1;
     step.p2 = p2;
+    step.p3 = p3;
     step.p4 = "from the dialog";
   };
 }
@@ -50,14 +51,15 @@ TEST(StepDialogProtocol, ShowingForAnAddClearsWhatTheLastEditLeft) {
 TEST(StepDialogProtocol, EditingWritesKindAndFieldsInPlaceKeepingCommentAndEnabled) {
   StepList list = NumberedList(3, {2}, 2);
   TCommand& step = list.Step(1);
-  step = {ckMinimizeWindow, "Notepad", "", "", "my note", 0};
+  step = {ckMinimizeWindow, "Notepad", "old 2", "old 3", "my note", 0};
   StepDialogProtocol dialog;
   ASSERT_TRUE(dialog.Show(false, "ignored", list));
   EXPECT_EQ(dialog.Working(), step);
   dialog.SetCurrentKind(ckCloseWindow);
-  EXPECT_EQ(dialog.Apply(list, Writes("Edit")), StepDialogProtocol::Outcome::Edited);
+  EXPECT_EQ(dialog.Apply(list, Writes("Edit", "two", "three")),
+            StepDialogProtocol::Outcome::Edited);
   EXPECT_EQ(list.Count(), 3u);
-  EXPECT_EQ(list.Step(1), (TCommand{ckCloseWindow, "Edit", "", "", "my note", 0}));
+  EXPECT_EQ(list.Step(1), (TCommand{ckCloseWindow, "Edit", "two", "three", "my note", 0}));
   EXPECT_EQ(Selected(list), "Edit");
 }
 
