@@ -1,5 +1,6 @@
 // The document commands as the user meets them: Save and Save As writing the bytes the core
-// writes, the save questions, the recent files, and a damaged file that costs nothing.
+// writes, the save questions, the recent files, a damaged file that costs nothing, and a
+// script deeper than 260 characters.
 #include "EditorE2EFixture.h"
 
 namespace vxtest {
@@ -33,6 +34,44 @@ TEST_F(EditorE2E, SaveAndSaveAsWriteTheScript) {
   EXPECT_EQ(ReadAll(folder_.File("report.bak.vxz")), expected);
   EXPECT_TRUE(CloseAnswering(IDNO));
   EXPECT_EQ(lastQuestion_, "Save the changes to this document: report.bak ?");
+}
+
+// Past 260 characters the ANSI file calls and the C runtime's stat fail: a script there
+// must open with its steps (never as an empty document that a save would write over it),
+// save where it is, and run in the player.
+TEST_F(EditorE2E, AScriptOnALongPathOpensSavesAndRuns) {
+  const std::filesystem::path deep = folder_.Path() / std::string(120, 'd') / std::string(120, 'e');
+  std::filesystem::create_directories(deep);
+  const std::string path = (deep / "long.vxz").string();
+  // Deepest first: removing a whole tree does not reach that deep under Wine.
+  const struct Tidy {
+    std::filesystem::path deep;
+    ~Tidy() {
+      std::error_code ignored;
+      for (const auto& made : {deep / "long.vxz", deep, deep.parent_path()})
+        std::filesystem::remove(made, ignored);
+    }
+  } tidy{deep};
+  ASSERT_GT(path.size(), 260u);
+  const std::string ran = folder_.File("ran.txt");
+  const std::vector<vx::TCommand> steps = {Step(vx::ckSetVariable, "v", "ran"),
+                                           Step(vx::ckWriteToFile, ran, "v", "o")};
+  const std::string bytes = vx::EncodeScript(steps, 0, -1);
+  WriteAll(path, bytes);
+
+  ASSERT_TRUE(Start({path}));
+  EXPECT_EQ(Caption(), "long.vxz - Vorlix");
+  EXPECT_EQ(Items(), (std::vector<std::string>{"Set Variable", "Write To File"}));
+  WriteAll(path, "overwritten elsewhere");
+  Run(acSave);
+  EXPECT_EQ(ReadAll(path), bytes);
+  EXPECT_TRUE(CloseAnswering(IDNO));
+
+  SetPlayerSettings({});
+  const RunResult run = RunVexec({path});
+  EXPECT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_EQ(ReadAll(ran), "ran");
 }
 
 TEST_F(EditorE2E, TheSaveQuestionsAskAndObeyTheAnswer) {
