@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <mutex>
 #include <optional>
@@ -242,6 +243,73 @@ class MessageBoxAnswerer {
   std::vector<AnsweredBox> answered_;
   std::thread thread_;  // last: starts once the rest is built
 };
+
+// ---- a user's keyboard and pointer ---------------------------------------------------
+// Through the system's input: keys reach the foreground window's focus, clicks the window
+// under the pointer.
+
+// Keys pressed together: down in order, up in reverse.
+inline void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (const WORD key : keys) {
+    INPUT down{};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = key;
+    inputs.push_back(down);
+  }
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+    INPUT up{};
+    up.type = INPUT_KEYBOARD;
+    up.ki.wVk = *key;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(up);
+  }
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Text typed into the focused control, character by character.
+inline void TypeText(const std::string& text) {
+  std::vector<INPUT> inputs;
+  for (const char c : text) {
+    INPUT key{};
+    key.type = INPUT_KEYBOARD;
+    key.ki.wScan = static_cast<unsigned char>(c);
+    key.ki.dwFlags = KEYEVENTF_UNICODE;
+    inputs.push_back(key);
+    key.ki.dwFlags |= KEYEVENTF_KEYUP;
+    inputs.push_back(key);
+  }
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// The left button pressed and released in the middle of a window. Each event carries its
+// own position: a pointer warped with SetCursorPos may be put back by the X server's report
+// of an older position.
+inline void ClickWithPointer(HWND window) {
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  const auto normal = [](long at, int metric) {
+    const int size = ::GetSystemMetrics(metric);
+    return static_cast<LONG>((at * 65536 + size - 1) / size);
+  };
+  INPUT click[2]{};
+  for (const DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+    INPUT& input = click[button == MOUSEEVENTF_LEFTUP];
+    input.type = INPUT_MOUSE;
+    input.mi.dx = normal((r.left + r.right) / 2, SM_CXSCREEN);
+    input.mi.dy = normal((r.top + r.bottom) / 2, SM_CYSCREEN);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+  }
+  ::SendInput(2, click, sizeof(INPUT));
+}
+
+// Whether the keyboard focus of window's thread is window or inside it.
+inline bool HasFocus(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info)) return false;
+  return info.hwndFocus == window || ::IsChild(window, info.hwndFocus);
+}
 
 // ---- programs ------------------------------------------------------------------------
 

@@ -10,9 +10,10 @@ namespace vx {
 std::string ReadFileBytes(const std::string& path);
 
 // Replaces the file at path with bytes without ever leaving it half-written: the bytes go
-// to a temporary file in the same folder, which takes the target's place only once all of
-// it is written and flushed to disk. On failure the old file is as it was, the temporary
-// file is gone, and FileCreateError names the file and the system's reason.
+// to a temporary file in the same folder, which takes the target's place in one step only
+// once all of it is written and flushed to disk. A read-only file is never replaced. On
+// failure the old file is as it was, the temporary file is gone, and FileCreateError names
+// the file and the system's reason ("Cannot create file "%s". %s").
 void WriteFileReplacing(const std::string& path, const std::string& bytes);
 
 // The folder part of a path, with its trailing delimiter ("" when there is none).

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "TempFolder.h"
@@ -50,19 +52,30 @@ TEST(WriteFileReplacing, CreatesAndReplacesLeavingNoTemporaryFile) {
   EXPECT_EQ(EntriesIn(folder), 1u);
 }
 
-// Replacing an existing file moves it aside first where rename cannot overwrite (Windows):
-// files of the user's that look like backups must come through untouched.
-TEST(WriteFileReplacing, LeavesTheUsersOwnBackupLikeFilesAlone) {
+// Windows refuses to write over a read-only file; Wine run as root and a POSIX rename do not.
+// The attribute itself must stop the save: the file, its attribute and its folder stay.
+TEST(WriteFileReplacing, NeverReplacesAReadOnlyFile) {
   TempFolder folder;
-  const std::string path = folder.File("x.vxz");
-  vxtest::WriteAll(path, "old");
-  vxtest::WriteAll(path + ".~old", "mine");
-  vxtest::WriteAll(path + ".~0.old", "mine too");
-  WriteFileReplacing(path, "new");
-  EXPECT_EQ(vxtest::ReadAll(path), "new");
-  EXPECT_EQ(vxtest::ReadAll(path + ".~old"), "mine");
-  EXPECT_EQ(vxtest::ReadAll(path + ".~0.old"), "mine too");
-  EXPECT_EQ(EntriesIn(folder), 3u);
+  const std::string path = folder.File("kept.vxz");
+  vxtest::WriteAll(path, "the user's script");
+  namespace fs = std::filesystem;
+  const fs::perms write = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  fs::permissions(path, write, fs::perm_options::remove);
+  try {
+    WriteFileReplacing(path, "new");
+    ADD_FAILURE() << "a read-only file was replaced";
+  } catch (const FileCreateError& e) {
+#ifdef _WIN32
+    const std::string reason = win32::SystemErrorText(ERROR_ACCESS_DENIED);
+#else
+    const std::string reason = std::strerror(EACCES);
+#endif
+    EXPECT_EQ(std::string(e.what()), "Cannot create file \"" + path + "\". " + reason);
+  }
+  EXPECT_EQ(vxtest::ReadAll(path), "the user's script");
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::owner_write, fs::perms::none);
+  EXPECT_EQ(EntriesIn(folder), 1u);
+  fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
 }
 
 TEST(WriteFileReplacing, FailureNamesTheFileAndLeavesTheFolderAlone) {

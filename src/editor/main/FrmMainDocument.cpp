@@ -1,12 +1,16 @@
 // The document commands (New, Open, Save, Save As) over DocumentSession, and the boxes and
 // file dialogs it asks through.
 #include <windows.h>
-// windows.h must come before commdlg.h.
+// windows.h must come before commdlg.h and dlgs.h.
 #include <commdlg.h>
+#include <dlgs.h>
 
 #include <algorithm>
 #include <vector>
 
+#include "core/FileIO.h"
+#include "core/SystemText.h"
+#include "core/editor/document/DocumentNames.h"
 #include "editor/main/FrmMain.h"
 #include "win32/forms/Application.h"
 
@@ -20,6 +24,51 @@ constexpr DWORD FileNameCapacity = 32768;
 constexpr char OpenFilter[] = "Vorlix Script (*.vxz)\0*.vxz\0All Files (*.*)\0*.*\0";
 constexpr char SaveFilter[] = "Vorlix File\0*.vxz\0";
 
+// The folder the dialog shows, with its trailing "\"; empty when it has none.
+std::string DialogFolder(HWND dialog) {
+  std::vector<char> text(FileNameCapacity, '\0');
+  const LRESULT length =
+      ::SendMessageA(dialog, CDM_GETFOLDERPATH, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  std::string folder = length > 0 ? std::string(text.data()) : std::string();
+  if (!folder.empty() && folder.back() != '\\') folder += '\\';
+  return folder;
+}
+
+// Puts the file Save As would write into the name box and presses OK again, so that the
+// dialog's own question before replacing a file is about that file.
+void ResubmitAs(HWND dialog, const std::string& target) {
+  const bool here = SameTextIgnoringCase(FolderOf(target), DialogFolder(dialog));
+  const std::string shown = here ? FileNameOf(target) : target;
+  const int nameBox = ::GetDlgItem(dialog, cmb13) ? cmb13 : edt1;
+  ::SendMessageA(dialog, CDM_SETCONTROLTEXT, nameBox, reinterpret_cast<LPARAM>(shown.c_str()));
+  ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
+}
+
+// The dialog asks before replacing the name it checked, but Save As writes SaveAsPath of that
+// name ("report.bak" is written as "report.bak.vxz"). A name that is not yet the file to be
+// written is refused and handed back as that file, so the question is asked about it.
+// SaveAsPath of a name it gave returns that name or a shorter one, so this ends.
+UINT_PTR CALLBACK SaveDialogHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
+  if (message != WM_NOTIFY || reinterpret_cast<const NMHDR*>(lParam)->code != CDN_FILEOK) return 0;
+  const HWND dialog = ::GetParent(child);
+  bool refuse = true;  // whatever goes wrong, nothing is written unasked
+  try {
+    // The name as the dialog resolved it (Wine's CDM_GETFILEPATH joins the folder to the
+    // name box's text even when that is a full path).
+    const OPENFILENAMEA* request = reinterpret_cast<const OFNOTIFYA*>(lParam)->lpOFN;
+    const std::string chosen = request && request->lpstrFile ? request->lpstrFile : "";
+    if (!chosen.empty()) {
+      const std::string target = SaveAsPath(chosen);
+      refuse = target != chosen;
+      if (refuse) ResubmitAs(dialog, target);
+    }
+  } catch (...) {
+  }
+  ::SetWindowLongPtrA(child, DWLP_MSGRESULT, refuse ? 1 : 0);
+  return refuse ? 1 : 0;
+}
+
 std::optional<std::string> RunFileDialog(HWND owner, const char* filter,
                                          const std::string& initialName, bool save) {
   std::vector<char> name(FileNameCapacity, '\0');
@@ -32,6 +81,15 @@ std::optional<std::string> RunFileDialog(HWND owner, const char* filter,
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = FileNameCapacity;
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
+  if (save) {
+    // The system asks before an existing file is replaced; a name typed without an
+    // extension is checked as the script file it becomes.
+    dialog.Flags |= OFN_OVERWRITEPROMPT | OFN_ENABLEHOOK;
+    // Wine captions the question with the dialog's title, and with "Error" when there is none.
+    dialog.lpstrTitle = "Save As";
+    dialog.lpfnHook = SaveDialogHook;
+    dialog.lpstrDefExt = kScriptExtension + 1;
+  }
   const BOOL chosen = save ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog);
   if (!chosen) return std::nullopt;
   return std::string(name.data());

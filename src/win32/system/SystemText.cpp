@@ -30,9 +30,7 @@ std::string SystemErrorText(unsigned long code) {
   return std::string(text, length);
 }
 
-namespace {
-
-std::wstring Wide(const std::string& text, unsigned codePage) {
+std::wstring WideText(const std::string& text, unsigned codePage) {
   if (text.empty()) return {};
   const int size =
       ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
@@ -41,11 +39,9 @@ std::wstring Wide(const std::string& text, unsigned codePage) {
   return wide;
 }
 
-}  // namespace
-
 bool SameTextIgnoringCase(const std::string& a, const std::string& b, unsigned codePage) {
-  const std::wstring wideA = Wide(a, codePage);
-  const std::wstring wideB = Wide(b, codePage);
+  const std::wstring wideA = WideText(a, codePage);
+  const std::wstring wideB = WideText(b, codePage);
   return ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wideA.data(),
                           static_cast<int>(wideA.size()), wideB.data(),
                           static_cast<int>(wideB.size())) == CSTR_EQUAL;

@@ -10,6 +10,9 @@ namespace vx::win32 {
 // code), without the line break and full stop that close it; empty when the system has none.
 std::string SystemErrorText(unsigned long code);
 
+// text read in codePage, as the wide calls take it.
+std::wstring WideText(const std::string& text, unsigned codePage);
+
 // Whether a and b, read in codePage, are equal regardless of letter case under the user's
 // default locale (what CompareStringA with NORM_IGNORECASE says for the ANSI code page).
 bool SameTextIgnoringCase(const std::string& a, const std::string& b, unsigned codePage);

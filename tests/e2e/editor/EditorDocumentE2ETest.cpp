@@ -1,38 +1,154 @@
 // The document commands as the user meets them: Save and Save As writing the bytes the core
-// writes, the save questions, the recent files, and a damaged file that costs nothing.
+// writes and never replacing a file unasked, the save questions, the recent files, a damaged
+// file that costs nothing, and a script deeper than 260 characters.
 #include "EditorE2EFixture.h"
+#include "win32/system/SystemText.h"
 
 namespace vxtest {
 namespace {
 
 using vx::editor::acNew;
 using vx::editor::acSave;
-using vx::editor::acSaveAs;
 using vx::editor::mRecentFirst;
 
 const std::vector<vx::TCommand> Steps = {Step(vx::ckWait, "5"),
                                          Step(vx::ckSetClipboard, "text", {}, {}, false)};
 
-TEST_F(EditorE2E, SaveAndSaveAsWriteTheScript) {
+class EditorSaveE2E : public EditorE2E {
+ protected:
+  bool Foreground(HWND window) const {
+    ::SetForegroundWindow(window);
+    return WaitUntil([&] { return ::GetForegroundWindow() == window; }, 5000);
+  }
+  // File, then Save As, walked with the keyboard as a user walks the menu.
+  HWND OpenSaveAs() const {
+    PressKeys({VK_MENU});
+    for (int i = 0; i < 4; ++i) PressKeys({VK_DOWN});  // opens File, then New, Open, Save...
+    PressKeys({VK_RETURN});                            // ...Save As
+    return WaitForWindow({"#32770", "Save As", editor_.Id()});
+  }
+  static HWND NameBox(HWND dialog) {
+    const HWND box = ::GetDlgItem(dialog, 0x47C);  // the file-name combo box, else the edit
+    return box ? box : ::GetDlgItem(dialog, 0x480);
+  }
+  // A click into the dialog's name box, a name typed over the one there, then Enter; false
+  // when the click did not give the box the focus.
+  static bool EnterName(HWND dialog, const std::string& name) {
+    ClickWithPointer(NameBox(dialog));
+    if (!WaitUntil([&] { return HasFocus(NameBox(dialog)); })) return false;
+    PressKeys({VK_HOME});
+    PressKeys({VK_SHIFT, VK_END});
+    TypeText(name);
+    PressKeys({VK_RETURN});
+    return true;
+  }
+  // The system's own question over the save dialog; null if none came. (Its caption is the
+  // system's: "Confirm Save As" on Windows, "Error" under Wine.)
+  HWND Question(HWND dialog) const {
+    HWND question = nullptr;
+    WaitUntil([&] {
+      for (const HWND w : FindTopWindows({"#32770", std::nullopt, editor_.Id()}))
+        if (::GetWindow(w, GW_OWNER) == dialog) question = w;
+      return question != nullptr;
+    });
+    return question;
+  }
+  static bool ReadOnly(const std::string& path) {
+    return (::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY) != 0;
+  }
+};
+
+TEST_F(EditorSaveE2E, SaveAndSaveAsNeverReplaceAFileUnasked) {
   const std::string path = WriteScriptFile("old.vxz", Steps);
   const std::string expected = ReadAll(path);
+  const std::string report = WriteScriptFile("report.vxz", {Step(vx::ckWait, "9")});
+  const std::string reportBytes = ReadAll(report);
+  const std::string bak = WriteScriptFile("report.bak.vxz", {Step(vx::ckWait, "8")});
   ASSERT_TRUE(Start({path}));
-  WriteAll(path, "overwritten elsewhere");
-  Run(acSave);
-  EXPECT_EQ(ReadAll(path), expected);
+  ASSERT_TRUE(Foreground(window_));
+
+  // A read-only script stays as it is, attribute and all; the save fails as any refused
+  // file creation does, with the system's reason.
+  WriteAll(path, "kept");
+  ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  PressKeys({VK_CONTROL, 'S'});
+  EXPECT_EQ(BoxText("Vorlix"), "Cannot create file \"" + path + "\". " +
+                                   vx::win32::SystemErrorText(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(ReadAll(path), "kept");
+  EXPECT_TRUE(ReadOnly(path));
+  ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  PressKeys({VK_CONTROL, 'S'});
+  EXPECT_TRUE(WaitUntil([&] { return ReadAll(path) == expected; }));
   EXPECT_EQ(Caption(), "old.vxz - Vorlix");
 
-  // Save As strips ".vxz" from the chosen name and names the document without it.
-  Post(acSaveAs);
-  ASSERT_TRUE(AnswerFileDialog("Save As", folder_.File("report.vxz.bak")));
+  // The name report is saved as report.vxz, which is there: the system asks, and No goes
+  // back to the dialog with nothing written.
+  const HWND dialog = OpenSaveAs();
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(EnterName(dialog, folder_.File("report")));
+  HWND question = Question(dialog);
+  ASSERT_NE(question, nullptr) << "report.vxz was replaced without a question";
+  ClickWithPointer(::GetDlgItem(question, IDNO));
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(question); }));
+  EXPECT_TRUE(::IsWindowVisible(dialog));
+  EXPECT_EQ(ReadAll(report), reportBytes);
+
+  // report.vxz.bak is saved as report.bak.vxz: the question is about that file.
+  ASSERT_TRUE(EnterName(dialog, folder_.File("report.vxz.bak")));
+  question = Question(dialog);
+  ASSERT_NE(question, nullptr) << "report.bak.vxz was replaced without a question";
+  EXPECT_EQ(WindowText(NameBox(dialog)), bak);
+  ClickWithPointer(::GetDlgItem(question, IDYES));
   ASSERT_TRUE(WaitUntil([&] { return Caption() == "report.bak - Vorlix"; }));
-  EXPECT_EQ(ReadAll(folder_.File("report.bak.vxz")), expected);
-  // Save goes on writing to the new name.
-  std::filesystem::remove(folder_.File("report.bak.vxz"));
-  Run(acSave);
-  EXPECT_EQ(ReadAll(folder_.File("report.bak.vxz")), expected);
+  EXPECT_EQ(ReadAll(bak), expected);
+  EXPECT_EQ(ReadAll(report), reportBytes);
+
+  // Save on a document with a path writes there without a question.
+  WriteAll(bak, "overwritten elsewhere");
+  ASSERT_TRUE(Foreground(window_));
+  PressKeys({VK_CONTROL, 'S'});
+  EXPECT_TRUE(WaitUntil([&] { return ReadAll(bak) == expected; }));
+  EXPECT_EQ(FindTopWindow({"#32770", std::nullopt, editor_.Id()}), nullptr);
   EXPECT_TRUE(CloseAnswering(IDNO));
   EXPECT_EQ(lastQuestion_, "Save the changes to this document: report.bak ?");
+}
+
+// Past 260 characters the ANSI file calls and the C runtime's stat fail: a script there
+// must open with its steps (never as an empty document that a save would write over it),
+// save where it is, and run in the player.
+TEST_F(EditorE2E, AScriptOnALongPathOpensSavesAndRuns) {
+  const std::filesystem::path deep = folder_.Path() / std::string(120, 'd') / std::string(120, 'e');
+  std::filesystem::create_directories(deep);
+  const std::string path = (deep / "long.vxz").string();
+  // Deepest first: removing a whole tree does not reach that deep under Wine.
+  const struct Tidy {
+    std::filesystem::path deep;
+    ~Tidy() {
+      std::error_code ignored;
+      for (const auto& made : {deep / "long.vxz", deep, deep.parent_path()})
+        std::filesystem::remove(made, ignored);
+    }
+  } tidy{deep};
+  ASSERT_GT(path.size(), 260u);
+  const std::string ran = folder_.File("ran.txt");
+  const std::vector<vx::TCommand> steps = {Step(vx::ckSetVariable, "v", "ran"),
+                                           Step(vx::ckWriteToFile, ran, "v", "o")};
+  const std::string bytes = vx::EncodeScript(steps, 0, -1);
+  WriteAll(path, bytes);
+
+  ASSERT_TRUE(Start({path}));
+  EXPECT_EQ(Caption(), "long.vxz - Vorlix");
+  EXPECT_EQ(Items(), (std::vector<std::string>{"Set Variable", "Write To File"}));
+  WriteAll(path, "overwritten elsewhere");
+  Run(acSave);
+  EXPECT_EQ(ReadAll(path), bytes);
+  EXPECT_TRUE(CloseAnswering(IDNO));
+
+  SetPlayerSettings({});
+  const RunResult run = RunVexec({path});
+  EXPECT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_EQ(ReadAll(ran), "ran");
 }
 
 TEST_F(EditorE2E, TheSaveQuestionsAskAndObeyTheAnswer) {

@@ -13,26 +13,7 @@ namespace {
 
 using vxtest::Click;
 using vxtest::InModalLoop;
-
-// Keys pressed on the keyboard (through the system's input, as a user's keys arrive):
-// each code goes down, and all go up again in reverse order.
-void PressChord(std::vector<WORD> keys) {
-  std::vector<INPUT> inputs;
-  for (WORD key : keys) {
-    INPUT down{};
-    down.type = INPUT_KEYBOARD;
-    down.ki.wVk = key;
-    inputs.push_back(down);
-  }
-  for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
-    INPUT up{};
-    up.type = INPUT_KEYBOARD;
-    up.ki.wVk = *key;
-    up.ki.dwFlags = KEYEVENTF_KEYUP;
-    inputs.push_back(up);
-  }
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
+using vxtest::PressKeys;
 
 class UserInputDialogE2ETest : public ::testing::Test {
  protected:
@@ -48,10 +29,10 @@ TEST_F(UserInputDialogE2ETest, SpecialKeysBecomeTokensAndShiftTakesThePosition) 
   InModalLoop({[&] {
     page = dialog.ShownPage();
     dialog.txtsendkeys.SetFocus();
-    PressChord({'A'});
-    PressChord({VK_F5});
-    PressChord({VK_SHIFT, VK_TAB});
-    PressChord({VK_BACK});
+    PressKeys({'A'});
+    PressKeys({VK_F5});
+    PressKeys({VK_SHIFT, VK_TAB});
+    PressKeys({VK_BACK});
     vxtest::WaitUntil([&] { return dialog.txtsendkeys.Text().size() >= 21; }, 5000);
     keys = dialog.txtsendkeys.Text();
     position = dialog.txtmousepos.Text();
@@ -75,7 +56,7 @@ TEST_F(UserInputDialogE2ETest, SpecialKeysBecomeTokensAndShiftTakesThePosition) 
     ::SendMessageA(dialog.txtsendkeys.Handle(), EM_SETSEL, 0, -1);
     ::SendMessageA(dialog.txtsendkeys.Handle(), EM_REPLACESEL, TRUE,
                    reinterpret_cast<LPARAM>("xy"));
-    PressChord({VK_BACK});
+    PressKeys({VK_BACK});
     vxtest::WaitUntil([&] { return dialog.txtsendkeys.Text() == "x"; }, 5000);
     afterBackspace = dialog.txtsendkeys.Text();
     Click(dialog.cmdcancel.Handle());

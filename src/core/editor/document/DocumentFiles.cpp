@@ -1,15 +1,14 @@
 #include "core/editor/document/DocumentFiles.h"
 
-#include <sys/stat.h>
-
+#include "core/FileCalls.h"
 #include "core/FileIO.h"
 
 namespace vx::editor {
 
 bool IsExistingFile(const std::string& path) {
   if (path.empty()) return false;
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == S_IFREG;
+  const files::PathInfo info = files::Inspect(path);
+  return info.exists && !info.folder;
 }
 
 bool DiskFiles::FileExists(const std::string& path) {

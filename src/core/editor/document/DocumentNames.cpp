@@ -43,6 +43,10 @@ std::string SaveAsBase(const std::string& chosen) {
          RemoveEvery(std::string_view(chosen).substr(start), kScriptExtension);
 }
 
+std::string SaveAsPath(const std::string& chosen) {
+  return SaveAsBase(chosen) + kScriptExtension;
+}
+
 std::string SaveChangesQuestion(const std::string& documentName) {
   return "Save changes to this document: " + documentName + " ?";
 }

@@ -21,12 +21,15 @@ std::string DocumentNameFor(const std::string& path);
 std::string MainCaption(const std::string& documentName);
 
 // Save As strips every exact, case-sensitive ".vxz" from the chosen file-name part (one
-// left-to-right pass), so the written file always ends in exactly one ".vxz"; the folders
-// on the way are kept as typed, even one called "x.vxz". The result has no extension:
-// the file written is SaveAsBase(chosen) + ".vxz" and the document's name is its
-// FileNamePart. report -> report, report.vxz -> report, report.VXZ -> report.VXZ,
-// a.vxz.bak -> a.bak.
+// left-to-right pass), so the written file always ends in ".vxz"; the folders on the way
+// are kept as typed, even one called "x.vxz". The result has no extension: the file
+// written is SaveAsPath(chosen) and the document's name is its FileNamePart.
+// report -> report, report.vxz -> report, report.VXZ -> report.VXZ, a.vxz.bak -> a.bak.
 std::string SaveAsBase(const std::string& chosen);
+
+// The file Save As writes for the chosen name: SaveAsBase(chosen) + ".vxz". The question
+// before replacing a file is about this one, not the name as typed.
+std::string SaveAsPath(const std::string& chosen);
 
 // The two save questions (New/Open/recent file, and closing the window).
 std::string SaveChangesQuestion(const std::string& documentName);

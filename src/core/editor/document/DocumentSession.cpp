@@ -70,12 +70,11 @@ bool DocumentSession::SaveAs() {
     saveCancelled_ = true;
     return false;
   }
-  const std::string base = SaveAsBase(*chosen);
-  const std::string path = base + kScriptExtension;
+  const std::string path = SaveAsPath(*chosen);
   files_.WriteAll(path, EncodeScript(list_.Steps(), 0, -1));
   saveCancelled_ = false;
   path_ = path;
-  name_ = FileNamePart(base);
+  name_ = FileNamePart(SaveAsBase(*chosen));
   const std::string caption = MainCaption(name_);
   ui_.SetCaption(caption);
   ui_.SetApplicationTitle(caption);

@@ -30,8 +30,9 @@ class DocumentUi {
   // The open dialog ("Vorlix Script (*.vxz)|*.vxz|All Files (*.*)|*.*", keeping the last
   // chosen name); nullopt when cancelled.
   virtual std::optional<std::string> ChooseFileToOpen() = 0;
-  // The save dialog ("Vorlix File|*.vxz", no default extension, no overwrite question) with
-  // its file name set to proposedName first; nullopt when cancelled.
+  // The save dialog ("Vorlix File|*.vxz") with its file name set to proposedName first. When
+  // the file Save As would write for the name given (SaveAsPath) exists, the system asks
+  // before the dialog closes, and No goes back to it. nullopt when cancelled.
   virtual std::optional<std::string> ChooseFileToSave(const std::string& proposedName) = 0;
   // A new document's steps replaced the old ones: rebuild the list view from List().
   virtual void StepsReplaced() = 0;

@@ -25,12 +25,5 @@ TEST(DocumentName, IsTheTextAfterTheLastBackslashOrColon) {
   EXPECT_EQ(MainCaption("b.vxz"), "b.vxz - Vorlix");
 }
 
-TEST(DocumentName, LongPathsAreKeptWhole) {
-  const std::string name = std::string(300, 'n') + ".vxz";
-  const std::string path = "C:\\" + std::string(280, 'd') + "\\" + name;
-  EXPECT_EQ(DocumentNameFor(path), name);
-  EXPECT_EQ(SaveAsBase(path) + ".vxz", path);
-}
-
 }  // namespace
 }  // namespace vx::editor
