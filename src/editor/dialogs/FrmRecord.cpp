@@ -116,13 +116,13 @@ void Tfrmrecord::RecordClick() {
 void Tfrmrecord::StartRecording() {
   const RecorderOptions options{chkrecmouse.Checked(), chkrecmousemove.Checked(),
                                 chkreckeyboard.Checked()};
-  session_.Start(options, ::GetTickCount());
   const HWND window = Handle();
-  const bool started = hooks_.Start(session_, [window](RecorderResult result) {
-    ::PostMessageA(window, RecordingEndedMessage, static_cast<WPARAM>(result), 0);
+  const bool started = StartRecordStep(options, ::GetTickCount(), session_, [this, window] {
+    return hooks_.Start(session_, window, [window](RecorderResult result) {
+      ::PostMessageA(window, RecordingEndedMessage, static_cast<WPARAM>(result), 0);
+    });
   });
   if (!started) {
-    session_.Stop();
     ::MessageBoxA(Handle(), RecordingNotStartedMessage, "Record", MB_OK | MB_ICONERROR);
     return;
   }
