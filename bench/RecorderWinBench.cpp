@@ -79,7 +79,7 @@ bool Measure(const char* self, bool recording, double& medianOut, double& p99Out
   if (recording) {
     session.Start({.recordMouse = true, .includeMouseMovement = true, .recordKeyboard = true},
                   ::GetTickCount());
-    if (!hooks.Start(session, {})) {
+    if (!hooks.Start(session, nullptr, {})) {
       std::printf("the recorder's hooks were refused\n");
       return false;
     }

@@ -42,13 +42,13 @@ win32::ControlDef Browse(int left, int top) {
 }  // namespace
 
 void Tfrminternet::Create(StepDialogHost& host) {
-  CreateStepDialog(InternetFrame, host,
-                   {
-                       {&gotoftp, PageLinkDef("  FTP Operations", BandWidth, Height, 1)},
-                       {&gotoemail, PageLinkDef("  Send Email", BandWidth, Height, 0)},
-                   });
-  PlaceFtpPage();
-  PlaceMailPage();
+  std::vector<win32::ControlSlot> controls = {
+      {&gotoftp, PageLinkDef("  FTP Operations", BandWidth, Height, 1)},
+      {&gotoemail, PageLinkDef("  Send Email", BandWidth, Height, 0)},
+  };
+  for (const auto& page : {FtpPage(), MailPage()})
+    controls.insert(controls.end(), page.begin(), page.end());
+  CreateStepDialog(InternetFrame, host, controls);
   StylePageLink(gotoftp);
   StylePageLink(gotoemail);
   AssignPages();
@@ -60,86 +60,76 @@ void Tfrminternet::Create(StepDialogHost& host) {
   cmdftpulocal.OnClick = [this] { BrowseLocal(txtftpulocal); };
 }
 
-void Tfrminternet::PlaceFtpPage() {
+std::vector<win32::ControlSlot> Tfrminternet::FtpPage() {
   const int col2 = Left + Column;
-  for (const win32::ControlSlot& slot : {
-           win32::ControlSlot{&grplogon,
-                              {.caption = " Log On ",
-                              .left = Left,
-                              .top = 36,
-                              .width = Width - Left - 8,
-                              .height = 98}},
-           {&lblftphost, Label("Host:", Left + 10, 58)},
-           {&txtftphost, Box(Left + 80, 54, 220)},
-           {&lblftpusername, Label("Username:", Left + 10, 82)},
-           {&txtftpusername, Box(Left + 80, 78, 220)},
-           {&lblftppassword, Label("Password:", Left + 10, 106)},
-           {&txtftppassword, Box(Left + 80, 102, 220)},
-           {&grpaction,
-            {.caption = " Action ",
-            .left = Left,
-            .top = 140,
-            .width = Width - Left - 8,
-            .height = 214}},
-           {&rbftpd, Radio("Download File", Left + 10, 158, WS_GROUP | WS_TABSTOP)},
-           {&lblftpdremote, Label("Remote:", Left + 24, 178)},
-           {&txtftpdremote, Box(Left + 24, 192, 120)},
-           {&lblftpdlocal, Label("Local:", Left + 24, 216)},
-           {&txtftpdlocal, Box(Left + 24, 230, 120)},
-           {&cmdftpdlocal, Browse(Left + 146, 230)},
-           {&rbftpr, Radio("Rename File", Left + 10, 258)},
-           {&lblftpro, Label("Old Name:", Left + 24, 278)},
-           {&txtftpro, Box(Left + 24, 292, 120)},
-           {&lblftprn, Label("New Name", Left + 24, 312)},
-           {&txtftprn, Box(Left + 24, 326, 120)},
-           {&rbftpu, Radio("Upload File", col2 + 10, 158)},
-           {&lblftpulocal, Label("Local:", col2 + 24, 178)},
-           {&txtftpulocal, Box(col2 + 24, 192, 120)},
-           {&cmdftpulocal, Browse(col2 + 146, 192)},
-           {&lblftpuremote, Label("Remote:", col2 + 24, 216)},
-           {&txtftpuremote, Box(col2 + 24, 230, 120)},
-           {&rbftpdf, Radio("Delete File", col2 + 10, 258)},
-           {&lblftpdf, Label("File:", col2 + 24, 278)},
-           {&txtftpdf, Box(col2 + 24, 292, 120)},
-       })
-    AddControl(slot);
+  return {
+      win32::ControlSlot{&grplogon,
+                         {.caption = " Log On ",
+                          .left = Left,
+                          .top = 36,
+                          .width = Width - Left - 8,
+                          .height = 98}},
+      {&lblftphost, Label("Host:", Left + 10, 58)},
+      {&txtftphost, Box(Left + 80, 54, 220)},
+      {&lblftpusername, Label("Username:", Left + 10, 82)},
+      {&txtftpusername, Box(Left + 80, 78, 220)},
+      {&lblftppassword, Label("Password:", Left + 10, 106)},
+      {&txtftppassword, Box(Left + 80, 102, 220)},
+      {&grpaction,
+       {.caption = " Action ", .left = Left, .top = 140, .width = Width - Left - 8, .height = 214}},
+      {&rbftpd, Radio("Download File", Left + 10, 158, WS_GROUP | WS_TABSTOP)},
+      {&lblftpdremote, Label("Remote:", Left + 24, 178)},
+      {&txtftpdremote, Box(Left + 24, 192, 120)},
+      {&lblftpdlocal, Label("Local:", Left + 24, 216)},
+      {&txtftpdlocal, Box(Left + 24, 230, 120)},
+      {&cmdftpdlocal, Browse(Left + 146, 230)},
+      {&rbftpr, Radio("Rename File", Left + 10, 258)},
+      {&lblftpro, Label("Old Name:", Left + 24, 278)},
+      {&txtftpro, Box(Left + 24, 292, 120)},
+      {&lblftprn, Label("New Name", Left + 24, 312)},
+      {&txtftprn, Box(Left + 24, 326, 120)},
+      {&rbftpu, Radio("Upload File", col2 + 10, 158)},
+      {&lblftpulocal, Label("Local:", col2 + 24, 178)},
+      {&txtftpulocal, Box(col2 + 24, 192, 120)},
+      {&cmdftpulocal, Browse(col2 + 146, 192)},
+      {&lblftpuremote, Label("Remote:", col2 + 24, 216)},
+      {&txtftpuremote, Box(col2 + 24, 230, 120)},
+      {&rbftpdf, Radio("Delete File", col2 + 10, 258)},
+      {&lblftpdf, Label("File:", col2 + 24, 278)},
+      {&txtftpdf, Box(col2 + 24, 292, 120)},
+  };
 }
 
-void Tfrminternet::PlaceMailPage() {
-  for (const win32::ControlSlot& slot : {
-           win32::ControlSlot{&grpsmtp,
-                              {.caption = "SMTP Settings",
-                              .left = Left,
-                              .top = 36,
-                              .width = Width - Left - 8,
-                              .height = 122}},
-           {&lblsmtpserver, Label("Server:", Left + 10, 58)},
-           {&txtsmtpserver, Box(Left + 80, 54, 220)},
-           {&lblsmtpport, Label("Port:", Left + 10, 82)},
-           {&txtsmtpport, Box(Left + 80, 78, 60)},
-           {&lblsmtpusername, Label("User Name:", Left + 10, 106)},
-           {&txtsmtpusername, Box(Left + 80, 102, 220)},
-           {&lblsmtppassword, Label("Password:", Left + 10, 130)},
-           {&txtsmtppassword, Box(Left + 80, 126, 220)},
-           {&grpmessage,
-            {.caption = "Message",
-            .left = Left,
-            .top = 164,
-            .width = Width - Left - 8,
-            .height = 190}},
-           {&lblsmtpto, Label("To:", Left + 10, 186)},
-           {&txtsmtpto, Box(Left + 80, 182, 220)},
-           {&lblsmtpsubject, Label("Subject:", Left + 10, 210)},
-           {&txtsmtpsubject, Box(Left + 80, 206, 220)},
-           {&lblsmtpbody, Label("Body:", Left + 10, 234)},
-           {&txtsmtpbody,
-            {.left = Left + 80,
-            .top = 232,
-            .width = 220,
-            .height = 110,
-            .style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL}},
-       })
-    AddControl(slot);
+std::vector<win32::ControlSlot> Tfrminternet::MailPage() {
+  return {
+      win32::ControlSlot{&grpsmtp,
+                         {.caption = "SMTP Settings",
+                          .left = Left,
+                          .top = 36,
+                          .width = Width - Left - 8,
+                          .height = 122}},
+      {&lblsmtpserver, Label("Server:", Left + 10, 58)},
+      {&txtsmtpserver, Box(Left + 80, 54, 220)},
+      {&lblsmtpport, Label("Port:", Left + 10, 82)},
+      {&txtsmtpport, Box(Left + 80, 78, 60)},
+      {&lblsmtpusername, Label("User Name:", Left + 10, 106)},
+      {&txtsmtpusername, Box(Left + 80, 102, 220)},
+      {&lblsmtppassword, Label("Password:", Left + 10, 130)},
+      {&txtsmtppassword, Box(Left + 80, 126, 220)},
+      {&grpmessage,
+       {.caption = "Message", .left = Left, .top = 164, .width = Width - Left - 8, .height = 190}},
+      {&lblsmtpto, Label("To:", Left + 10, 186)},
+      {&txtsmtpto, Box(Left + 80, 182, 220)},
+      {&lblsmtpsubject, Label("Subject:", Left + 10, 210)},
+      {&txtsmtpsubject, Box(Left + 80, 206, 220)},
+      {&lblsmtpbody, Label("Body:", Left + 10, 234)},
+      {&txtsmtpbody,
+       {.left = Left + 80,
+        .top = 232,
+        .width = 220,
+        .height = 110,
+        .style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL}},
+  };
 }
 
 void Tfrminternet::AssignPages() {

@@ -1,6 +1,8 @@
 // The internet dialog: Send Email and the four FTP steps.
 #pragma once
 
+#include <vector>
+
 #include "core/editor/dialogs/InternetDialogFields.h"
 #include "editor/dialogs/DialogPages.h"
 #include "editor/dialogs/GroupFrame.h"
@@ -50,8 +52,9 @@ class Tfrminternet : public TStepDialog {
   void WriteFields(TCommand& step) override;
 
  private:
-  void PlaceFtpPage();
-  void PlaceMailPage();
+  // Each page's controls, in tab order.
+  std::vector<win32::ControlSlot> FtpPage();
+  std::vector<win32::ControlSlot> MailPage();
   void AssignPages();
   InternetValues Values() const;
   void ShowValues(const InternetValues& values);

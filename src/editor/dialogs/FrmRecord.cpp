@@ -28,8 +28,7 @@ const StepDialogFrame RecordFrame = {
 }  // namespace
 
 void Tfrmrecord::Create(StepDialogHost& host) {
-  CreateStepDialog(RecordFrame, host, {});
-  PlaceControls();
+  CreateStepDialog(RecordFrame, host, Controls());
   chkrecmouse.SetChecked(true);
   tbrecord.SetRange(MinRecordSpeed, MaxRecordSpeed);
   tbrecord.SetPosition(NormalRecordSpeed);
@@ -39,46 +38,39 @@ void Tfrmrecord::Create(StepDialogHost& host) {
   cmdcancel.OnClick = [this] { CancelClick(); };
 }
 
-void Tfrmrecord::PlaceControls() {
+std::vector<win32::ControlSlot> Tfrmrecord::Controls() {
   const int groupWidth = Width - Left - 8;
-  for (const win32::ControlSlot& slot : {
-           win32::ControlSlot{&grprecord,
-                              {.caption = " Record Options",
-                              .left = Left,
-                              .top = 38,
-                              .width = groupWidth,
-                              .height = 126}},
-           {&chkrecmouse,
-            {.caption = "Record Mouse", .left = Left + 12, .top = 58, .width = 200, .height = 17}},
-           {&chkrecmousemove,
-            {.caption = "Include Mouse Movement",
-            .left = Left + 28,
-            .top = 78,
-            .width = 190,
-            .height = 17}},
-           {&chkreckeyboard,
-            {.caption = "Record Keyboard",
-            .left = Left + 12,
-            .top = 98,
-            .width = 200,
-            .height = 17}},
-           {&cmdrecord,
-            {.caption = "Record", .left = Left + 12, .top = 128, .width = 75, .height = 25}},
-           {&grpplayback,
-            {.caption = " Playback Options",
-            .left = Left,
-            .top = 172,
-            .width = groupWidth,
-            .height = 124}},
-           {&lblspeed, {.caption = "Playback Speed:", .left = Left + 12, .top = 190}},
-           {&tbrecord, {.left = Left + 8, .top = 206, .width = groupWidth - 16, .height = 30}},
-           {&lblveryslow, {.caption = "Very Slow", .left = Left + 12, .top = 238}},
-           {&lblnormal, {.caption = "Normal", .left = Left + groupWidth / 2 - 18, .top = 238}},
-           {&lblveryfast, {.caption = "Very Fast", .left = Left + groupWidth - 60, .top = 238}},
-           {&cmdplay,
-            {.caption = "Play", .left = Left + 12, .top = 262, .width = 75, .height = 25}},
-       })
-    AddControl(slot);
+  return {
+      win32::ControlSlot{&grprecord,
+                         {.caption = " Record Options",
+                          .left = Left,
+                          .top = 38,
+                          .width = groupWidth,
+                          .height = 126}},
+      {&chkrecmouse,
+       {.caption = "Record Mouse", .left = Left + 12, .top = 58, .width = 200, .height = 17}},
+      {&chkrecmousemove,
+       {.caption = "Include Mouse Movement",
+        .left = Left + 28,
+        .top = 78,
+        .width = 190,
+        .height = 17}},
+      {&chkreckeyboard,
+       {.caption = "Record Keyboard", .left = Left + 12, .top = 98, .width = 200, .height = 17}},
+      {&cmdrecord, {.caption = "Record", .left = Left + 12, .top = 128, .width = 75, .height = 25}},
+      {&grpplayback,
+       {.caption = " Playback Options",
+        .left = Left,
+        .top = 172,
+        .width = groupWidth,
+        .height = 124}},
+      {&lblspeed, {.caption = "Playback Speed:", .left = Left + 12, .top = 190}},
+      {&tbrecord, {.left = Left + 8, .top = 206, .width = groupWidth - 16, .height = 30}},
+      {&lblveryslow, {.caption = "Very Slow", .left = Left + 12, .top = 238}},
+      {&lblnormal, {.caption = "Normal", .left = Left + groupWidth / 2 - 18, .top = 238}},
+      {&lblveryfast, {.caption = "Very Fast", .left = Left + groupWidth - 60, .top = 238}},
+      {&cmdplay, {.caption = "Play", .left = Left + 12, .top = 262, .width = 75, .height = 25}},
+  };
 }
 
 void Tfrmrecord::FillControls() {
@@ -116,13 +108,13 @@ void Tfrmrecord::RecordClick() {
 void Tfrmrecord::StartRecording() {
   const RecorderOptions options{chkrecmouse.Checked(), chkrecmousemove.Checked(),
                                 chkreckeyboard.Checked()};
-  session_.Start(options, ::GetTickCount());
   const HWND window = Handle();
-  const bool started = hooks_.Start(session_, [window](RecorderResult result) {
-    ::PostMessageA(window, RecordingEndedMessage, static_cast<WPARAM>(result), 0);
+  const bool started = StartRecordStep(options, ::GetTickCount(), session_, [this, window] {
+    return hooks_.Start(session_, window, [window](RecorderResult result) {
+      ::PostMessageA(window, RecordingEndedMessage, static_cast<WPARAM>(result), 0);
+    });
   });
   if (!started) {
-    session_.Stop();
     ::MessageBoxA(Handle(), RecordingNotStartedMessage, "Record", MB_OK | MB_ICONERROR);
     return;
   }

@@ -2,6 +2,8 @@
 // checking through the shared playback, and stores the playback speed.
 #pragma once
 
+#include <vector>
+
 #include "core/editor/dialogs/RecorderDialogFields.h"
 #include "editor/dialogs/GroupFrame.h"
 #include "editor/dialogs/RecorderHooks.h"
@@ -36,7 +38,8 @@ class Tfrmrecord : public TStepDialog {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
-  void PlaceControls();
+  // The dialog's own controls, in tab order.
+  std::vector<win32::ControlSlot> Controls();
   void RecordClick();
   void StartRecording();
   void StopRecording();

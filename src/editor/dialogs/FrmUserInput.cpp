@@ -27,12 +27,7 @@ Tfrmuserinput* previewing = nullptr;
 }  // namespace
 
 void Tfrmuserinput::Create(StepDialogHost& host) {
-  CreateStepDialog(UserInputFrame, host,
-                   {
-                       {&gotomouse, PageLinkDef("   Mouse", BandWidth, Height, 1)},
-                       {&gotokeyboard, PageLinkDef("   Keyboard", BandWidth, Height, 0)},
-                   });
-  PlaceControls();
+  CreateStepDialog(UserInputFrame, host, Controls());
   StylePageLink(gotomouse);
   StylePageLink(gotokeyboard);
   for (std::string_view type : ClickTypes) cmbclicktype.Add(std::string(type));
@@ -59,59 +54,60 @@ Tfrmuserinput::~Tfrmuserinput() {
   if (previewing == this) previewing = nullptr;
 }
 
-void Tfrmuserinput::PlaceControls() {
-  for (const win32::ControlSlot& slot : {
-           win32::ControlSlot{&rbmousemove,
-                              {.caption = "Move Mouse",
-                              .left = Left,
-                              .top = 42,
-                              .width = 200,
-                              .height = 17,
-                              .style = WS_GROUP | WS_TABSTOP}},
-           {&lblmousepos, {.caption = "Position:   ", .left = Left + 18, .top = 68}},
-           {&txtmousepos, {.left = Left + 72, .top = 64, .width = 110, .height = 21}},
-           {&lblposhint,
-            {.caption = "(Press Shift to capture current position)", .left = Left + 18, .top = 90}},
-           {&rbmouseclick,
-            {.caption = "Click Mouse",
-            .left = Left,
-            .top = 118,
-            .width = 200,
-            .height = 17,
-            .style = WS_TABSTOP}},
-           {&lblclicktype, {.caption = "Button:", .left = Left + 18, .top = 144}},
-           {&cmbclicktype,
-            {.left = Left + 72, .top = 140, .width = 180, .height = 200, .style = WS_GROUP}},
-           {&lblsendkeys, {.caption = "Text:", .left = Left, .top = 38}},
-           {&txtsendkeys,
-            {.left = Left,
-            .top = 54,
-            .width = Width - Left - 8,
-            .height = 110,
-            .style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_GROUP}},
-           {&chkcapture,
-            {.caption = "Capture special keys as you type.",
-            .left = Left,
-            .top = 170,
-            .width = 260,
-            .height = 17}},
-           {&lbloptions, {.caption = "Options", .left = Left, .top = 194}},
-           {&rbsendkeyschar,
-            {.caption = "Send character by character",
-            .left = Left + 10,
-            .top = 210,
-            .width = 220,
-            .height = 17,
-            .style = WS_GROUP | WS_TABSTOP}},
-           {&rbsendkeysall,
-            {.caption = "Send Whole at once",
-            .left = Left + 10,
-            .top = 229,
-            .width = 220,
-            .height = 17,
-            .style = WS_TABSTOP}},
-       })
-    AddControl(slot);
+std::vector<win32::ControlSlot> Tfrmuserinput::Controls() {
+  return {
+      {&gotomouse, PageLinkDef("   Mouse", BandWidth, Height, 1)},
+      {&gotokeyboard, PageLinkDef("   Keyboard", BandWidth, Height, 0)},
+      {&rbmousemove,
+       {.caption = "Move Mouse",
+        .left = Left,
+        .top = 42,
+        .width = 200,
+        .height = 17,
+        .style = WS_GROUP | WS_TABSTOP}},
+      {&lblmousepos, {.caption = "Position:   ", .left = Left + 18, .top = 68}},
+      {&txtmousepos, {.left = Left + 72, .top = 64, .width = 110, .height = 21}},
+      {&lblposhint,
+       {.caption = "(Press Shift to capture current position)", .left = Left + 18, .top = 90}},
+      {&rbmouseclick,
+       {.caption = "Click Mouse",
+        .left = Left,
+        .top = 118,
+        .width = 200,
+        .height = 17,
+        .style = WS_TABSTOP}},
+      {&lblclicktype, {.caption = "Button:", .left = Left + 18, .top = 144}},
+      {&cmbclicktype,
+       {.left = Left + 72, .top = 140, .width = 180, .height = 200, .style = WS_GROUP}},
+      {&lblsendkeys, {.caption = "Text:", .left = Left, .top = 38}},
+      {&txtsendkeys,
+       {.left = Left,
+        .top = 54,
+        .width = Width - Left - 8,
+        .height = 110,
+        .style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_GROUP}},
+      {&chkcapture,
+       {.caption = "Capture special keys as you type.",
+        .left = Left,
+        .top = 170,
+        .width = 260,
+        .height = 17}},
+      {&lbloptions, {.caption = "Options", .left = Left, .top = 194}},
+      {&rbsendkeyschar,
+       {.caption = "Send character by character",
+        .left = Left + 10,
+        .top = 210,
+        .width = 220,
+        .height = 17,
+        .style = WS_GROUP | WS_TABSTOP}},
+      {&rbsendkeysall,
+       {.caption = "Send Whole at once",
+        .left = Left + 10,
+        .top = 229,
+        .width = 220,
+        .height = 17,
+        .style = WS_TABSTOP}},
+  };
 }
 
 UserInputValues Tfrmuserinput::Values() const {

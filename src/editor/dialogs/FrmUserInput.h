@@ -2,6 +2,8 @@
 // position capture (Shift anywhere in the dialog takes the mouse cursor's position).
 #pragma once
 
+#include <vector>
+
 #include "core/editor/dialogs/KeyCapture.h"
 #include "core/editor/dialogs/UserInputDialogFields.h"
 #include "editor/dialogs/DialogPages.h"
@@ -42,7 +44,8 @@ class Tfrmuserinput : public TStepDialog {
   void WriteFields(TCommand& step) override;
 
  private:
-  void PlaceControls();
+  // The page links and both pages' controls, in tab order.
+  std::vector<win32::ControlSlot> Controls();
   UserInputValues Values() const;
   void ShowView(const UserInputPageView& view);
   void LinkClicked(UserInputPage page);

@@ -15,9 +15,11 @@ std::uint32_t HandleBits(HWND window) {
 
 }  // namespace
 
-bool RecorderHooks::Start(RecorderSession& session, std::function<void(RecorderResult)> onEnded) {
+bool RecorderHooks::Start(RecorderSession& session, HWND recorder,
+                          std::function<void(RecorderResult)> onEnded) {
   Stop();
   session_ = &session;
+  recorder_ = recorder;
   onEnded_ = std::move(onEnded);
   const HINSTANCE module = ::GetModuleHandleA(nullptr);
   keyboard_.Reset(::SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardProc, module, 0));
@@ -60,9 +62,14 @@ LRESULT CALLBACK RecorderHooks::KeyboardProc(int code, WPARAM message, LPARAM ev
 LRESULT CALLBACK RecorderHooks::MouseProc(int code, WPARAM message, LPARAM event) {
   if (code == HC_ACTION && running && running->session_) {
     const auto& mouse = *reinterpret_cast<const MSLLHOOKSTRUCT*>(event);
-    const MouseHookEvent hooked{
-        static_cast<std::uint32_t>(message),    mouse.pt.x, mouse.pt.y, mouse.mouseData, mouse.time,
-        HandleBits(::WindowFromPoint(mouse.pt))};
+    const HWND under = ::WindowFromPoint(mouse.pt);
+    const MouseHookEvent hooked{static_cast<std::uint32_t>(message),
+                                mouse.pt.x,
+                                mouse.pt.y,
+                                mouse.mouseData,
+                                mouse.time,
+                                HandleBits(under),
+                                under && ::GetAncestor(under, GA_ROOT) == running->recorder_};
     try {
       running->Ended(running->session_->OnMouse(hooked));
     } catch (...) {

@@ -20,8 +20,9 @@ class RecorderHooks {
   ~RecorderHooks() { Stop(); }
 
   // Installs both hooks feeding session; false (and nothing installed) when the system
-  // refuses either. onEnded runs when an event ended the recording (Pause, a full buffer).
-  bool Start(RecorderSession& session, std::function<void(RecorderResult)> onEnded);
+  // refuses either. recorder is the recorder's window: the mouse events on it are marked.
+  // onEnded runs when an event ended the recording (Pause, a full buffer).
+  bool Start(RecorderSession& session, HWND recorder, std::function<void(RecorderResult)> onEnded);
   void Stop();
   bool Running() const { return static_cast<bool>(keyboard_); }
 
@@ -31,6 +32,7 @@ class RecorderHooks {
   void Ended(RecorderResult result);
 
   RecorderSession* session_ = nullptr;
+  HWND recorder_ = nullptr;
   std::function<void(RecorderResult)> onEnded_;
   win32::UniqueHook keyboard_;
   win32::UniqueHook mouse_;

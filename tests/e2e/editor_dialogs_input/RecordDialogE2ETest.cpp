@@ -113,6 +113,50 @@ TEST_F(RecordDialogE2ETest, XInputRecordedInTheDialogIsPlayedByThePlayerInOrder)
   EXPECT_EQ(target.Events(), typed);
 }
 
+TEST_F(RecordDialogE2ETest, TheClickOnStopIsNotRecorded) {
+  InputLog target;
+  host.AddFromTree("Record");
+  RECT recorder{};
+  bool stopped = false;
+  InModalLoop({[&] {
+    // The pointer first leaves the place where the dialog came up: the system may report it
+    // there once more, under the dialog's owner.
+    const vxtest::Program away = vxtest::StartCommand("/usr/bin/xdotool mousemove 900 400");
+    vxtest::WaitUntil([&] {
+      POINT at{};
+      ::GetCursorPos(&at);
+      return !away.Running() && at.x == 900 && at.y == 400;
+    });
+    Click(dialog.chkrecmousemove.Handle());
+    Click(dialog.cmdrecord.Handle());
+    ::GetWindowRect(dialog.Handle(), &recorder);
+    RECT stop{};
+    ::GetWindowRect(dialog.cmdrecord.Handle(), &stop);
+    // A click on the target, then the pointer onto "Stop" and a click there, as a user does.
+    const vxtest::Program user = vxtest::StartCommand(
+        "/usr/bin/xdotool click 1 mousemove " + std::to_string((stop.left + stop.right) / 2) + " " +
+        std::to_string((stop.top + stop.bottom) / 2) + " click 1");
+    stopped = vxtest::WaitUntil([&] { return dialog.Mode() == RecorderMode::Idle; });
+    Click(dialog.cmdapply.Handle());
+  }});
+  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_TRUE(stopped);
+  ASSERT_EQ(host.steps.Count(), 1u);
+  const std::string& recording = host.steps.Step(0).p1;
+  const std::size_t count = RecordedEventCount(recording);
+  ASSERT_GE(count, 2u);
+  for (std::size_t i = 0; i < count; ++i) {
+    const RecordedEvent event = ReadRecordedEvent(recording, i);
+    const POINT at{static_cast<LONG>(event.paramL), static_cast<LONG>(event.paramH)};
+    EXPECT_FALSE(::PtInRect(&recorder, at))
+        << "event " << i << " (message " << event.message << ") at " << at.x << ", " << at.y;
+  }
+  const RecordedEvent last = ReadRecordedEvent(recording, count - 1);
+  EXPECT_EQ(last.message, msg::LButtonUp);
+  EXPECT_EQ(last.paramL, 900u);
+  EXPECT_EQ(last.paramH, 400u);
+}
+
 TEST_F(RecordDialogE2ETest, AFullRecordingStopsWithItsMessageAndIsKeptWhole) {
   InputLog target;
   host.AddFromTree("Record");
@@ -120,14 +164,19 @@ TEST_F(RecordDialogE2ETest, AFullRecordingStopsWithItsMessageAndIsKeptWhole) {
   std::string kept;
   InModalLoop({[&] {
     Click(dialog.cmdrecord.Handle());
-    ::SetCursorPos(InputLog::ClickX, InputLog::ClickY);
     const vxtest::MessageBoxAnswerer answerer({.caption = "Record"});
     // More clicks than a step can hold, from another thread while this one runs the hooks.
-    std::thread clicker([] {
+    // Each press carries the target's place: the pointer may still be reported over the
+    // recorder, whose clicks are not recorded.
+    const LONG x = InputLog::ClickX * 65536 / ::GetSystemMetrics(SM_CXSCREEN) + 1;
+    const LONG y = InputLog::ClickY * 65536 / ::GetSystemMetrics(SM_CYSCREEN) + 1;
+    std::thread clicker([x, y] {
       for (int i = 0; i < 1700; ++i) {
         INPUT click[2]{};
         click[0].type = click[1].type = INPUT_MOUSE;
-        click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        click[0].mi.dx = x;
+        click[0].mi.dy = y;
+        click[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
         click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
         ::SendInput(2, click, sizeof(INPUT));
       }

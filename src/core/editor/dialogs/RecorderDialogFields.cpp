@@ -28,6 +28,15 @@ RecorderShown ShowRecordStep(const TCommand& step, RecorderSession& session) {
   return shown;
 }
 
+bool StartRecordStep(const RecorderOptions& options, std::uint32_t startTick,
+                     RecorderSession& session, const std::function<bool()>& startHooks) {
+  // The hooks first: the buffer is emptied only for a recording that runs. No event reaches
+  // the session before Start, as the hooks run through this thread's message loop.
+  if (!startHooks()) return false;
+  session.Start(options, startTick);
+  return true;
+}
+
 void TakeRecording(const RecorderSession& session, TCommand& step) {
   step.p1 = session.Data();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/Command.h"
@@ -31,6 +32,12 @@ struct RecorderShown {
 // otherwise). The recording buffer takes the step's recording, so every add starts empty.
 // The session is idle afterwards (the caller stopped the hooks when the dialog last closed).
 RecorderShown ShowRecordStep(const TCommand& step, RecorderSession& session);
+
+// "Record": startHooks asks the system for the input hooks; when it refuses, the buffer keeps
+// the recording it had (the edited step's, or the one just made), so Apply still stores it.
+// Whether the recording runs.
+bool StartRecordStep(const RecorderOptions& options, std::uint32_t startTick,
+                     RecorderSession& session, const std::function<bool()>& startHooks);
 
 // A recording stopped (the "Stop" button, the Pause key or a full buffer): the working step
 // takes it, so "Play" plays what was just recorded.

@@ -6,6 +6,9 @@ namespace vx::editor {
 
 namespace {
 
+constexpr std::uint32_t XButtonDown = 0x20B;
+constexpr std::uint32_t XButtonUp = 0x20C;
+
 // The mouse messages the mouse options govern; every other message, the middle button's
 // included, is recorded with the keyboard.
 bool IsRecordedAsMouse(std::uint32_t message) {
@@ -22,6 +25,29 @@ bool IsRecordedAsMouse(std::uint32_t message) {
   }
 }
 
+// A button's bit for its press or release message (release set for the latter); 0 for moves
+// and wheel turns. Both extra buttons share one bit: the message does not tell them apart.
+std::uint32_t ButtonBit(std::uint32_t message, bool& release) {
+  release = message == msg::LButtonUp || message == msg::RButtonUp || message == msg::MButtonUp ||
+            message == XButtonUp;
+  switch (message) {
+    case msg::LButtonDown:
+    case msg::LButtonUp:
+      return 1;
+    case msg::RButtonDown:
+    case msg::RButtonUp:
+      return 2;
+    case msg::MButtonDown:
+    case msg::MButtonUp:
+      return 4;
+    case XButtonDown:
+    case XButtonUp:
+      return 8;
+    default:
+      return 0;
+  }
+}
+
 }  // namespace
 
 void RecorderSession::Start(const RecorderOptions& options, std::uint32_t startTick) {
@@ -31,6 +57,7 @@ void RecorderSession::Start(const RecorderOptions& options, std::uint32_t startT
   // The hooks hold up the desktop's input while they run: appending never allocates.
   buffer_.reserve(MaxRecordingBytes);
   recording_ = true;
+  heldOnRecorder_ = 0;
 }
 
 // Tick counts wrap after 49.7 days, so the difference is taken in 32 bits and read signed:
@@ -61,8 +88,21 @@ RecorderResult RecorderSession::OnKey(const KeyHookEvent& event) {
                               event.window));
 }
 
+bool RecorderSession::RecordersOwn(const MouseHookEvent& event) {
+  bool release = false;
+  const std::uint32_t button = ButtonBit(event.message, release);
+  if (release) {
+    const bool own = (heldOnRecorder_ & button) != 0;
+    heldOnRecorder_ &= ~button;
+    return own;
+  }
+  const bool own = event.onRecorder || heldOnRecorder_ != 0;
+  if (own) heldOnRecorder_ |= button;
+  return own;
+}
+
 RecorderResult RecorderSession::OnMouse(const MouseHookEvent& event) {
-  if (!recording_) return RecorderResult::Ignored;
+  if (!recording_ || RecordersOwn(event)) return RecorderResult::Ignored;
   const bool kept = IsRecordedAsMouse(event.message)
                         ? options_.recordMouse &&
                               (event.message != msg::MouseMove || options_.includeMouseMovement)

@@ -44,6 +44,7 @@ struct MouseHookEvent {
   std::uint32_t mouseData = 0;  // the wheel delta in the high word for WM_MOUSEWHEEL
   std::uint32_t time = 0;
   std::uint32_t window = 0;  // the window under the pointer
+  bool onRecorder = false;   // that window is the recorder's own (the dialog or a control of it)
 };
 
 // A recording that long is the most a step field can hold in a script file.
@@ -79,6 +80,11 @@ class RecorderSession {
   // The Pause key, pressed, stops the recording. The hook's own event tells it: a hook of
   // another thread does not see the key state, and the key is no input to play back.
   RecorderResult OnKey(const KeyHookEvent& event);
+  // The user's handling of the recorder itself (the click on "Stop" or "Apply", a drag of
+  // its title bar) is no input to play back: a press on the recorder's window and whatever
+  // the mouse does until that button is released, wherever it lands, and moves and wheel
+  // turns over it, are left out. A release over it of a button pressed elsewhere is kept,
+  // so a playback never leaves a button down.
   RecorderResult OnMouse(const MouseHookEvent& event);
 
   // The recorded bytes: whole records, back to back.
@@ -90,11 +96,13 @@ class RecorderSession {
  private:
   RecorderResult Append(const RecordedEvent& event);
   std::uint32_t Elapsed(std::uint32_t time) const;
+  bool RecordersOwn(const MouseHookEvent& event);
 
   std::string buffer_;
   RecorderOptions options_;
   std::uint32_t startTick_ = 0;
   bool recording_ = false;
+  std::uint32_t heldOnRecorder_ = 0;  // a bit per button pressed on the recorder, not yet up
 };
 
 }  // namespace vx::editor

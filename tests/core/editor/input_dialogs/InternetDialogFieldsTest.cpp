@@ -12,28 +12,33 @@ using namespace vx::editor;
 
 const std::string S(1, vx::FieldSeparator);
 
-// Show the step as the dialog opens it, let edit change the boxes and the kind, apply.
+// Shows the step as the dialog opens it, lets edit change the boxes and the kind, and
+// applies onto onto: a new step unless a test is about the fields Apply leaves alone, so a
+// field that Show or Apply forgets cannot pass for one kept from the step under test.
 template <typename Edit>
-TCommand ShowEditApply(TCommand step, InternetValues& values, Edit edit) {
+TCommand ShowEditApply(const TCommand& step, InternetValues& values, Edit edit,
+                       TCommand onto = {}) {
   const InternetShown shown = ShowInternetStep(step, step.kind, values);
   std::uint8_t kind = shown.currentKind;
   edit(values, kind);
-  ApplyInternetStep(kind, values, step);
-  return step;
+  ApplyInternetStep(kind, values, onto);
+  return onto;
 }
+
+void NoEdit(InternetValues&, std::uint8_t&) {}
 
 TEST(InternetDialogTest, SendEmailPacksSubFieldsAndShowsThemBack) {
   InternetValues values;
-  TCommand added{vx::ckSendEmail, "", "", "", "", 1};
-  added = ShowEditApply(added, values, [](InternetValues& v, std::uint8_t&) {
-    v.smtpServer = "mail";
-    v.smtpPort = "25";
-    v.smtpUserName = "u";
-    v.smtpPassword = "p w";
-    v.smtpTo = "a";
-    v.smtpSubject = "s";
-    v.smtpBody = "line 1\r\nline 2";
-  });
+  const TCommand added = ShowEditApply({vx::ckSendEmail, "", "", "", "", 1}, values,
+                                       [](InternetValues& v, std::uint8_t&) {
+                                         v.smtpServer = "mail";
+                                         v.smtpPort = "25";
+                                         v.smtpUserName = "u";
+                                         v.smtpPassword = "p w";
+                                         v.smtpTo = "a";
+                                         v.smtpSubject = "s";
+                                         v.smtpBody = "line 1\r\nline 2";
+                                       });
   EXPECT_EQ(added, (TCommand{235, "mail" + S + "25" + S + "u" + S + "p w", "a" + S + "s",
                              "line 1\r\nline 2", "", 1}));
 
@@ -54,32 +59,38 @@ TEST(InternetDialogTest, SendEmailPacksSubFieldsAndShowsThemBack) {
 
 TEST(InternetDialogTest, EmptyBoxesStillWriteEverySeparator) {
   InternetValues values;
-  const TCommand stored =
-      ShowEditApply({235, "", "", "", "", 1}, values, [](InternetValues&, std::uint8_t&) {});
-  EXPECT_EQ(stored.p1, S + S + S);
-  EXPECT_EQ(stored.p2, S);
-  EXPECT_EQ(stored.p3, "");
+  EXPECT_EQ(ShowEditApply({235, "", "", "", "", 1}, values, NoEdit),
+            (TCommand{235, S + S + S, S, "", "", 1}));
 
-  // A server without separators: port, user and password show empty and come back packed.
-  const TCommand bare = ShowEditApply({235, "mail", "to", "b", "note", 0}, values,
-                                      [](InternetValues&, std::uint8_t&) {});
-  EXPECT_EQ(bare, (TCommand{235, "mail" + S + S + S, "to" + S, "b", "note", 0}));
+  // A server without separators after a full step: port, user and password show empty and
+  // come back packed.
+  ShowInternetStep({235, "m" + S + "25" + S + "u" + S + "pw", "a" + S + "s", "x", "", 1}, 235,
+                   values);
+  EXPECT_EQ(ShowEditApply({235, "mail", "to", "b", "note", 0}, values, NoEdit),
+            (TCommand{235, "mail" + S + S + S, "to" + S, "b", "", 1}));
 }
 
 TEST(InternetDialogTest, EachFtpKindKeepsItsOwnBoxes) {
+  // Each edit after another: no log-on value of the step before may stay in the boxes.
   const TCommand steps[] = {
-      {vx::ckFtpRenameFile, "h" + S + "u" + S + "pw", "old", "new", "c1", 1},
-      {vx::ckFtpDeleteFile, "h" + S + "u" + S + "pw", "gone", "kept p3", "c2", 0},
-      {vx::ckFtpUploadFile, "h" + S + "u" + S + "pw", "C:\\local", "remote", "", 1},
-      {vx::ckFtpDownloadFile, "h" + S + "u" + S + "pw", "C:\\dl", "remote.txt", "", 1},
+      {vx::ckFtpRenameFile, "h1" + S + "u1" + S + "pw1", "old", "new", "", 1},
+      {vx::ckFtpDeleteFile, "h2" + S + "u2", "gone", "", "", 1},
+      {vx::ckFtpUploadFile, "h3" + S + S + "pw3", "C:\\local", "remote", "", 1},
+      {vx::ckFtpDownloadFile, "h4", "C:\\dl", "remote.txt", "", 1},
   };
+  const std::string logOns[] = {"h1" + S + "u1" + S + "pw1", "h2" + S + "u2" + S,
+                                "h3" + S + S + "pw3", "h4" + S + S};
   InternetValues values;
-  for (const TCommand& step : steps) {
-    // Shown and applied unchanged, every kind stores exactly what it was.
-    EXPECT_EQ(ShowEditApply(step, values, [](InternetValues&, std::uint8_t&) {}), step)
-        << int(step.kind);
-    EXPECT_EQ(values.ftpAction, step.kind);
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    // Shown and applied onto a new step, every kind stores what it was.
+    TCommand expected = steps[i];
+    expected.p1 = logOns[i];
+    EXPECT_EQ(ShowEditApply(steps[i], values, NoEdit), expected) << i;
+    EXPECT_EQ(values.ftpAction, steps[i].kind);
   }
+  // Delete uses no p3: applied onto the edited step, its p3 stays.
+  const TCommand deleted{vx::ckFtpDeleteFile, "h" + S + "u" + S + "p", "gone", "kept", "c", 0};
+  EXPECT_EQ(ShowEditApply(deleted, values, NoEdit, deleted), deleted);
   // Each showing left the other actions' boxes alone.
   EXPECT_EQ(values.ftpRenameOld, "old");
   EXPECT_EQ(values.ftpDeleteFile, "gone");
@@ -111,11 +122,10 @@ TEST(InternetDialogTest, KindSwitchesByRadioAndLinks) {
                                            v.ftpRenameOld = "a.txt";
                                            v.ftpRenameNew = "b.txt";
                                          });
-  EXPECT_EQ(renamed, (TCommand{236, "h" + S + S, "a.txt", "b.txt", "c", 1}));
+  EXPECT_EQ(renamed, (TCommand{236, "h" + S + S, "a.txt", "b.txt", "", 1}));
 
   // A Send Email step stays one when the FTP link is clicked and no radio button, even
   // one left checked from an earlier showing.
-  values.smtpServer = "srv";
   const TCommand stillMail =
       ShowEditApply({235, "srv", "", "", "", 1}, values, [](InternetValues& v, std::uint8_t& kind) {
         FollowInternetLink(InternetPage::Ftp, kind);
@@ -124,12 +134,16 @@ TEST(InternetDialogTest, KindSwitchesByRadioAndLinks) {
   EXPECT_EQ(stillMail.kind, vx::ckSendEmail);
   EXPECT_EQ(stillMail.p1, "srv" + S + S + S);
 
-  // Upload turned into Send Email by the link: every field is rewritten from the mail page.
-  const TCommand mail = ShowEditApply({238, "h" + S + "u" + S + "p", "l", "r", "", 1}, values,
-                                      [](InternetValues& v, std::uint8_t& kind) {
-                                        FollowInternetLink(InternetPage::Email, kind);
-                                        v = InternetValues{};
-                                      });
+  // Upload turned into Send Email by the link, applied onto the edited step: every field is
+  // rewritten from the mail page.
+  const TCommand upload{238, "h" + S + "u" + S + "p", "l", "r", "", 1};
+  const TCommand mail = ShowEditApply(
+      upload, values,
+      [](InternetValues& v, std::uint8_t& kind) {
+        FollowInternetLink(InternetPage::Email, kind);
+        v = InternetValues{};
+      },
+      upload);
   EXPECT_EQ(mail, (TCommand{235, S + S + S, S, "", "", 1}));
 }
 

@@ -31,6 +31,13 @@ MouseHookEvent Mouse(std::uint32_t message, std::int32_t x, std::int32_t y, std:
   return {message, x, y, data, time, 0x30040};
 }
 
+// The same over the recorder's own window.
+MouseHookEvent OnRecorder(std::uint32_t message, std::uint32_t time) {
+  MouseHookEvent event = Mouse(message, 500, 300, time);
+  event.onRecorder = true;
+  return event;
+}
+
 TEST(RecorderTest, EventsBecomeByteExactJournalRecords) {
   RecorderSession session;
   session.Start({true, true, true}, 1000);
@@ -81,6 +88,30 @@ TEST(RecorderTest, OptionsChooseWhichEventsAreKept) {
   EXPECT_EQ(recorded({true, true, false}), (Messages{0x200, 0x201, 0x202, 0x204, 0x205, 0x20A}));
   EXPECT_EQ(recorded({false, true, false}), Messages{});  // moves only with the mouse
   EXPECT_EQ(recorded({false, false, true}), (Messages{0x207, 0x208, 0x100}));
+}
+
+TEST(RecorderTest, TheRecordersOwnWindowIsLeftOut) {
+  RecorderSession session;
+  session.Start({true, true, true}, 0);
+  // The click on "Stop": the move onto it, its press and release.
+  for (std::uint32_t m : {0x200u, 0x201u, 0x202u, 0x20Au})
+    EXPECT_EQ(session.OnMouse(OnRecorder(m, 1)), RecorderResult::Ignored) << m;
+  // Pressed on the recorder, dragged off it and released elsewhere: all the recorder's; the
+  // next press elsewhere is recorded again.
+  session.OnMouse(OnRecorder(0x204, 2));
+  EXPECT_EQ(session.OnMouse(Mouse(0x200, 1, 1, 3)), RecorderResult::Ignored);
+  EXPECT_EQ(session.OnMouse(Mouse(0x205, 1, 1, 4)), RecorderResult::Ignored);
+  EXPECT_EQ(session.OnMouse(Mouse(0x201, 1, 1, 5)), RecorderResult::Recorded);
+  // A press elsewhere released over the recorder keeps its release: no button stays down.
+  EXPECT_EQ(session.OnMouse(OnRecorder(0x202, 6)), RecorderResult::Recorded);
+  EXPECT_EQ(session.OnMouse(OnRecorder(0x207, 7)), RecorderResult::Ignored);
+  EXPECT_EQ(session.OnMouse(Mouse(0x208, 1, 1, 8)), RecorderResult::Ignored);
+  EXPECT_EQ(vx::RecordedEventCount(session.Data()), 2u);
+
+  // A new recording forgets a button held on the recorder when the last one stopped.
+  session.OnMouse(OnRecorder(0x201, 9));
+  session.Start({true, false, false}, 0);
+  EXPECT_EQ(session.OnMouse(Mouse(0x202, 1, 1, 10)), RecorderResult::Recorded);
 }
 
 TEST(RecorderTest, TimesCountFromTheStartAndNeverBeforeIt) {
@@ -155,12 +186,35 @@ TEST(RecorderTest, RecordStepFields) {
   ApplyRecordStep(2, session, added);
   EXPECT_EQ(added, (vx::TCommand{vx::ckRecord, Bytes({0x204, 7, 8, 50, 0x30040}), "2", "", "", 1}));
 
+  // A recording the system refuses to start keeps the recording the step had.
+  const RecorderShown again = ShowRecordStep(edited, session);
+  EXPECT_FALSE(StartRecordStep({true, false, false}, 0, session, [] { return false; }));
+  EXPECT_FALSE(session.Recording());
+  vx::TCommand refused{vx::ckRecord, "", "", "", "", 1};
+  ApplyRecordStep(again.speed, session, refused);
+  EXPECT_EQ(refused.p1, recording);
+  ASSERT_TRUE(StartRecordStep({true, false, false}, 0, session, [] { return true; }));
+  EXPECT_TRUE(session.Recording());
+  EXPECT_EQ(session.Data(), "");
+
   // Cancel stops a running recording and empties the buffer.
   session.Start({true, false, false}, 0);
   session.OnMouse(Mouse(0x201, 1, 2, 3));
   CancelRecordStep(session);
   EXPECT_FALSE(session.Recording());
   EXPECT_EQ(session.Data(), "");
+}
+
+TEST(RecorderTest, ButtonsFollowTheRecorderState) {
+  EXPECT_EQ(RecorderButtonsFor(RecorderMode::Idle, false),
+            (RecorderButtons{"Record", true, false}));
+  EXPECT_EQ(RecorderButtonsFor(RecorderMode::Idle, true), (RecorderButtons{"Record", true, true}));
+  EXPECT_EQ(RecorderButtonsFor(RecorderMode::Recording, true),
+            (RecorderButtons{"Stop", true, false}));
+  EXPECT_EQ(RecorderButtonsFor(RecorderMode::Playing, false),
+            (RecorderButtons{"Record", false, true}));
+  EXPECT_TRUE(RecorderButtonsAct(RecorderMode::Recording));
+  EXPECT_FALSE(RecorderButtonsAct(RecorderMode::Playing));
 }
 
 TEST(RecorderTest, SpeedFieldsThatAreNoTrackBarPosition) {
