@@ -15,6 +15,15 @@ bool IsDotEntry(const std::string& name) {
   return name == "." || name == "..";
 }
 
+// Whether the search would look in another folder than the location: a path delimiter in
+// the name sends it into a subfolder (or the parent), and the system reads the pattern only
+// up to a zero byte. What it found there would be named as lying in the location, and a
+// Delete Object step would remove an entry the criteria never selected.
+bool LeadsElsewhere(const ObjectCriteria& criteria) {
+  return criteria.name.find_first_of(std::string("\\/\0", 3)) != std::string::npos ||
+         criteria.location.find('\0') != std::string::npos;
+}
+
 }  // namespace
 
 ObjectCriteria ParseObjectCriteria(const std::string& text) {
@@ -53,7 +62,7 @@ bool EntryMatches(const ObjectCriteria& criteria, const FindEntry& entry) {
 void QueryFiles(const std::string& criteriaText, ShellPort& shell, std::vector<std::string>& list) {
   list.clear();
   const ObjectCriteria criteria = ParseObjectCriteria(criteriaText);
-  if (criteria.location.empty()) return;
+  if (criteria.location.empty() || LeadsElsewhere(criteria)) return;
   const std::string folder = WithBackslash(criteria.location);
   shell.FindFiles(folder + criteria.name + "*", [&](const FindEntry& entry) {
     if (!IsDotEntry(entry.name) && EntryMatches(criteria, entry))

@@ -36,7 +36,9 @@ bool EntryMatches(const ObjectCriteria& criteria, const FindEntry& entry);
 // Replaces list with the full paths of the entries criteriaText selects, in the order the
 // file search returns them. A criteria without a location selects nothing: searching the
 // root of whatever drive happens to be current is never what the step's author meant, and
-// a Delete Object step would empty it without a question.
+// a Delete Object step would empty it without a question. Nor does a name with a path
+// delimiter or a zero byte in the name or location: the search would look in another
+// folder than the location.
 void QueryFiles(const std::string& criteriaText, ShellPort& shell, std::vector<std::string>& list);
 
 }  // namespace vx

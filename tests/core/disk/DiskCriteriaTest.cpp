@@ -102,6 +102,28 @@ TEST(DiskCriteria, ABoundThatIsNoIntegerEndsTheQuery) {
   EXPECT_TRUE(events.empty());
 }
 
+// The search would look elsewhere than in the location: into a subfolder for a name with a
+// path delimiter, into a folder named by the text before a zero byte (the system reads the
+// pattern only that far). The entries it found there would be named as if they lay in the
+// location, and a Delete Object step would remove another entry of the same name, or the
+// location's own folder.
+TEST(DiskCriteria, ANameOrLocationThatLeadsTheSearchElsewhereSelectsNothing) {
+  Events events;
+  FakeShell shell(events);
+  shell.folders["C:\\d\\sub\\report*"] = {{"report.txt", kFile, 1}};
+  shell.folders["C:\\d\\sub/report*"] = {{"report.txt", kFile, 1}};
+  shell.folders["C:\\d\\..\\*"] = {{"d", kFolder, 0}};
+  EXPECT_TRUE(Query(shell, Criteria("sub\\report", "C:\\d")).empty());
+  EXPECT_TRUE(Query(shell, Criteria("sub/report", "C:\\d")).empty());
+  EXPECT_TRUE(Query(shell, Criteria("..\\", "C:\\d")).empty());
+  EXPECT_TRUE(Query(shell, Criteria("", std::string("C:\\d\0e", 6))).empty());
+  EXPECT_TRUE(Query(shell, Criteria(std::string("re\0x", 4), "C:\\d")).empty());
+  EXPECT_TRUE(events.empty());
+  // Wildcards and dots inside a name still search the location.
+  shell.folders["C:\\d\\a.?*"] = {{"a.b", kFile, 1}};
+  EXPECT_EQ(Query(shell, Criteria("a.?", "C:\\d")), std::vector<std::string>{"C:\\d\\a.b"});
+}
+
 TEST(DiskCriteria, NoLocationSelectsNothingWithoutSearching) {
   Events events;
   FakeShell shell(events);

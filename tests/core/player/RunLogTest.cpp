@@ -66,6 +66,18 @@ TEST(RunLog, PageIsTheTemplateWithRowsAndLogNameInCrLfLines) {
   log.BeginStep(ckWait);
   log.Add("A");
   EXPECT_EQ(log.Page(), "<table>\r\n" + Row(1, "Wait", "9:05:07", "A") + "\r\n</table>\r\n");
+
+  // A line may hold line breaks of any kind (a clipboard text, a file read into a variable):
+  // in the page each is a CR LF, as the template's own are.
+  TLog broken(LogWith(true), clock, nullptr);
+  broken.BeginStep(ckSetClipboard);
+  broken.Add("Clipboard data changed to: one\ntwo\rthree\r\n");
+  broken.Add("next\n\rline");
+  EXPECT_EQ(broken.Page(), "<table>\r\n" +
+                               Row(1, "Set Clipboard", "9:05:07",
+                                   "Clipboard data changed to: one\r\ntwo\r\nthree\r\n<br>"
+                                   "next\r\n\r\nline") +
+                               "\r\n</table>\r\n");
 }
 
 TEST(RunLog, InsertedValuesAreEscapedAndPlaceholderWordsStayAsWritten) {
