@@ -54,10 +54,6 @@ struct FileOpValues {
   VariableBox readVariable;        // cmbreadvar
 };
 
-// The criteria list of page (the one whose button was clicked), or nullptr for the write
-// and read pages, which have none.
-std::string* CriteriaOfPage(FileOpValues& values, FileOpPage page);
-
 // The page shown, the current step kind and the heading (lblinfocaption, repeated as brfo's
 // caption, and lblinfo).
 struct FileOpView {

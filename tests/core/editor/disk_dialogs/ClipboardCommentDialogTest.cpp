@@ -93,29 +93,13 @@ TEST(ClipboardDialog, SwitchingKindsKeepsWhatTheNewKindDoesNotWrite) {
             "from before");
 }
 
-TEST(CommentDialog, ShowsTheCurrentItemsCommentAndOkGivesItToTheSelection) {
-  using vx::editor::ApplyComment;
+TEST(CommentDialog, ShowsTheCurrentItemsComment) {
   using vx::editor::ShowComment;
-  std::vector<TCommand> steps{Step(vx::ckWait, "1", "", "", "one"),
-                              Step(vx::ckWait, "2", "", "", "two"),
-                              Step(vx::ckWait, "3", "", "", "three")};
+  const std::vector<TCommand> steps{Step(vx::ckWait, "1", "", "", "one"),
+                                    Step(vx::ckWait, "2", "", "", "two")};
   EXPECT_EQ(ShowComment(steps, 1), "two");
   EXPECT_EQ(ShowComment(steps, std::nullopt), "");
   EXPECT_EQ(ShowComment({}, 0), "") << "an empty list";
-
-  // The current item (1) is not selected: it keeps its comment.
-  const std::vector<std::size_t> selected{0, 2};
-  ApplyComment(steps, selected, "new");
-  EXPECT_EQ(steps[0].p4, "new");
-  EXPECT_EQ(steps[1].p4, "two");
-  EXPECT_EQ(steps[2].p4, "new");
-  EXPECT_EQ(steps[2].p1, "3") << "only the comment changes";
-
-  ApplyComment(steps, std::vector<std::size_t>{1, 99}, "");
-  EXPECT_EQ(steps[1].p4, "") << "an empty box clears the comment";
-  EXPECT_EQ(steps[0].p4, "new");
-  ApplyComment(steps, {}, "nobody");
-  EXPECT_EQ(steps[0].p4, "new");
 }
 
 }  // namespace
