@@ -52,6 +52,8 @@ struct FileOpValues {
   bool writeOverwrite = true;      // rbwriteo; else rbwritea
   std::string readFile;            // txtreadname
   VariableBox readVariable;        // cmbreadvar
+
+  friend bool operator==(const FileOpValues&, const FileOpValues&) = default;
 };
 
 // The page shown, the current step kind and the heading (lblinfocaption, repeated as brfo's

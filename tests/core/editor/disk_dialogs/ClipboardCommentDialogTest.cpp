@@ -29,8 +29,14 @@ TCommand EditClipboardStep(const std::vector<TCommand>& script, std::size_t inde
   return working;
 }
 
+// Shows the step at index and applies it unchanged onto a blank of it: each field comes
+// from a control.
 TCommand EditUnchanged(const std::vector<TCommand>& script, std::size_t index) {
-  return EditClipboardStep(script, index, [](std::uint8_t&, ClipboardValues&) {});
+  const auto shown = ShowClipboardStep(
+      script[index], vx::editor::ListDeclaredVariables(script, index), ClipboardValues{});
+  TCommand working = Blank(script[index]);
+  ApplyClipboardStep(shown.kind, shown.values, working);
+  return working;
 }
 
 TEST(ClipboardDialog, EachKindStoresBackTheStepItShowed) {
