@@ -128,6 +128,18 @@ void TCheckBox::SetChecked(bool checked) {
 
 // --- TEdit
 
+namespace {
+
+// The most a step's text field holds: its length is a 16-bit count in the script file.
+constexpr int FieldCapacity = 65535;
+
+}  // namespace
+
+void TEdit::AfterCreate() {
+  // The control's own default stops typing and pasting early (30,000 characters under Wine).
+  SetMaxLength(FieldCapacity);
+}
+
 void TEdit::SelectAll() {
   if (window_) ::SendMessageA(window_, EM_SETSEL, 0, -1);
 }

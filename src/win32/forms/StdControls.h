@@ -87,7 +87,8 @@ class TGroupBox : public TWinControl {
   DWORD OwnStyle() const override { return BS_GROUPBOX; }
 };
 
-// A one-line edit box (ES_MULTILINE and others through ControlDef::style).
+// A one-line edit box (ES_MULTILINE and others through ControlDef::style). It takes as much
+// text as a step's field can hold, typed or pasted.
 class TEdit : public TWinControl {
  public:
   std::function<void()> OnChange;
@@ -101,6 +102,7 @@ class TEdit : public TWinControl {
  protected:
   const char* ClassName() const override { return "EDIT"; }
   DWORD OwnStyle() const override { return WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL; }
+  void AfterCreate() override;
   bool WantsSubclass() const override { return true; }
   bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };

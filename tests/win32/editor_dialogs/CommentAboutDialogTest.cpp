@@ -5,6 +5,7 @@
 #include "editor/dialogs/FrmAbout.h"
 #include "editor/dialogs/FrmComment.h"
 #include "win32/editor_dialogs/DialogRig.h"
+#include "win32/system/Win32Clipboard.h"
 
 namespace vx::editor {
 namespace {
@@ -64,6 +65,28 @@ TEST_F(CommentDialogTest, AnEmptyListShowsAnEmptyBoxAndOkChangesNothing) {
   }});
   EXPECT_EQ(dialog.Open(), IDCANCEL);
   EXPECT_EQ(host.steps.Step(0).p4, "kept");
+}
+
+TEST_F(CommentDialogTest, TakesACommentPastTheEditControlsDefaultLength) {
+  host.steps.Assign({Commented("")});
+  host.steps.SetSelected(0, true);
+  host.steps.SetCurrent(0);
+  const std::string pasted(40000, 'p');
+  InModalLoop({[&] {
+    win32::Win32Clipboard clipboard;
+    ASSERT_TRUE(clipboard.Open());
+    clipboard.Empty();
+    ASSERT_TRUE(clipboard.SetText(pasted));
+    clipboard.Close();
+    const HWND box = dialog.txtcomment.Handle();
+    ::SendMessageA(box, WM_PASTE, 0, 0);
+    for (const char c : std::string("typed")) ::SendMessageA(box, WM_CHAR, c, 1);
+    Click(dialog.cmdok.Handle());
+  }});
+  EXPECT_EQ(dialog.Open(), IDOK);
+  const std::string& stored = host.steps.Step(0).p4;
+  EXPECT_EQ(stored.size(), pasted.size() + 5);
+  EXPECT_TRUE(stored == pasted + "typed");
 }
 
 TEST(AboutBoxTest, ShowsTheEditorsVersionFromItsVersionResource) {
