@@ -140,6 +140,17 @@ void TEdit::AfterCreate() {
   SetMaxLength(FieldCapacity);
 }
 
+void TEdit::SetText(const std::string& text) {
+  set_ = Admitted(text);
+  TWinControl::SetText(set_);
+  shown_ = TWinControl::Text();
+}
+
+std::string TEdit::Text() const {
+  std::string now = TWinControl::Text();
+  return now == shown_ ? set_ : now;
+}
+
 void TEdit::SelectAll() {
   if (window_) ::SendMessageA(window_, EM_SETSEL, 0, -1);
 }
@@ -178,10 +189,15 @@ void TComboBox::ApplyDpi() {
 
 void TComboBox::Clear() {
   if (window_) ::SendMessageA(window_, CB_RESETCONTENT, 0, 0);
+  items_.clear();
 }
 
 void TComboBox::Add(const std::string& text) {
-  if (window_) ::SendMessageA(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  if (!window_) return;
+  const LRESULT at =
+      ::SendMessageA(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  if (at >= 0 && static_cast<std::size_t>(at) <= items_.size())
+    items_.insert(items_.begin() + at, text);
 }
 
 void TComboBox::SetItems(const std::vector<std::string>& items) {
@@ -203,6 +219,9 @@ void TComboBox::SetItemIndex(int index) {
 
 std::string TComboBox::ItemText(int index) const {
   if (!window_) return {};
+  if (index >= 0 && static_cast<std::size_t>(index) < items_.size() &&
+      Count() == static_cast<int>(items_.size()))
+    return items_[static_cast<std::size_t>(index)];
   const LRESULT length = ::SendMessageA(window_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length < 0) return {};
   std::string text(static_cast<std::size_t>(length) + 1, '\0');

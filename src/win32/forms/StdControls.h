@@ -88,9 +88,14 @@ class TGroupBox : public TWinControl {
 };
 
 // A one-line edit box (ES_MULTILINE and others through ControlDef::style). It takes as much
-// text as a step's field can hold, typed or pasted.
+// text as a step's field can hold, typed or pasted, and gives a text it was set to back
+// whole while the box still shows it unchanged: a window cannot hold a zero byte, so a
+// field shown and applied unchanged would otherwise lose everything from its first one.
 class TEdit : public TWinControl {
  public:
+  void SetText(const std::string& text);
+  std::string Text() const;
+
   std::function<void()> OnChange;
   // A key pressed in the box; return true to swallow it.
   std::function<bool(UINT virtualKey, ShiftState shift)> OnKeyDown;
@@ -105,10 +110,17 @@ class TEdit : public TWinControl {
   void AfterCreate() override;
   bool WantsSubclass() const override { return true; }
   bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  // The text the box is to hold for text (a box that keeps some bytes out drops them here).
+  virtual std::string Admitted(const std::string& text) const { return text; }
+
+ private:
+  std::string set_;    // the text last set, whole
+  std::string shown_;  // what the box held right after
 };
 
 // A drop-down list (CBS_DROPDOWNLIST by default; CBS_DROPDOWN through ControlDef::style
-// with the default style removed by SetEditable before creation).
+// with the default style removed by SetEditable before creation). ItemText gives an entry
+// back as it was added.
 class TComboBox : public TWinControl {
  public:
   std::function<void()> OnChange;  // the selection or the edited text changed
@@ -129,6 +141,8 @@ class TComboBox : public TWinControl {
 
  private:
   bool editable_ = false;
+  // The entries as added, whole: the window's copies end at a zero byte.
+  std::vector<std::string> items_;
 };
 
 // The text of a list box's item (empty for an index it does not hold); both list box

@@ -23,11 +23,12 @@ TCommand Commented(std::string comment) {
 class CommentDialogTest : public ::testing::Test {
  protected:
   void SetUp() override { dialog.Create(host); }
-  std::string ShownThenOk(const std::string& typed) {
+  // The box's text as the window shows it, after typing typed over it (nullopt: OK at once).
+  std::string ShownThenOk(const std::optional<std::string>& typed) {
     std::string shown;
     InModalLoop({[&] {
-      shown = dialog.txtcomment.Text();
-      dialog.txtcomment.SetText(typed);
+      shown = vxtest::WindowText(dialog.txtcomment.Handle());
+      if (typed) dialog.txtcomment.SetText(*typed);
       Click(dialog.cmdok.Handle());
     }});
     dialog.Open();
@@ -65,6 +66,17 @@ TEST_F(CommentDialogTest, AnEmptyListShowsAnEmptyBoxAndOkChangesNothing) {
   }});
   EXPECT_EQ(dialog.Open(), IDCANCEL);
   EXPECT_EQ(host.steps.Step(0).p4, "kept");
+}
+
+TEST_F(CommentDialogTest, ACommentConfirmedUnchangedKeepsEveryByte) {
+  const std::string whole("before\0after", 12);
+  host.steps.Assign({Commented(whole), Commented("other")});
+  host.steps.SetSelected(0, true);
+  host.steps.SetSelected(1, true);
+  host.steps.SetCurrent(0);
+  EXPECT_EQ(ShownThenOk(std::nullopt), "before");  // a window shows up to the zero byte
+  EXPECT_EQ(host.steps.Step(0).p4, whole);
+  EXPECT_EQ(host.steps.Step(1).p4, whole);
 }
 
 TEST_F(CommentDialogTest, TakesACommentPastTheEditControlsDefaultLength) {
