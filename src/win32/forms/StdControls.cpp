@@ -1,6 +1,7 @@
 #include "win32/forms/StdControls.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "win32/forms/Form.h"
 
@@ -124,6 +125,33 @@ bool TCheckBox::Checked() const {
 
 void TCheckBox::SetChecked(bool checked) {
   if (window_) ::SendMessageA(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TRadioButton::SetChecked(bool checked) {
+  TCheckBox::SetChecked(checked);
+  becameChecked_ = false;
+}
+
+bool TRadioButton::OnWindowMessage(UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_KEYDOWN:
+      becameChecked_ = false;  // a click starts
+      break;
+    case BM_SETCHECK:
+      // The button checks itself before it reports the click.
+      if (wParam == BST_CHECKED && !Checked()) becameChecked_ = true;
+      break;
+    default:
+      break;
+  }
+  return false;
+}
+
+void TRadioButton::CommandNotification(WORD code) {
+  if (code != BN_CLICKED) return;
+  const bool became = std::exchange(becameChecked_, false);
+  if (became && OnClick) OnClick();
 }
 
 // --- TEdit

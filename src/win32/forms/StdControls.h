@@ -76,9 +76,21 @@ class TCheckBox : public TButton {
   DWORD OwnStyle() const override { return WS_TABSTOP | BS_AUTOCHECKBOX; }
 };
 
+// A radio button's OnClick runs only when a click checks it: clicking the button that is
+// already checked changes nothing, as a radio button of the class library the dialogs were
+// drawn for does. Checking it in code runs nothing.
 class TRadioButton : public TCheckBox {
+ public:
+  void SetChecked(bool checked);
+  void CommandNotification(WORD code) override;
+
  protected:
   DWORD OwnStyle() const override { return BS_AUTORADIOBUTTON; }
+  bool WantsSubclass() const override { return true; }
+  bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  bool becameChecked_ = false;  // by the click being handled
 };
 
 class TGroupBox : public TWinControl {

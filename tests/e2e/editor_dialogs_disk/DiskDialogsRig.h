@@ -27,6 +27,19 @@ inline void ClickPainted(HWND form, const vx::win32::TControl& control) {
   ::PostMessageA(form, WM_LBUTTONUP, 0, at);
 }
 
+// A click with the real pointer at the centre of a window (a press and a release through
+// the system's input, landing on whatever lies there).
+inline void PointerClick(HWND window) {
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  INPUT press[2] = {};
+  press[0].type = press[1].type = INPUT_MOUSE;
+  press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(2, press, sizeof(INPUT));
+}
+
 // Characters as the keyboard delivers them to the box with the focus.
 inline void TypeChars(HWND box, const std::string& text) {
   for (char c : text) ::SendMessageA(box, WM_CHAR, static_cast<unsigned char>(c), 1);
