@@ -40,6 +40,43 @@ inline void PointerClick(HWND window) {
   ::SendInput(2, press, sizeof(INPUT));
 }
 
+// Moves the real pointer to a point of a window's client area.
+inline void PointerTo(HWND window, POINT client) {
+  ::ClientToScreen(window, &client);
+  const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = ::MulDiv(client.x, 65536, width) + 1;
+  move.mi.dy = ::MulDiv(client.y, 65536, height) + 1;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  ::SendInput(1, &move, sizeof move);
+}
+
+// The darkest colour the screen shows within r of a window's client area (a text's own
+// colour, where its strokes cover whole pixels), and the colour at r's top left corner.
+struct AreaColours {
+  COLORREF darkest = RGB(255, 255, 255);
+  COLORREF corner = 0;
+};
+inline AreaColours ColoursIn(HWND window, const RECT& r) {
+  ::UpdateWindow(window);
+  AreaColours colours;
+  const HDC dc = ::GetDC(window);
+  colours.corner = ::GetPixel(dc, r.left, r.top);
+  int least = 3 * 255 + 1;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) {
+      const COLORREF c = ::GetPixel(dc, x, y);
+      const int sum = GetRValue(c) + GetGValue(c) + GetBValue(c);
+      if (sum < least) {
+        least = sum;
+        colours.darkest = c;
+      }
+    }
+  ::ReleaseDC(window, dc);
+  return colours;
+}
+
 // Characters as the keyboard delivers them to the box with the focus.
 inline void TypeChars(HWND box, const std::string& text) {
   for (char c : text) ::SendMessageA(box, WM_CHAR, static_cast<unsigned char>(c), 1);

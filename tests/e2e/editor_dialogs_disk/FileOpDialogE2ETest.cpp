@@ -206,5 +206,26 @@ TEST_F(FileOpDialogE2E, EveryLinkShowsItsPage) {
   EXPECT_EQ(host.steps.Step(0), Step(ckRenameObject, "", "y.exe", "-q"));
 }
 
+// A link under the pointer shows its text in dark blue (blue 100) on white.
+TEST_F(FileOpDialogE2E, ALinkUnderThePointerIsDarkBlueOnWhite) {
+  host.AddFromTree(StepKindName(ckCopyObject));
+  const win32::TLabelEx& link = LinkTo(ckMoveObject);
+  vxtest::AreaColours hovered;
+  InModalLoop(
+      {[&] {
+         const RECT r = link.Bounds();
+         vxtest::PointerTo(dialog.Handle(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+       },
+       [&] {
+         ASSERT_TRUE(vxtest::WaitUntil([&] { return link.Hovered(); }, 3000));
+         hovered = vxtest::ColoursIn(dialog.Handle(), link.Bounds());
+         Shot(dialog.Handle(), "fileop-link-hovered");
+         Click(dialog.cmdcancel.Handle());
+       }});
+  dialog.Open();
+  EXPECT_EQ(hovered.corner, RGB(255, 255, 255));
+  EXPECT_EQ(hovered.darkest, RGB(0, 0, 100));
+}
+
 }  // namespace
 }  // namespace vx::editor
