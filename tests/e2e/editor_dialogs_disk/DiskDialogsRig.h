@@ -27,29 +27,34 @@ inline void ClickPainted(HWND form, const vx::win32::TControl& control) {
   ::PostMessageA(form, WM_LBUTTONUP, 0, at);
 }
 
+// The real pointer moved to a point of the screen, and there pressed and released when
+// click: each event carries the point (a separate SetCursorPos can still be on its way when
+// the button goes down).
+inline void PointerAt(POINT screen, bool click) {
+  const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
+  INPUT events[3] = {};
+  const DWORD kinds[3] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+  for (int i = 0; i < 3; ++i) {
+    events[i].type = INPUT_MOUSE;
+    events[i].mi.dx = ::MulDiv(screen.x, 65536, width) + 1;
+    events[i].mi.dy = ::MulDiv(screen.y, 65536, height) + 1;
+    events[i].mi.dwFlags = kinds[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  }
+  ::SendInput(click ? 3 : 1, events, sizeof(INPUT));
+}
+
 // A click with the real pointer at the centre of a window (a press and a release through
 // the system's input, landing on whatever lies there).
 inline void PointerClick(HWND window) {
   RECT r{};
   ::GetWindowRect(window, &r);
-  ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  INPUT press[2] = {};
-  press[0].type = press[1].type = INPUT_MOUSE;
-  press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  ::SendInput(2, press, sizeof(INPUT));
+  PointerAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, true);
 }
 
 // Moves the real pointer to a point of a window's client area.
 inline void PointerTo(HWND window, POINT client) {
   ::ClientToScreen(window, &client);
-  const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
-  INPUT move{};
-  move.type = INPUT_MOUSE;
-  move.mi.dx = ::MulDiv(client.x, 65536, width) + 1;
-  move.mi.dy = ::MulDiv(client.y, 65536, height) + 1;
-  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  ::SendInput(1, &move, sizeof move);
+  PointerAt(client, false);
 }
 
 // The darkest colour the screen shows within r of a window's client area (a text's own

@@ -113,13 +113,20 @@ TEST_F(SystemDialogE2E, ClickingTheCheckedExitButtonChangesNothing) {
     InModalLoop({[&] { ClickPainted(dialog.Handle(), LinkTo(SystemPage::Exit)); },
                  [&] {
                    EXPECT_TRUE(dialog.exitChoices[0].Checked());
+                   dialog.cmdapply.SetFocus();
                    vxtest::PointerClick(clicked.Handle());
                  },
                  [&] {
-                   vxtest::WaitUntil([&] { return clicked.Checked(); }, 3000);
+                   // Pressed, it takes the focus; released, the click is over.
+                   EXPECT_TRUE(vxtest::WaitUntil(
+                       [&] {
+                         return ::GetFocus() == clicked.Handle() &&
+                                !(::SendMessageA(clicked.Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED);
+                       },
+                       3000));
                    Click(dialog.cmdapply.Handle());
                  }});
-    ASSERT_EQ(dialog.Open(), IDOK);
+    ASSERT_EQ(dialog.Open(), IDOK) << "editing step " << index;
   }
   EXPECT_EQ(host.steps.Step(1), Step(ckWait, "5"));
   EXPECT_EQ(host.steps.Step(2), Step(ckShutdownWindows, "shutdown"));
