@@ -10,7 +10,6 @@ namespace {
 constexpr int ItemHeight = 16;
 constexpr int ButtonSize = 20;
 constexpr int ButtonInset = 4;  // inside the list's bottom and right edges
-constexpr int ButtonId = 1;
 
 }  // namespace
 
@@ -21,8 +20,12 @@ DWORD TListBoxEx::OwnStyle() const {
 }
 
 void TListBoxEx::AfterCreate() {
+  // An id of the form's own: the dialog manager looks for the default button (IDOK) among
+  // every window of the dialog.
+  buttonId_ = form_->ReserveControlId();
   button_ = ::CreateWindowExA(0, "BUTTON", "...", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0,
-                              window_, reinterpret_cast<HMENU>(ButtonId), nullptr, nullptr);
+                              window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(buttonId_)),
+                              nullptr, nullptr);
   if (Font()) ::SendMessageA(button_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
   PlaceButton();
 }
@@ -58,7 +61,7 @@ bool TListBoxEx::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
       PlaceButton();
       return true;
     case WM_COMMAND:
-      if (LOWORD(wParam) == ButtonId && HIWORD(wParam) == BN_CLICKED) {
+      if (LOWORD(wParam) == buttonId_ && HIWORD(wParam) == BN_CLICKED) {
         if (OnButtonClick) OnButtonClick();
         result = 0;
         return true;

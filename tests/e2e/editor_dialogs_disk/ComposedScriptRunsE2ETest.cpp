@@ -4,6 +4,9 @@
 #include <windows.h>
 
 #include <cstring>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "core/StepKinds.h"
 #include "e2e/editor/EditorE2EFixture.h"
@@ -30,6 +33,30 @@ std::vector<HWND> VisibleDescendants(HWND window, const char* className) {
   VisibleSearch search{className, {}};
   ::EnumChildWindows(window, &CollectVisible, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+struct IdCount {
+  std::map<int, std::vector<std::string>> classesById;
+};
+
+BOOL CALLBACK CountId(HWND child, LPARAM data) {
+  char name[64] = {};
+  ::GetClassNameA(child, name, sizeof name);
+  reinterpret_cast<IdCount*>(data)->classesById[::GetDlgCtrlID(child)].push_back(name);
+  return TRUE;
+}
+
+// The ids that more than one window inside window has, each with those windows' classes.
+std::string SharedIds(HWND window) {
+  IdCount count;
+  ::EnumChildWindows(window, &CountId, reinterpret_cast<LPARAM>(&count));
+  std::string shared;
+  for (const auto& [id, classes] : count.classesById) {
+    if (classes.size() < 2) continue;
+    shared.append(" ").append(std::to_string(id)).append(":");
+    for (const std::string& name : classes) shared.append(" ").append(name);
+  }
+  return shared;
 }
 
 class ComposedScriptRuns : public EditorE2E {
@@ -72,6 +99,23 @@ class ComposedScriptRuns : public EditorE2E {
     return WaitUntil([&] { return !::IsWindowVisible(dialog); });
   }
 };
+
+// Whatever finds a control by its id (the dialog manager's default button among them) finds
+// the one meant: in the main window and every dialog, shown or not, no two share an id.
+TEST_F(ComposedScriptRuns, NoTwoControlsOfAWindowShareAnId) {
+  ASSERT_TRUE(Start());
+  const std::vector<HWND> windows =
+      FindTopWindows({.processId = editor_.Id(), .visibleOnly = false});
+  int forms = 0;
+  for (const HWND window : windows) {
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    if (std::string(name).rfind("Tfrm", 0) != 0) continue;
+    ++forms;
+    EXPECT_EQ(SharedIds(window), "") << name;
+  }
+  EXPECT_GE(forms, 12) << "the main window and every dialog";
+}
 
 TEST_F(ComposedScriptRuns, AWriteToFileStepComposedInTheDialogsWritesTheVariable) {
   ASSERT_TRUE(Start());
