@@ -251,6 +251,13 @@ int TForm::ShowModal() {
   modalResult_ = 0;
   Show();
   ::SetForegroundWindow(Handle());
+  // Keys typed at once reach the first control in tab order (of the page the show event
+  // chose), as a form of the class library gets them; activation left the focus on the
+  // window itself, where they went nowhere.
+  const HWND focus = ::GetFocus();
+  if (!focus || !::IsChild(Handle(), focus)) {
+    if (const HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE)) ::SetFocus(first);
+  }
   while (modal_) {
     MSG msg;
     const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);

@@ -10,6 +10,7 @@
 
 #include "core/StepKinds.h"
 #include "e2e/editor/EditorE2EFixture.h"
+#include "e2e/editor_dialogs_disk/DiskDialogsRig.h"
 
 namespace vxtest {
 namespace {
@@ -76,6 +77,20 @@ class ComposedScriptRuns : public EditorE2E {
     ::PostMessageW(tree, WM_LBUTTONUP, 0, at);
     return WaitForWindow({dialogClass, std::nullopt, editor_.Id()});
   }
+  // The search selects the node; a real double click on it opens its dialog.
+  HWND DoubleClickNode(const std::string& node, const char* dialogClass) {
+    const HWND search = FindDescendant(window_, "Edit");
+    const std::wstring wide(node.begin(), node.end());
+    ::SendMessageW(search, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    const HWND tree = FindDescendant(window_, "SysTreeView32");
+    const auto item = ::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+    if (!item) return nullptr;
+    const RECT r = ItemRect(tree, item);
+    POINT at = {r.left + 4, (r.top + r.bottom) / 2};
+    ::ClientToScreen(tree, &at);
+    PointerDoubleClick(at);
+    return WaitForWindow({dialogClass, std::nullopt, editor_.Id()});
+  }
   // The text rectangle of a tree item in the editor's process.
   RECT ItemRect(HWND tree, LRESULT item) const {
     RECT r{};
@@ -115,6 +130,22 @@ TEST_F(ComposedScriptRuns, NoTwoControlsOfAWindowShareAnId) {
     EXPECT_EQ(SharedIds(window), "") << name;
   }
   EXPECT_GE(forms, 12) << "the main window and every dialog";
+}
+
+// A step dialog takes typing at once: Wait double-clicked in the tree, 500 typed and Enter
+// pressed on the keyboard add a Wait of 500 milliseconds.
+TEST_F(ComposedScriptRuns, AStepDialogTakesTypingAtOnce) {
+  const std::string script = WriteScriptFile("typed.vxz", {});
+  ASSERT_TRUE(Start({script}));
+  const HWND system = DoubleClickNode("Wait", "Tfrmsystem");
+  ASSERT_NE(system, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == system; }));
+  TypeKeys({'5', '0', '0', VK_RETURN});
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(system); }, 5000)) << "still open";
+  Run(MainCommand::acSave);
+  std::vector<vx::TCommand> saved;
+  vx::ReadScriptSteps(ReadAll(script), saved);
+  EXPECT_EQ(saved, std::vector<vx::TCommand>{Step(vx::ckWait, "500")});
 }
 
 TEST_F(ComposedScriptRuns, AWriteToFileStepComposedInTheDialogsWritesTheVariable) {

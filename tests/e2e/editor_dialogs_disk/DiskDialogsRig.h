@@ -43,6 +43,27 @@ inline void PointerAt(POINT screen, bool click) {
   ::SendInput(click ? 3 : 1, events, sizeof(INPUT));
 }
 
+// A double click with the real pointer at a point of the screen.
+inline void PointerDoubleClick(POINT screen) {
+  PointerAt(screen, true);
+  PointerAt(screen, true);
+}
+
+// Keys typed on the keyboard (through the system's input, to the window with the focus):
+// each virtual key pressed and released in turn.
+inline void TypeKeys(const std::vector<WORD>& keys) {
+  std::vector<INPUT> events;
+  for (const WORD key : keys)
+    for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT event{};
+      event.type = INPUT_KEYBOARD;
+      event.ki.wVk = key;
+      event.ki.dwFlags = flags;
+      events.push_back(event);
+    }
+  ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+}
+
 // A click with the real pointer at the centre of a window (a press and a release through
 // the system's input, landing on whatever lies there).
 inline void PointerClick(HWND window) {
