@@ -231,11 +231,12 @@ TEST_F(FileOpDialogE2E, TheCriteriaListsButtonAndSelectedLine) {
     ::SendMessageA(fdrun, LB_SETCURSEL, 1, 0);
     dialog.txtrunparameters.SetFocus();
     ::SendMessageA(fdrun, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&line));
-    // Right of the value's text, and the text's own cell (its first few pixels).
+    // Right of the value's text.
     rightOfText =
         vxtest::ColoursIn(fdrun, {line.right - 40, line.top, line.right - 30, line.bottom});
+    // Within the blanks the value's text begins with.
     behindText =
-        vxtest::ColoursIn(fdrun, {line.left + 2, line.top + 2, line.left + 6, line.top + 4});
+        vxtest::ColoursIn(fdrun, {line.left + 8, line.top + 6, line.left + 9, line.top + 7});
     Shot(dialog.Handle(), "fileop-run-selected");
     Click(dialog.cmdcancel.Handle());
   }});
