@@ -127,16 +127,12 @@ void TCheckBox::SetChecked(bool checked) {
   if (window_) ::SendMessageA(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void TRadioButton::SetChecked(bool checked) {
-  TCheckBox::SetChecked(checked);
-  becameChecked_ = false;
-}
-
 bool TRadioButton::OnWindowMessage(UINT message, WPARAM wParam, LPARAM, LRESULT&) {
   switch (message) {
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
     case WM_KEYDOWN:
-      becameChecked_ = false;  // a click starts
+      becameChecked_ = false;  // a click starts (checking in code before it does not count)
       break;
     case BM_SETCHECK:
       // The button checks itself before it reports the click.

@@ -81,7 +81,6 @@ class TCheckBox : public TButton {
 // drawn for does. Checking it in code runs nothing.
 class TRadioButton : public TCheckBox {
  public:
-  void SetChecked(bool checked);
   void CommandNotification(WORD code) override;
 
  protected:
