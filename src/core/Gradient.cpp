@@ -16,24 +16,30 @@ std::uint32_t ColorOf(double r, double g, double b) {
   return Channel(r) | (Channel(g) << 8) | (Channel(b) << 16);
 }
 
-std::int32_t Trunc(double value) {
-  return static_cast<std::int32_t>(std::trunc(value));
+// trunc(i * size / n) with the division exact: band i of n across size pixels starts at
+// this edge. In floating point, i * h + h can come out a hair below (i + 1) * h, so a band
+// ended one row before the next began and the background showed through as a line; with
+// exact edges every band ends where the next starts and the last at the far side.
+std::int32_t Edge(std::int64_t i, std::int64_t size, std::int64_t n) {
+  return static_cast<std::int32_t>(i * size / n);
 }
 
-GradientShape Band(const GradientSettings& settings, std::int32_t i, double w, double h,
-                   std::int32_t width, std::int32_t height) {
+GradientShape Band(const GradientSettings& settings, std::int32_t i, std::int32_t width,
+                   std::int32_t height) {
+  const std::int64_t n = settings.steps;
   GradientShape shape;
   switch (settings.style) {
     case TFillStyle::fsHorizontal:
-      shape = {false, 0, Trunc(i * h), width, Trunc(i * h + h), 0};
+      shape = {false, 0, Edge(i, height, n), width, Edge(i + 1, height, n), 0};
       break;
     case TFillStyle::fsVertical:
-      shape = {false, Trunc(i * w), 0, Trunc(i * w + w), height, 0};
+      shape = {false, Edge(i, width, n), 0, Edge(i + 1, width, n), height, 0};
       break;
     case TFillStyle::fsSquare:
     case TFillStyle::fsEllipse: {
-      const std::int32_t dx = Trunc(i * w / 2);
-      const std::int32_t dy = Trunc(i * h / 2);
+      // Half a band's width and height in from every side per band.
+      const std::int32_t dx = Edge(i, width, 2 * n);
+      const std::int32_t dy = Edge(i, height, 2 * n);
       shape = {settings.style == TFillStyle::fsEllipse, dx, dy, width - dx, height - dy, 0};
       break;
     }
@@ -51,12 +57,11 @@ std::vector<GradientShape> GradientShapes(const GradientSettings& settings, std:
   shapes.push_back({false, 0, 0, width, height, ColorOf(r, g, b)});
   if (settings.steps < 1) return shapes;
   shapes.reserve(static_cast<std::size_t>(settings.steps) + 1);
-  const double w = width / n, h = height / n;
   const double dR = std::abs(settings.red2 - settings.red1) / n;
   const double dG = std::abs(settings.green2 - settings.green1) / n;
   const double dB = std::abs(settings.blue2 - settings.blue1) / n;
   for (std::int32_t i = 0; i < settings.steps; ++i) {
-    GradientShape shape = Band(settings, i, w, h, width, height);
+    GradientShape shape = Band(settings, i, width, height);
     shape.color = ColorOf(r, g, b);
     shapes.push_back(shape);
     r += dR;

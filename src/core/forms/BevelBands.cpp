@@ -35,14 +35,6 @@ void Advance(Channels& value, const Channels& step) {
 
 }  // namespace
 
-BandColor BevelBandColor(int band) {
-  // Added band by band, not multiplied: the sums' rounding decides where a channel steps up.
-  Channels value = StartValues();
-  const Channels step = Steps();
-  for (int i = 0; i < band; ++i) Advance(value, step);
-  return Truncated(value);
-}
-
 std::vector<Band> BevelBands(int height) {
   std::vector<Band> bands;
   if (height <= 0) return bands;

@@ -26,9 +26,6 @@ inline constexpr BandColor BevelReferenceColor = {239, 238, 227};
 inline constexpr BandColor BevelFrameColor = {194, 189, 177};
 inline constexpr int BevelBandCount = 255;
 
-// The colour of band i (0..254) from the fixed start and reference colours.
-BandColor BevelBandColor(int band);
-
 // The visible bands of a bar of height pixels: bands of zero height are left out, and the
 // whole bar is first filled in the start colour (the first band of the list, [0, height)).
 // The result paints exactly what painting all 255 bands over the fill would.

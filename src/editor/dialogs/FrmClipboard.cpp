@@ -48,9 +48,9 @@ void Tfrmclipboard::Create(StepDialogHost& host) {
                          .height = 17,
                          .style = WS_TABSTOP}},
                    });
-  rbcbget.OnClick = [this] { RadioClicked(rbcbget, ckGetClipboard); };
-  rbcbset.OnClick = [this] { RadioClicked(rbcbset, ckSetClipboard); };
-  rbcbclear.OnClick = [this] { RadioClicked(rbcbclear, ckClearClipboard); };
+  rbcbget.OnClick = [this] { SetCurrentKind(ckGetClipboard); };
+  rbcbset.OnClick = [this] { SetCurrentKind(ckSetClipboard); };
+  rbcbclear.OnClick = [this] { SetCurrentKind(ckClearClipboard); };
 }
 
 ClipboardValues Tfrmclipboard::Values() const {
@@ -72,10 +72,6 @@ void Tfrmclipboard::FillControls() {
   txtcbset.SetText(shown.values.setText);
   ShowVariableBox(cmbwritevar, shown.values.variable);
   SetHeading(shown.title, shown.description);
-}
-
-void Tfrmclipboard::RadioClicked(const win32::TRadioButton& button, std::uint8_t kind) {
-  if (button.Checked()) SetCurrentKind(kind);
 }
 
 void Tfrmclipboard::WriteFields(TCommand& step) {

@@ -25,8 +25,6 @@ class Tfrmclipboard : public TStepDialog {
 
  private:
   ClipboardValues Values() const;
-  // A radio button's action runs only when it becomes checked.
-  void RadioClicked(const win32::TRadioButton& button, std::uint8_t kind);
 };
 
 }  // namespace vx::editor

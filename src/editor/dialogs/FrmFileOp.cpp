@@ -16,6 +16,8 @@ const StepDialogFrame FileOpFrame = {
 
 constexpr int Wide = 300;  // boxes and lists across a page
 constexpr int BesideBrowse = Wide - 25;
+// The eight lines a criteria gives at most fit without a scroll bar, which would cover the
+// list's button.
 constexpr int ListHeight = 140;
 
 win32::ControlDef LabelAt(const char* caption, int left, int top, int width = Wide) {
@@ -79,11 +81,11 @@ std::vector<win32::ControlSlot> Tfrmfileop::PageControls() {
       {&rbdloptionrecycle, ChoiceAt("Delete to Recycle Bin", 20, 212), &tsdelete},
 
       {&lblrun, LabelAt("Run Object:", 8, 8), &tsrun},
-      {&fdrun, ListAt(24, 120), &tsrun},
-      {&grprun, LabelAt("Run Options", 8, 150), &tsrun},
-      {&chkrunwait, ChoiceAt("Wait for program to exit to proceed next steps.", 20, 168), &tsrun},
-      {&lblrunparameters, LabelAt("Parameters:", 8, 200), &tsrun},
-      {&txtrunparameters, BoxAt(216), &tsrun},
+      {&fdrun, ListAt(24, 132), &tsrun},
+      {&grprun, LabelAt("Run Options", 8, 162), &tsrun},
+      {&chkrunwait, ChoiceAt("Wait for program to exit to proceed next steps.", 20, 180), &tsrun},
+      {&lblrunparameters, LabelAt("Parameters:", 8, 206), &tsrun},
+      {&txtrunparameters, BoxAt(222), &tsrun},
 
       {&lblrename, LabelAt("Source Object:", 8, 8), &tsrename},
       {&fdrename, ListAt(24), &tsrename},

@@ -77,10 +77,7 @@ void Tfrmsystem::Create(StepDialogHost& host) {
     links[i].OnClick = [this, i] { LinkClick(SystemLinks[i]); };
   }
   for (std::size_t i = 0; i < exitChoices.size(); ++i)
-    exitChoices[i].OnClick = [this, i] {
-      // A radio button's action runs only when it becomes checked.
-      if (exitChoices[i].Checked()) SetCurrentKind(SystemExitChoices[i].kind);
-    };
+    exitChoices[i].OnClick = [this, i] { SetCurrentKind(SystemExitChoices[i].kind); };
   cmddllother.OnClick = [this] { cmddllotherClick(); };
   ShowPage(std::array<win32::TPanel*, 5>{&tsexit, &tsdll, &tsspeed, &tswait, &tsvariable},
            static_cast<int>(page_));

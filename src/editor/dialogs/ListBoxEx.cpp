@@ -9,8 +9,7 @@ namespace {
 
 constexpr int ItemHeight = 16;
 constexpr int ButtonSize = 20;
-constexpr int ButtonInset = 2;  // inside the client area's bottom right corner
-constexpr int ButtonId = 1;
+constexpr int ButtonInset = 4;  // inside the list's bottom and right edges
 
 }  // namespace
 
@@ -21,8 +20,12 @@ DWORD TListBoxEx::OwnStyle() const {
 }
 
 void TListBoxEx::AfterCreate() {
+  // An id of the form's own: the dialog manager looks for the default button (IDOK) among
+  // every window of the dialog.
+  buttonId_ = form_->ReserveControlId();
   button_ = ::CreateWindowExA(0, "BUTTON", "...", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0,
-                              window_, reinterpret_cast<HMENU>(ButtonId), nullptr, nullptr);
+                              window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(buttonId_)),
+                              nullptr, nullptr);
   if (Font()) ::SendMessageA(button_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
   PlaceButton();
 }
@@ -42,12 +45,13 @@ void TListBoxEx::ApplyDpi() {
 
 void TListBoxEx::PlaceButton() {
   if (!button_ || !window_) return;
-  RECT client{};
-  ::GetClientRect(window_, &client);
+  // Measured from the list's outer edges, its border included.
+  RECT outer{};
+  ::GetWindowRect(window_, &outer);
   const int size = Scale(ButtonSize);
-  const int inset = Scale(ButtonInset);
-  ::MoveWindow(button_, client.right - size - inset, client.bottom - size - inset, size, size,
-               TRUE);
+  POINT at = {outer.right - Scale(ButtonInset) - size, outer.bottom - Scale(ButtonInset) - size};
+  ::ScreenToClient(window_, &at);
+  ::MoveWindow(button_, at.x, at.y, size, size, TRUE);
 }
 
 bool TListBoxEx::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -57,7 +61,7 @@ bool TListBoxEx::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
       PlaceButton();
       return true;
     case WM_COMMAND:
-      if (LOWORD(wParam) == ButtonId && HIWORD(wParam) == BN_CLICKED) {
+      if (LOWORD(wParam) == buttonId_ && HIWORD(wParam) == BN_CLICKED) {
         if (OnButtonClick) OnButtonClick();
         result = 0;
         return true;
@@ -76,10 +80,10 @@ bool TListBoxEx::MeasureItem(MEASUREITEMSTRUCT& item) {
 
 bool TListBoxEx::DrawItem(DRAWITEMSTRUCT& item) {
   if (item.itemID == static_cast<UINT>(-1)) return true;
-  // The line with the caret is drawn like any other: the list is read, not chosen from.
+  // The line with the caret is drawn like any other: the list is read, not chosen from. A
+  // line selected while the list has no focus shows the highlight behind its text only:
+  // the line is not filled first, the text is written on its own background.
   const bool highlighted = (item.itemState & ODS_SELECTED) && !(item.itemState & ODS_FOCUS);
-  ::FillRect(item.hDC, &item.rcItem,
-             ::GetSysColorBrush(highlighted ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   const int index = static_cast<int>(item.itemID);
   const LRESULT length = ::SendMessageA(window_, LB_GETTEXTLEN, item.itemID, 0);
   std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
@@ -88,7 +92,8 @@ bool TListBoxEx::DrawItem(DRAWITEMSTRUCT& item) {
   // Headings lie on even lines, their values on the odd ones.
   const HGDIOBJ old =
       ::SelectObject(item.hDC, index % 2 == 0 ? static_cast<HFONT>(boldFont_.Get()) : Font());
-  ::SetBkMode(item.hDC, TRANSPARENT);
+  ::SetBkMode(item.hDC, OPAQUE);
+  ::SetBkColor(item.hDC, ::GetSysColor(highlighted ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   ::SetTextColor(item.hDC, ::GetSysColor(highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   ::TextOutA(item.hDC, item.rcItem.left + Scale(2), item.rcItem.top + Scale(2), text.data(),
              static_cast<int>(text.size()));

@@ -39,6 +39,7 @@ class TListBoxEx : public win32::TWinControl {
 
   std::string criteria_;
   HWND button_ = nullptr;  // a child of the list, destroyed with it
+  int buttonId_ = 0;
   win32::UniqueGdiObject boldFont_;
 };
 

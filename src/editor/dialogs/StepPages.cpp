@@ -7,7 +7,7 @@ namespace {
 constexpr int PagesTop = StepDialogMargin + StepDialogHeadingHeight + 4;
 constexpr COLORREF White = RGB(255, 255, 255);
 // The links' text under the mouse: blue 100, green 0, red 0.
-constexpr COLORREF LinkHover = RGB(0, 0, 128);  // navy
+constexpr COLORREF LinkHover = RGB(0, 0, 100);
 
 }  // namespace
 

@@ -28,6 +28,10 @@ bool TSubFieldEdit::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, 
   return TEdit::OnWindowMessage(message, wParam, lParam, result);
 }
 
+std::string TSubFieldEdit::Admitted(const std::string& text) const {
+  return SubFieldBoxPaste(text);
+}
+
 void TSubFieldEdit::PasteWithoutSeparators() {
   win32::Win32Clipboard clipboard;
   if (!clipboard.Open()) return;

@@ -12,6 +12,7 @@ namespace vx::editor {
 class TSubFieldEdit : public win32::TEdit {
  protected:
   bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::string Admitted(const std::string& text) const override;
 
  private:
   void PasteWithoutSeparators();

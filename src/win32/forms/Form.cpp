@@ -99,10 +99,15 @@ void TForm::CreateForm(const FormDef& form, std::initializer_list<ControlSlot> c
   FormResize();
 }
 
+int TForm::ReserveControlId() {
+  if (nextId_ > LastControlId) throw std::logic_error("The form has no control id left");
+  return nextId_++;
+}
+
 void TForm::AddControl(const ControlSlot& slot) {
   if (!slot.control) throw std::logic_error("A control slot without a control");
   int id = slot.def.id;
-  if (id == 0) id = nextId_++;
+  if (id == 0) id = ReserveControlId();
   if (id < 0 || id > LastControlId)
     throw std::logic_error(
         std::string("A control id outside the control range: ").append(std::to_string(id)));
@@ -247,6 +252,13 @@ int TForm::ShowModal() {
   modalResult_ = 0;
   Show();
   ::SetForegroundWindow(Handle());
+  // Keys typed at once reach the first control in tab order (of the page the show event
+  // chose), as a form of the class library gets them; activation left the focus on the
+  // window itself, where they went nowhere.
+  const HWND focus = ::GetFocus();
+  if (!focus || !::IsChild(Handle(), focus)) {
+    if (const HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE)) ::SetFocus(first);
+  }
   while (modal_) {
     MSG msg;
     const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);

@@ -64,6 +64,9 @@ class TForm {
                   HWND owner = nullptr);
   // Places one more control (after CreateForm).
   void AddControl(const ControlSlot& slot);
+  // An id of the form's numbering for a window a control makes inside itself, so that no
+  // two windows of the form share one.
+  int ReserveControlId();
   HWND Handle() const { return window_.Get(); }
   const FormDef& Def() const { return def_; }
   // The form of a window of this library (null for any other window).

@@ -1,6 +1,7 @@
 #include "win32/forms/StdControls.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "win32/forms/Form.h"
 
@@ -126,7 +127,53 @@ void TCheckBox::SetChecked(bool checked) {
   if (window_) ::SendMessageA(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+bool TRadioButton::OnWindowMessage(UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_KEYDOWN:
+      becameChecked_ = false;  // a click starts (checking in code before it does not count)
+      break;
+    case BM_SETCHECK:
+      // The button checks itself before it reports the click.
+      if (wParam == BST_CHECKED && !Checked()) becameChecked_ = true;
+      break;
+    default:
+      break;
+  }
+  return false;
+}
+
+void TRadioButton::CommandNotification(WORD code) {
+  if (code != BN_CLICKED) return;
+  const bool became = std::exchange(becameChecked_, false);
+  if (became && OnClick) OnClick();
+}
+
 // --- TEdit
+
+namespace {
+
+// The most a step's text field holds: its length is a 16-bit count in the script file.
+constexpr int FieldCapacity = 65535;
+
+}  // namespace
+
+void TEdit::AfterCreate() {
+  // The control's own default stops typing and pasting early (30,000 characters under Wine).
+  SetMaxLength(FieldCapacity);
+}
+
+void TEdit::SetText(const std::string& text) {
+  set_ = Admitted(text);
+  TWinControl::SetText(set_);
+  shown_ = TWinControl::Text();
+}
+
+std::string TEdit::Text() const {
+  std::string now = TWinControl::Text();
+  return now == shown_ ? set_ : now;
+}
 
 void TEdit::SelectAll() {
   if (window_) ::SendMessageA(window_, EM_SETSEL, 0, -1);
@@ -166,10 +213,15 @@ void TComboBox::ApplyDpi() {
 
 void TComboBox::Clear() {
   if (window_) ::SendMessageA(window_, CB_RESETCONTENT, 0, 0);
+  items_.clear();
 }
 
 void TComboBox::Add(const std::string& text) {
-  if (window_) ::SendMessageA(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  if (!window_) return;
+  const LRESULT at =
+      ::SendMessageA(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  if (at >= 0 && static_cast<std::size_t>(at) <= items_.size())
+    items_.insert(items_.begin() + at, text);
 }
 
 void TComboBox::SetItems(const std::vector<std::string>& items) {
@@ -191,6 +243,9 @@ void TComboBox::SetItemIndex(int index) {
 
 std::string TComboBox::ItemText(int index) const {
   if (!window_) return {};
+  if (index >= 0 && static_cast<std::size_t>(index) < items_.size() &&
+      Count() == static_cast<int>(items_.size()))
+    return items_[static_cast<std::size_t>(index)];
   const LRESULT length = ::SendMessageA(window_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length < 0) return {};
   std::string text(static_cast<std::size_t>(length) + 1, '\0');

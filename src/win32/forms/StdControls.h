@@ -76,9 +76,20 @@ class TCheckBox : public TButton {
   DWORD OwnStyle() const override { return WS_TABSTOP | BS_AUTOCHECKBOX; }
 };
 
+// A radio button's OnClick runs only when a click checks it: clicking the button that is
+// already checked changes nothing, as a radio button of the class library the dialogs were
+// drawn for does. Checking it in code runs nothing.
 class TRadioButton : public TCheckBox {
+ public:
+  void CommandNotification(WORD code) override;
+
  protected:
   DWORD OwnStyle() const override { return BS_AUTORADIOBUTTON; }
+  bool WantsSubclass() const override { return true; }
+  bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  bool becameChecked_ = false;  // by the click being handled
 };
 
 class TGroupBox : public TWinControl {
@@ -87,9 +98,15 @@ class TGroupBox : public TWinControl {
   DWORD OwnStyle() const override { return BS_GROUPBOX; }
 };
 
-// A one-line edit box (ES_MULTILINE and others through ControlDef::style).
+// A one-line edit box (ES_MULTILINE and others through ControlDef::style). It takes as much
+// text as a step's field can hold, typed or pasted, and gives a text it was set to back
+// whole while the box still shows it unchanged: a window cannot hold a zero byte, so a
+// field shown and applied unchanged would otherwise lose everything from its first one.
 class TEdit : public TWinControl {
  public:
+  void SetText(const std::string& text);
+  std::string Text() const;
+
   std::function<void()> OnChange;
   // A key pressed in the box; return true to swallow it.
   std::function<bool(UINT virtualKey, ShiftState shift)> OnKeyDown;
@@ -101,12 +118,20 @@ class TEdit : public TWinControl {
  protected:
   const char* ClassName() const override { return "EDIT"; }
   DWORD OwnStyle() const override { return WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL; }
+  void AfterCreate() override;
   bool WantsSubclass() const override { return true; }
   bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  // The text the box is to hold for text (a box that keeps some bytes out drops them here).
+  virtual std::string Admitted(const std::string& text) const { return text; }
+
+ private:
+  std::string set_;    // the text last set, whole
+  std::string shown_;  // what the box held right after
 };
 
 // A drop-down list (CBS_DROPDOWNLIST by default; CBS_DROPDOWN through ControlDef::style
-// with the default style removed by SetEditable before creation).
+// with the default style removed by SetEditable before creation). ItemText gives an entry
+// back as it was added.
 class TComboBox : public TWinControl {
  public:
   std::function<void()> OnChange;  // the selection or the edited text changed
@@ -127,6 +152,8 @@ class TComboBox : public TWinControl {
 
  private:
   bool editable_ = false;
+  // The entries as added, whole: the window's copies end at a zero byte.
+  std::vector<std::string> items_;
 };
 
 // The text of a list box's item (empty for an index it does not hold); both list box

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "core/Gradient.h"
 
 namespace vx {
@@ -66,6 +69,29 @@ TEST(Gradient, BandGeometryByStyle) {
   EXPECT_EQ(shapes[2].left, 3);
   EXPECT_EQ(shapes[2].right, 6);
   EXPECT_EQ(shapes[2].bottom, 7);
+}
+
+// A row no band covers shows the background, colour 1, as a line across the band: every
+// row must belong to a band, at every height a dialog can have (and every width).
+TEST(Gradient, EveryRowAndColumnBelongsToABand) {
+  GradientSettings settings;
+  for (const TFillStyle style : {TFillStyle::fsHorizontal, TFillStyle::fsVertical}) {
+    settings.style = style;
+    for (std::int32_t size = 1; size <= 1500; ++size) {
+      const bool across = style == TFillStyle::fsHorizontal;
+      const auto shapes = GradientShapes(settings, across ? 137 : size, across ? size : 137);
+      std::vector<bool> covered(static_cast<std::size_t>(size), false);
+      for (std::size_t i = 1; i < shapes.size(); ++i) {
+        const GradientShape& band = shapes[i];
+        for (std::int32_t at = across ? band.top : band.left;
+             at < (across ? band.bottom : band.right); ++at)
+          covered[static_cast<std::size_t>(at)] = true;
+      }
+      for (std::int32_t at = 0; at < size; ++at)
+        ASSERT_TRUE(covered[static_cast<std::size_t>(at)])
+            << (across ? "row " : "column ") << at << " of " << size;
+    }
+  }
 }
 
 TEST(Gradient, OneBandFillsTheAreaAndNoneDrawsOnlyTheBackground) {

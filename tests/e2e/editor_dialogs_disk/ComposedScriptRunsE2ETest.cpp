@@ -4,9 +4,13 @@
 #include <windows.h>
 
 #include <cstring>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "core/StepKinds.h"
 #include "e2e/editor/EditorE2EFixture.h"
+#include "e2e/editor_dialogs_disk/DiskDialogsRig.h"
 
 namespace vxtest {
 namespace {
@@ -32,9 +36,34 @@ std::vector<HWND> VisibleDescendants(HWND window, const char* className) {
   return search.found;
 }
 
+struct IdCount {
+  std::map<int, std::vector<std::string>> classesById;
+};
+
+BOOL CALLBACK CountId(HWND child, LPARAM data) {
+  char name[64] = {};
+  ::GetClassNameA(child, name, sizeof name);
+  reinterpret_cast<IdCount*>(data)->classesById[::GetDlgCtrlID(child)].push_back(name);
+  return TRUE;
+}
+
+// The ids that more than one window inside window has, each with those windows' classes.
+std::string SharedIds(HWND window) {
+  IdCount count;
+  ::EnumChildWindows(window, &CountId, reinterpret_cast<LPARAM>(&count));
+  std::string shared;
+  for (const auto& [id, classes] : count.classesById) {
+    if (classes.size() < 2) continue;
+    shared.append(" ").append(std::to_string(id)).append(":");
+    for (const std::string& name : classes) shared.append(" ").append(name);
+  }
+  return shared;
+}
+
 class ComposedScriptRuns : public EditorE2E {
  protected:
-  // Opens the step dialog of a tree node as a double click on the node does.
+  // The search selects the node; a double click on it with the real pointer opens its
+  // dialog (the tree answers a double click only on an item).
   HWND OpenFromTree(const std::string& node, const char* dialogClass) {
     const HWND search = FindDescendant(window_, "Edit");
     const std::wstring wide(node.begin(), node.end());
@@ -42,11 +71,10 @@ class ComposedScriptRuns : public EditorE2E {
     const HWND tree = FindDescendant(window_, "SysTreeView32");
     const auto item = ::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
     if (!item) return nullptr;
-    // The tree answers a double click only on an item: find where the search put its caret.
     const RECT r = ItemRect(tree, item);
-    const LPARAM at = MAKELPARAM(r.left + 4, (r.top + r.bottom) / 2);
-    ::PostMessageW(tree, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    ::PostMessageW(tree, WM_LBUTTONUP, 0, at);
+    POINT at = {r.left + 4, (r.top + r.bottom) / 2};
+    ::ClientToScreen(tree, &at);
+    PointerDoubleClick(at);
     return WaitForWindow({dialogClass, std::nullopt, editor_.Id()});
   }
   // The text rectangle of a tree item in the editor's process.
@@ -72,6 +100,39 @@ class ComposedScriptRuns : public EditorE2E {
     return WaitUntil([&] { return !::IsWindowVisible(dialog); });
   }
 };
+
+// Whatever finds a control by its id (the dialog manager's default button among them) finds
+// the one meant: in the main window and every dialog, shown or not, no two share an id.
+TEST_F(ComposedScriptRuns, NoTwoControlsOfAWindowShareAnId) {
+  ASSERT_TRUE(Start());
+  const std::vector<HWND> windows =
+      FindTopWindows({.processId = editor_.Id(), .visibleOnly = false});
+  int forms = 0;
+  for (const HWND window : windows) {
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    if (std::string(name).rfind("Tfrm", 0) != 0) continue;
+    ++forms;
+    EXPECT_EQ(SharedIds(window), "") << name;
+  }
+  EXPECT_GE(forms, 12) << "the main window and every dialog";
+}
+
+// A step dialog takes typing at once: Wait double-clicked in the tree, 500 typed and Enter
+// pressed on the keyboard add a Wait of 500 milliseconds.
+TEST_F(ComposedScriptRuns, AStepDialogTakesTypingAtOnce) {
+  const std::string script = WriteScriptFile("typed.vxz", {});
+  ASSERT_TRUE(Start({script}));
+  const HWND system = OpenFromTree("Wait", "Tfrmsystem");
+  ASSERT_NE(system, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == system; }));
+  TypeKeys({'5', '0', '0', VK_RETURN});
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(system); }, 5000)) << "still open";
+  Run(MainCommand::acSave);
+  std::vector<vx::TCommand> saved;
+  vx::ReadScriptSteps(ReadAll(script), saved);
+  EXPECT_EQ(saved, std::vector<vx::TCommand>{Step(vx::ckWait, "500")});
+}
 
 TEST_F(ComposedScriptRuns, AWriteToFileStepComposedInTheDialogsWritesTheVariable) {
   ASSERT_TRUE(Start());

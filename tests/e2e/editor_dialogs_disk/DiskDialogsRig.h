@@ -27,6 +27,82 @@ inline void ClickPainted(HWND form, const vx::win32::TControl& control) {
   ::PostMessageA(form, WM_LBUTTONUP, 0, at);
 }
 
+// The real pointer moved to a point of the screen, and there pressed and released when
+// click: each event carries the point (a separate SetCursorPos can still be on its way when
+// the button goes down).
+inline void PointerAt(POINT screen, bool click) {
+  const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
+  INPUT events[3] = {};
+  const DWORD kinds[3] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+  for (int i = 0; i < 3; ++i) {
+    events[i].type = INPUT_MOUSE;
+    events[i].mi.dx = ::MulDiv(screen.x, 65536, width) + 1;
+    events[i].mi.dy = ::MulDiv(screen.y, 65536, height) + 1;
+    events[i].mi.dwFlags = kinds[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  }
+  ::SendInput(click ? 3 : 1, events, sizeof(INPUT));
+}
+
+// A double click with the real pointer at a point of the screen.
+inline void PointerDoubleClick(POINT screen) {
+  PointerAt(screen, true);
+  PointerAt(screen, true);
+}
+
+// Keys typed on the keyboard (through the system's input, to the window with the focus):
+// each virtual key pressed and released in turn.
+inline void TypeKeys(const std::vector<WORD>& keys) {
+  std::vector<INPUT> events;
+  for (const WORD key : keys)
+    for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT event{};
+      event.type = INPUT_KEYBOARD;
+      event.ki.wVk = key;
+      event.ki.dwFlags = flags;
+      events.push_back(event);
+    }
+  ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+}
+
+// A click with the real pointer at the centre of a window (a press and a release through
+// the system's input, landing on whatever lies there).
+inline void PointerClick(HWND window) {
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  PointerAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, true);
+}
+
+// Moves the real pointer to a point of a window's client area.
+inline void PointerTo(HWND window, POINT client) {
+  ::ClientToScreen(window, &client);
+  PointerAt(client, false);
+}
+
+// The darkest colour the screen shows within r of a window's client area (a text's own
+// colour, where its strokes cover whole pixels), and the colour at r's top left corner.
+struct AreaColours {
+  COLORREF darkest = RGB(255, 255, 255);
+  COLORREF corner = 0;
+};
+inline AreaColours ColoursIn(HWND window, const RECT& r) {
+  ::UpdateWindow(window);
+  AreaColours colours;
+  const HDC dc = ::GetDC(window);
+  colours.corner = ::GetPixel(dc, r.left, r.top);
+  int least = 3 * 255 + 1;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) {
+      const COLORREF c = ::GetPixel(dc, x, y);
+      const int sum = GetRValue(c) + GetGValue(c) + GetBValue(c);
+      if (sum < least) {
+        least = sum;
+        colours.darkest = c;
+      }
+    }
+  ::ReleaseDC(window, dc);
+  return colours;
+}
+
 // Characters as the keyboard delivers them to the box with the focus.
 inline void TypeChars(HWND box, const std::string& text) {
   for (char c : text) ::SendMessageA(box, WM_CHAR, static_cast<unsigned char>(c), 1);

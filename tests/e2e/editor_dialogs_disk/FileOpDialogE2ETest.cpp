@@ -206,5 +206,69 @@ TEST_F(FileOpDialogE2E, EveryLinkShowsItsPage) {
   EXPECT_EQ(host.steps.Step(0), Step(ckRenameObject, "", "y.exe", "-q"));
 }
 
+// A criteria list's button sits 4 pixels inside the list's bottom and right edges; a line
+// selected while the list has no focus is highlighted behind its text only, and the list
+// holds the most lines a criteria gives without a scroll bar.
+TEST_F(FileOpDialogE2E, TheCriteriaListsButtonAndSelectedLine) {
+  const std::string criteria =
+      "name\x01"
+      "C:\\where\x01txt\x01"
+      "1\x01"
+      "2";
+  host.steps.Assign({Step(ckRunObject, criteria, "", "-q")});
+  host.EditStep(0);
+  RECT list{}, button{}, line{};
+  vxtest::AreaColours rightOfText, behindText;
+  bool scrollBar = true;
+  InModalLoop({[&] {
+    const HWND fdrun = dialog.fdrun.Handle();
+    ::GetWindowRect(fdrun, &list);
+    ::GetWindowRect(dialog.fdrun.Button(), &button);
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    scrollBar = ::GetScrollBarInfo(fdrun, OBJID_VSCROLL, &bar) &&
+                !(bar.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+    ::SendMessageA(fdrun, LB_SETCURSEL, 1, 0);
+    dialog.txtrunparameters.SetFocus();
+    ::SendMessageA(fdrun, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&line));
+    // Right of the value's text.
+    rightOfText =
+        vxtest::ColoursIn(fdrun, {line.right - 40, line.top, line.right - 30, line.bottom});
+    // Within the blanks the value's text begins with.
+    behindText =
+        vxtest::ColoursIn(fdrun, {line.left + 8, line.top + 6, line.left + 9, line.top + 7});
+    Shot(dialog.Handle(), "fileop-run-selected");
+    Click(dialog.cmdcancel.Handle());
+  }});
+  dialog.Open();
+  const int inset = ::MulDiv(4, static_cast<int>(win32::WindowDpi(dialog.Handle())), 96);
+  EXPECT_EQ(list.right - button.right, inset);
+  EXPECT_EQ(list.bottom - button.bottom, inset);
+  EXPECT_FALSE(scrollBar) << "eight lines fit";
+  EXPECT_EQ(rightOfText.corner, ::GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(behindText.corner, ::GetSysColor(COLOR_HIGHLIGHT));
+}
+
+// A link under the pointer shows its text in dark blue (blue 100) on white.
+TEST_F(FileOpDialogE2E, ALinkUnderThePointerIsDarkBlueOnWhite) {
+  host.AddFromTree(StepKindName(ckCopyObject));
+  const win32::TLabelEx& link = LinkTo(ckMoveObject);
+  vxtest::AreaColours hovered;
+  InModalLoop(
+      {[&] {
+         const RECT r = link.Bounds();
+         vxtest::PointerTo(dialog.Handle(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+       },
+       [&] {
+         ASSERT_TRUE(vxtest::WaitUntil([&] { return link.Hovered(); }, 3000));
+         hovered = vxtest::ColoursIn(dialog.Handle(), link.Bounds());
+         Shot(dialog.Handle(), "fileop-link-hovered");
+         Click(dialog.cmdcancel.Handle());
+       }});
+  dialog.Open();
+  EXPECT_EQ(hovered.corner, RGB(255, 255, 255));
+  EXPECT_EQ(hovered.darkest, RGB(0, 0, 100));
+}
+
 }  // namespace
 }  // namespace vx::editor

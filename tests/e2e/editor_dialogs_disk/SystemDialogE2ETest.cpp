@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "DesktopHelper.h"
 #include "TempFolder.h"
 #include "core/StepKinds.h"
 #include "e2e/editor_dialogs_disk/DiskDialogsRig.h"
@@ -95,6 +96,40 @@ TEST_F(SystemDialogE2E, ComposesEveryPageIntoTheSavedScript) {
             (std::vector<TCommand>{Step(ckWait, "250", "7"), Step(ckRestartWindows, "restart"),
                                    Step(ckCallDLLFunction, "MessageBeep", "user32.dll"),
                                    Step(ckExecutionSpeed, "fast")}));
+}
+
+// A radio button acts only when a click checks it: a Wait step shown on the exit page,
+// whose "Lock Computer" is still checked from an earlier step, stays a Wait step when that
+// button is clicked; clicking another exit kind makes it that kind.
+TEST_F(SystemDialogE2E, ClickingTheCheckedExitButtonChangesNothing) {
+  host.steps.Assign({Step(ckLockComputer, "lock"), Step(ckWait, "5"), Step(ckWait, "6")});
+  host.EditStep(0);
+  InModalLoop({[&] { Click(dialog.cmdcancel.Handle()); }});
+  ASSERT_EQ(dialog.Open(), IDCANCEL);
+
+  for (const std::size_t index : {1u, 2u}) {
+    win32::TRadioButton& clicked = dialog.exitChoices[index == 1 ? 0 : 4];
+    host.EditStep(index);
+    InModalLoop({[&] { ClickPainted(dialog.Handle(), LinkTo(SystemPage::Exit)); },
+                 [&] {
+                   EXPECT_TRUE(dialog.exitChoices[0].Checked());
+                   dialog.cmdapply.SetFocus();
+                   vxtest::PointerClick(clicked.Handle());
+                 },
+                 [&] {
+                   // Pressed, it takes the focus; released, the click is over.
+                   EXPECT_TRUE(vxtest::WaitUntil(
+                       [&] {
+                         return ::GetFocus() == clicked.Handle() &&
+                                !(::SendMessageA(clicked.Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED);
+                       },
+                       3000));
+                   Click(dialog.cmdapply.Handle());
+                 }});
+    ASSERT_EQ(dialog.Open(), IDOK) << "editing step " << index;
+  }
+  EXPECT_EQ(host.steps.Step(1), Step(ckWait, "5"));
+  EXPECT_EQ(host.steps.Step(2), Step(ckShutdownWindows, "shutdown"));
 }
 
 // Cancel after switching pages and typing stores nothing.

@@ -67,6 +67,21 @@ TEST_F(ClipboardDialogTest, EditsInPlaceKeepingCommentAndEnabledByte) {
   EXPECT_TRUE(host.steps.IsSelected(1));
 }
 
+// A window holds no zero byte; what the dialog showed and was not changed is kept whole.
+TEST_F(ClipboardDialogTest, AStepAppliedUnchangedKeepsEveryByte) {
+  const std::string text("line\0more", 9);
+  const std::string name("v\0w", 3);
+  host.steps.Assign(
+      {Step(ckSetVariable, name), Step(ckSetClipboard, text), Step(ckGetClipboard, name)});
+  for (const std::size_t index : {1u, 2u}) {
+    host.EditStep(index);
+    InModalLoop({[&] { Click(dialog.cmdapply.Handle()); }});
+    EXPECT_EQ(dialog.Open(), IDOK);
+  }
+  EXPECT_EQ(host.steps.Step(1), Step(ckSetClipboard, text));
+  EXPECT_EQ(host.steps.Step(2), Step(ckGetClipboard, name));
+}
+
 TEST_F(ClipboardDialogTest, EscapeLeavesItOpenAndCancelStoresNothing) {
   host.steps.Assign({Step(ckGetClipboard, "undeclared")});
   host.EditStep(0);

@@ -5,6 +5,7 @@
 #include "editor/dialogs/FrmAbout.h"
 #include "editor/dialogs/FrmComment.h"
 #include "win32/editor_dialogs/DialogRig.h"
+#include "win32/system/Win32Clipboard.h"
 
 namespace vx::editor {
 namespace {
@@ -22,11 +23,12 @@ TCommand Commented(std::string comment) {
 class CommentDialogTest : public ::testing::Test {
  protected:
   void SetUp() override { dialog.Create(host); }
-  std::string ShownThenOk(const std::string& typed) {
+  // The box's text as the window shows it, after typing typed over it (nullopt: OK at once).
+  std::string ShownThenOk(const std::optional<std::string>& typed) {
     std::string shown;
     InModalLoop({[&] {
-      shown = dialog.txtcomment.Text();
-      dialog.txtcomment.SetText(typed);
+      shown = vxtest::WindowText(dialog.txtcomment.Handle());
+      if (typed) dialog.txtcomment.SetText(*typed);
       Click(dialog.cmdok.Handle());
     }});
     dialog.Open();
@@ -64,6 +66,39 @@ TEST_F(CommentDialogTest, AnEmptyListShowsAnEmptyBoxAndOkChangesNothing) {
   }});
   EXPECT_EQ(dialog.Open(), IDCANCEL);
   EXPECT_EQ(host.steps.Step(0).p4, "kept");
+}
+
+TEST_F(CommentDialogTest, ACommentConfirmedUnchangedKeepsEveryByte) {
+  const std::string whole("before\0after", 12);
+  host.steps.Assign({Commented(whole), Commented("other")});
+  host.steps.SetSelected(0, true);
+  host.steps.SetSelected(1, true);
+  host.steps.SetCurrent(0);
+  EXPECT_EQ(ShownThenOk(std::nullopt), "before");  // a window shows up to the zero byte
+  EXPECT_EQ(host.steps.Step(0).p4, whole);
+  EXPECT_EQ(host.steps.Step(1).p4, whole);
+}
+
+TEST_F(CommentDialogTest, TakesACommentPastTheEditControlsDefaultLength) {
+  host.steps.Assign({Commented("")});
+  host.steps.SetSelected(0, true);
+  host.steps.SetCurrent(0);
+  const std::string pasted(40000, 'p');
+  InModalLoop({[&] {
+    win32::Win32Clipboard clipboard;
+    ASSERT_TRUE(clipboard.Open());
+    clipboard.Empty();
+    ASSERT_TRUE(clipboard.SetText(pasted));
+    clipboard.Close();
+    const HWND box = dialog.txtcomment.Handle();
+    ::SendMessageA(box, WM_PASTE, 0, 0);
+    for (const char c : std::string("typed")) ::SendMessageA(box, WM_CHAR, c, 1);
+    Click(dialog.cmdok.Handle());
+  }});
+  EXPECT_EQ(dialog.Open(), IDOK);
+  const std::string& stored = host.steps.Step(0).p4;
+  EXPECT_EQ(stored.size(), pasted.size() + 5);
+  EXPECT_TRUE(stored == pasted + "typed");
 }
 
 TEST(AboutBoxTest, ShowsTheEditorsVersionFromItsVersionResource) {

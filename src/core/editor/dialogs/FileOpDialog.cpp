@@ -85,23 +85,6 @@ void ApplyObjectStep(std::uint8_t kind, const FileOpValues& values, TCommand& wo
 
 }  // namespace
 
-std::string* CriteriaOfPage(FileOpValues& values, FileOpPage page) {
-  switch (page) {
-    case FileOpPage::Delete:
-      return &values.deleteCriteria;
-    case FileOpPage::Run:
-      return &values.runCriteria;
-    case FileOpPage::Rename:
-      return &values.renameCriteria;
-    case FileOpPage::Copy:
-      return &values.copyCriteria;
-    case FileOpPage::Move:
-      return &values.moveCriteria;
-    default:
-      return nullptr;
-  }
-}
-
 FileOpView FileOpViewOf(std::uint8_t kind) {
   FileOpPage page = FileOpPage::Delete;
   for (const FileOpLink& link : FileOpLinks)

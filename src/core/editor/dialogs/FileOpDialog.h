@@ -52,11 +52,9 @@ struct FileOpValues {
   bool writeOverwrite = true;      // rbwriteo; else rbwritea
   std::string readFile;            // txtreadname
   VariableBox readVariable;        // cmbreadvar
-};
 
-// The criteria list of page (the one whose button was clicked), or nullptr for the write
-// and read pages, which have none.
-std::string* CriteriaOfPage(FileOpValues& values, FileOpPage page);
+  friend bool operator==(const FileOpValues&, const FileOpValues&) = default;
+};
 
 // The page shown, the current step kind and the heading (lblinfocaption, repeated as brfo's
 // caption, and lblinfo).

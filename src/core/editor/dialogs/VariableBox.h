@@ -14,6 +14,8 @@ struct VariableBox {
 
   // What the box shows and what Apply stores: the chosen entry, or empty.
   std::string Text() const;
+
+  friend bool operator==(const VariableBox&, const VariableBox&) = default;
 };
 
 // The entry that stands for variable: one spelt the same way when there is one, otherwise

@@ -82,10 +82,14 @@ TEST(SizeBox, TakesDigitsTypedOrPasted) {
                                 "3"))
     if (SizeBoxTakesKey(typed)) box += typed;
   EXPECT_EQ(box, "123");
+  for (char digit = '0'; digit <= '9'; ++digit) EXPECT_TRUE(SizeBoxTakesKey(digit)) << digit;
+  EXPECT_FALSE(SizeBoxTakesKey('/'));
+  EXPECT_FALSE(SizeBoxTakesKey(':'));
   for (char editing : {'\b', '\r', '\x03', '\x16', '\x18', '\x1a'})
     EXPECT_TRUE(SizeBoxTakesKey(editing)) << int{editing};
   EXPECT_FALSE(SizeBoxTakesKey('$'));
   EXPECT_EQ(SizeBoxPaste(" 1,024 KB\x01"), "1024");
+  EXPECT_EQ(SizeBoxPaste("/0123456789:"), "0123456789");
   EXPECT_EQ(SizeBoxPaste("abc"), "");
   EXPECT_EQ(SizeBoxPaste("007"), "007") << "leading zeros stay";
 }

@@ -18,6 +18,14 @@ inline vx::TCommand NewStep(std::uint8_t kind) {
   return Step(kind);
 }
 
+// What Apply starts from when it must write every field itself: the step's kind, comment and
+// enabled byte, and empty texts. A round trip applied onto it shows whether Apply wrote back
+// each field the dialog showed (applied onto the step itself, a forgotten field would keep
+// its old value and go unnoticed).
+inline vx::TCommand Blank(const vx::TCommand& step) {
+  return Step(step.kind, "", "", "", step.p4, step.enabled);
+}
+
 inline std::string Criteria(const std::string& name, const std::string& location,
                             const std::string& extension = "", const std::string& low = "",
                             const std::string& high = "") {

@@ -19,8 +19,9 @@ using vx::editor::FileOpViewOf;
 using vx::editor::ShowFileOpStep;
 using Names = std::vector<std::string>;
 
-// Shows step, lets edit change the controls, applies with the kind the view ends on and
-// returns the stored step; a refused Apply fails the test.
+// Shows step, lets edit change the controls, applies with the kind the view ends on onto
+// the working step (the edited step itself) and returns the stored step; a refused Apply
+// fails the test.
 template <typename Edit>
 TCommand ShowEditApply(const TCommand& step, const Names& declared, Edit edit,
                        FileOpValues previous = {}) {
@@ -32,8 +33,13 @@ TCommand ShowEditApply(const TCommand& step, const Names& declared, Edit edit,
   return working;
 }
 
+// Shows step and applies it unchanged onto a blank of it: each field comes from a control.
 TCommand ShowApply(const TCommand& step, const Names& declared = {}) {
-  return ShowEditApply(step, declared, [](FileOpShown&) {});
+  const FileOpShown shown = ShowFileOpStep(step, declared, {});
+  TCommand working = Blank(step);
+  const auto refusal = ApplyFileOpStep(shown.view.kind, shown.values, working);
+  EXPECT_FALSE(refusal) << refusal->text;
+  return working;
 }
 
 TEST(FileOpDialog, EveryPageShowsItsStepAndStoresItBack) {
@@ -140,30 +146,47 @@ TEST(FileOpDialog, SwitchingPagesWritesTheNewPagesFieldsAndKeepsTheRest) {
   EXPECT_EQ(read, Step(vx::ckReadFromFile, "C:\\r", "w", "o"));
 }
 
-TEST(FileOpDialog, ShowKeepsOtherPagesAndClosingEmptiesEveryBox) {
+TEST(FileOpDialog, ShowKeepsOtherPagesAndRefillsBothVariableBoxes) {
   FileOpValues previous;
   previous.copyCriteria = Criteria("x", "C:\\");
   previous.copyDestination = "D:\\";
-  previous.deletePermanently = true;
-  previous.runWait = true;
-  previous.writeOverwrite = false;
-  const auto shown = ShowFileOpStep(Step(vx::ckMoveObject, "m", "M:\\"), {}, previous);
+  previous.writeVariable = {{"stale"}, 0};
+  previous.readVariable = {{"stale"}, 0};
+  const auto shown = ShowFileOpStep(Step(vx::ckMoveObject, "m", "M:\\"), {"a", "b"}, previous);
   EXPECT_EQ(shown.values.copyCriteria, previous.copyCriteria);
   EXPECT_EQ(shown.values.copyDestination, "D:\\");
   EXPECT_EQ(shown.values.moveCriteria, "m");
+  // A page switched to never offers the names of an earlier script.
+  for (const auto* box : {&shown.values.writeVariable, &shown.values.readVariable}) {
+    EXPECT_EQ(box->entries, (Names{"a", "b"}));
+    EXPECT_FALSE(box->selected);
+  }
+}
 
-  // Closing: every criteria and text goes, the radio and check choices stay.
-  FileOpValues closed = EmptyFileOpBoxes(shown.values);
-  EXPECT_EQ(closed.copyCriteria, "");
-  EXPECT_EQ(closed.moveCriteria, "");
-  EXPECT_EQ(closed.moveDestination, "");
-  EXPECT_EQ(closed.deletePermanently, true);
-  EXPECT_EQ(closed.runWait, true);
-  EXPECT_EQ(closed.writeOverwrite, false);
+TEST(FileOpDialog, ClosingEmptiesEveryBoxAndCriteriaAndKeepsTheChoices) {
+  const std::string criteria = Criteria("x", "C:\\");
+  FileOpValues full;
+  full.deleteCriteria = full.runCriteria = full.renameCriteria = full.copyCriteria =
+      full.moveCriteria = criteria;
+  full.runParameters = full.renameNewName = full.copyDestination = full.moveDestination =
+      full.writeFile = full.readFile = "typed";
+  full.deletePermanently = true;
+  full.runWait = true;
+  full.writeOverwrite = false;
+  full.writeVariable = full.readVariable = {{"v"}, 0};
+
+  FileOpValues expected;
+  expected.deletePermanently = true;
+  expected.runWait = true;
+  expected.writeOverwrite = false;
+  expected.writeVariable = expected.readVariable = {{"v"}, 0};  // refilled at every show
+  EXPECT_EQ(EmptyFileOpBoxes(full), expected);
+
+  // So a step switched to a page never takes an earlier step's criteria.
   const TCommand deleted = ShowEditApply(
       NewStep(vx::ckCopyObject), {},
-      [](FileOpShown& s) { s.view = FileOpViewOf(vx::ckDeleteObject); }, closed);
-  EXPECT_EQ(deleted, Step(vx::ckDeleteObject, "", "p")) << "no criteria from an earlier step";
+      [](FileOpShown& s) { s.view = FileOpViewOf(vx::ckDeleteObject); }, EmptyFileOpBoxes(full));
+  EXPECT_EQ(deleted, Step(vx::ckDeleteObject, "", "p"));
 }
 
 }  // namespace

@@ -28,9 +28,12 @@ TCommand ShowEditApply(const TCommand& step, Edit edit, SystemValues previous = 
   return working;
 }
 
+// Shows step and applies it unchanged onto a blank of it: each field comes from a control.
 TCommand ShowApply(const TCommand& step, SystemValues previous = {}) {
-  return ShowEditApply(
-      step, [](SystemShown&) {}, std::move(previous));
+  const SystemShown shown = ShowSystemStep(step, std::move(previous));
+  TCommand working = Blank(step);
+  ApplySystemStep(shown.view.kind, shown.values, working);
+  return working;
 }
 
 const vx::editor::SystemLink& Link(SystemPage page) {
@@ -59,9 +62,13 @@ TEST(SystemDialog, EveryPageShowsItsStepAndStoresItBack) {
       {Step(vx::ckSetVariable, "name", "Hello %other%", "", "note", 0), SystemPage::Variable},
   };
   for (const auto& c : cases) {
-    const auto view = ShowSystemStep(c.step, {}).view;
-    EXPECT_EQ(view.page, c.page);
-    EXPECT_EQ(view.kind, c.step.kind);
+    const auto shown = ShowSystemStep(c.step, {});
+    EXPECT_EQ(shown.view.page, c.page);
+    EXPECT_EQ(shown.view.kind, c.step.kind);
+    // An exit kind checks its own radio button, the first and the last of the range too.
+    if (c.page == SystemPage::Exit) {
+      EXPECT_EQ(shown.values.exitKind, c.step.kind);
+    }
     EXPECT_EQ(ShowApply(c.step), c.step) << vx::StepKindName(c.step.kind);
   }
   EXPECT_EQ(ShowSystemStep(NewStep(vx::ckSetVariable), {}).view.title, "Set Variable");
