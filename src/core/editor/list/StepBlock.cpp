@@ -62,7 +62,10 @@ std::string BuildStepBlock(const StepList& list) {
   std::vector<TCommand> picked;
   picked.reserve(list.SelectedCount());
   for (std::size_t i = list.Count(); i-- > 0;) {
-    if (list.IsSelected(i)) picked.push_back(list.Step(i));
+    if (!list.IsSelected(i)) continue;
+    // Named by its number in the list, as the user sees it, not by its place in the block.
+    CheckFits(list.Step(i), i + 1);
+    picked.push_back(list.Step(i));
   }
   return EncodeStepBlock(picked);
 }

@@ -82,9 +82,9 @@ TEST(StepBlock, RefusesToEncodeATextACountedStringCannotHold) {
     BuildStepBlock(list);
     FAIL() << "encoded a text of 65536 bytes";
   } catch (const ScriptLimitError& e) {
-    // Step 1 is the second in the block (last selected first).
+    // Named as the list numbers it, although it is the second in the block.
     EXPECT_STREQ(e.Message(),
-                 "Step 2: field p4 holds 65536 bytes; a step holds at most 65535 "
+                 "Step 1: field p4 holds 65536 bytes; a step holds at most 65535 "
                  "bytes per field.");
   }
 }
