@@ -51,7 +51,7 @@ void StartUp() {
   // ==== The step dialogs are created here, once each, in this order: ====
   // frmselectobject, frmfileop, frminternet, frmwindow, frmabout, frmsystem, frmuserinput,
   // frmcomment, frmrecord, frmclipboard, frmoptions.
-  vx::editor::CreateEditorDialogs(frmmain->DialogHost());
+  vx::editor::CreateEditorDialogs(frmmain->Handle());
   // =======================================================================
 
   frmmain->Show();

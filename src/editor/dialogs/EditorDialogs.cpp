@@ -14,32 +14,32 @@ std::unique_ptr<Tfrmrecord> frmrecord;
 std::unique_ptr<Tfrmsystem> frmsystem;
 std::unique_ptr<Tfrmoptions> frmoptions;
 
-void CreateEditorDialogs(StepDialogHost& host) {
+void CreateEditorDialogs(HWND owner) {
   // In this order: frmselectobject, frmfileop, frminternet, frmwindow, frmabout, frmsystem,
   // frmuserinput, frmcomment, frmrecord, frmclipboard, frmoptions.
   frmselectobject = std::make_unique<Tfrmselectobject>();
   frmfileop = std::make_unique<Tfrmfileop>();
-  frmfileop->Create(host, *frmselectobject);
+  frmfileop->Create(owner, *frmselectobject);
   // Owned by the disk dialog, which it then keeps from being used while it is up.
   frmselectobject->Create(frmfileop->Handle());
   frminternet = std::make_unique<Tfrminternet>();
-  frminternet->Create(host);
+  frminternet->Create(owner);
   frmwindow = std::make_unique<Tfrmwindow>();
-  frmwindow->Create(host);
+  frmwindow->Create(owner);
   frmabout = std::make_unique<Tfrmabout>();
-  frmabout->Create(host.DialogOwner());
+  frmabout->Create(owner);
   frmsystem = std::make_unique<Tfrmsystem>();
-  frmsystem->Create(host);
+  frmsystem->Create(owner);
   frmuserinput = std::make_unique<Tfrmuserinput>();
-  frmuserinput->Create(host);
+  frmuserinput->Create(owner);
   frmcomment = std::make_unique<Tfrmcomment>();
-  frmcomment->Create(host);
+  frmcomment->Create(owner);
   frmrecord = std::make_unique<Tfrmrecord>();
-  frmrecord->Create(host);
+  frmrecord->Create(owner);
   frmclipboard = std::make_unique<Tfrmclipboard>();
-  frmclipboard->Create(host);
+  frmclipboard->Create(owner);
   frmoptions = std::make_unique<Tfrmoptions>();
-  frmoptions->Create(host.DialogOwner());
+  frmoptions->Create(owner);
 }
 
 void FreeEditorDialogs() {

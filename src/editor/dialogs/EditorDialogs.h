@@ -17,7 +17,6 @@
 #include "editor/dialogs/FrmUserInput.h"
 #include "editor/dialogs/FrmWindow.h"
 #include "editor/dialogs/StepDialog.h"
-#include "editor/dialogs/StepDialogHost.h"
 
 namespace vx::editor {
 
@@ -33,9 +32,9 @@ extern std::unique_ptr<Tfrmrecord> frmrecord;
 extern std::unique_ptr<Tfrmsystem> frmsystem;
 extern std::unique_ptr<Tfrmoptions> frmoptions;
 
-// Creates every dialog, owned by the host's window.
-void CreateEditorDialogs(StepDialogHost& host);
-// Frees them (before the host's window goes).
+// Creates every dialog, owned by the main window.
+void CreateEditorDialogs(HWND owner);
+// Frees them (before the main window goes).
 void FreeEditorDialogs();
 
 // The dialog of a family; null for None and for a family whose dialog does not exist.

@@ -18,8 +18,8 @@ const StepDialogFrame ClipboardFrame = {
 
 }  // namespace
 
-void Tfrmclipboard::Create(StepDialogHost& host) {
-  CreateStepDialog(ClipboardFrame, host,
+void Tfrmclipboard::Create(HWND owner) {
+  CreateStepDialog(ClipboardFrame, owner,
                    {
                        {&Label1, {.caption = "Action:", .left = 153, .top = 38}},
                        {&rbcbget,

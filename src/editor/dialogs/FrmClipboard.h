@@ -8,7 +8,7 @@ namespace vx::editor {
 
 class Tfrmclipboard : public TStepDialog {
  public:
-  void Create(StepDialogHost& host);
+  void Create(HWND owner);
 
   win32::TLabel Label1;  // "Action:"
   win32::TRadioButton rbcbget;

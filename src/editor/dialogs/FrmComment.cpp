@@ -1,9 +1,6 @@
 #include "editor/dialogs/FrmComment.h"
 
 #include <optional>
-#include <vector>
-
-#include "core/editor/dialogs/CommentDialog.h"
 
 namespace vx::editor {
 
@@ -22,8 +19,7 @@ const win32::FormDef CommentForm = {
 
 }  // namespace
 
-void Tfrmcomment::Create(StepDialogHost& host) {
-  host_ = &host;
+void Tfrmcomment::Create(HWND owner) {
   CreateForm(CommentForm,
              {
                  {&Image1, {.left = 12, .top = 12, .width = 32, .height = 32}},
@@ -39,36 +35,27 @@ void Tfrmcomment::Create(StepDialogHost& host) {
                    .height = 25,
                    .id = IDCANCEL}},
              },
-             host.DialogOwner());
+             owner);
   cmdok.OnClick = [this] { cmdokClick(); };
   cmdcancel.OnClick = [this] { EndModal(IDCANCEL); };
 }
 
-int Tfrmcomment::Open() {
+std::optional<std::string> Tfrmcomment::Edit(const std::string& comment) {
+  comment_ = comment;
+  result_.reset();
   CenterOnOwner();
-  return ShowModal();
+  ShowModal();
+  return std::move(result_);
 }
 
 void Tfrmcomment::FormShow() {
-  const StepList& steps = host_->Steps();
-  std::optional<std::size_t> current;
-  if (steps.Current() != NoItem) current = static_cast<std::size_t>(steps.Current());
-  txtcomment.SetText(ShowComment(steps.Steps(), current));
+  txtcomment.SetText(comment_);
   txtcomment.SetFocus();
   txtcomment.SelectAll();
 }
 
 void Tfrmcomment::cmdokClick() {
-  // Every selected step, whether or not the current item is among them.
-  StepList& steps = host_->Steps();
-  std::vector<std::size_t> selected;
-  for (std::size_t i = 0; i < steps.Count(); ++i)
-    if (steps.IsSelected(i)) selected.push_back(i);
-  if (!selected.empty()) {
-    const std::string text = txtcomment.Text();
-    for (const std::size_t index : selected) steps.Step(index).p4 = text;
-    host_->StepsChanged(ListChange::Repaint);
-  }
+  result_ = txtcomment.Text();
   EndModal(IDOK);
 }
 

@@ -1,7 +1,10 @@
-// The comment dialog: the comment of the selected steps.
+// The comment dialog: shows a comment (the current step's) and gives back the text OK
+// confirmed, which the main window gives every selected step.
 #pragma once
 
-#include "editor/dialogs/StepDialogHost.h"
+#include <optional>
+#include <string>
+
 #include "editor/dialogs/SystemIcon.h"
 #include "win32/forms/Form.h"
 #include "win32/forms/StdControls.h"
@@ -10,9 +13,9 @@ namespace vx::editor {
 
 class Tfrmcomment : public win32::TForm {
  public:
-  void Create(StepDialogHost& host);
-  // Shows the dialog modally, centred on its owner; IDOK when the comments were stored.
-  int Open();
+  void Create(HWND owner);
+  // Shows comment modally, centred on the owner; the text after OK, nothing after Cancel.
+  std::optional<std::string> Edit(const std::string& comment);
 
   win32::TLabel Label1;
   TSystemIcon Image1;
@@ -26,7 +29,8 @@ class Tfrmcomment : public win32::TForm {
  private:
   void cmdokClick();
 
-  StepDialogHost* host_ = nullptr;
+  std::string comment_;
+  std::optional<std::string> result_;
 };
 
 }  // namespace vx::editor

@@ -40,7 +40,7 @@ win32::ControlDef ChoiceAt(const char* caption, int left, int top, DWORD style =
 
 }  // namespace
 
-void Tfrmfileop::Create(StepDialogHost& host, Tfrmselectobject& criteriaDialog) {
+void Tfrmfileop::Create(HWND owner, Tfrmselectobject& criteriaDialog) {
   criteriaDialog_ = &criteriaDialog;
   const win32::ControlDef page = PageDef(FileOpFrame);
   const int linksTop = PageLinksTop(FileOpFrame, static_cast<int>(links.size()));
@@ -53,7 +53,7 @@ void Tfrmfileop::Create(StepDialogHost& host, Tfrmselectobject& criteriaDialog) 
     slots.push_back({panel, page});
   const std::vector<win32::ControlSlot> pages = PageControls();
   slots.insert(slots.end(), pages.begin(), pages.end());
-  CreateStepDialog(FileOpFrame, host, slots);
+  CreateStepDialog(FileOpFrame, owner, slots);
   KeepDescriptionAbove(*this, FileOpFrame, linksTop);
   for (std::size_t i = 0; i < links.size(); ++i) {
     StylePageLink(links[i]);

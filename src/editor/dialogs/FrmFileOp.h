@@ -17,7 +17,7 @@ namespace vx::editor {
 class Tfrmfileop : public TStepDialog {
  public:
   // criteriaDialog edits the criteria of the five lists.
-  void Create(StepDialogHost& host, Tfrmselectobject& criteriaDialog);
+  void Create(HWND owner, Tfrmselectobject& criteriaDialog);
 
   // The band's links, in the order of FileOpLinks.
   std::array<win32::TLabelEx, 7> links;

@@ -41,14 +41,14 @@ win32::ControlDef Browse(int left, int top) {
 
 }  // namespace
 
-void Tfrminternet::Create(StepDialogHost& host) {
+void Tfrminternet::Create(HWND owner) {
   std::vector<win32::ControlSlot> controls = {
       {&gotoftp, PageLinkDef("  FTP Operations", BandWidth, Height, 1)},
       {&gotoemail, PageLinkDef("  Send Email", BandWidth, Height, 0)},
   };
   for (const auto& page : {FtpPage(), MailPage()})
     controls.insert(controls.end(), page.begin(), page.end());
-  CreateStepDialog(InternetFrame, host, controls);
+  CreateStepDialog(InternetFrame, owner, controls);
   StylePageLink(gotoftp);
   StylePageLink(gotoemail);
   AssignPages();

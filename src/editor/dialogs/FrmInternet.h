@@ -13,7 +13,7 @@ namespace vx::editor {
 
 class Tfrminternet : public TStepDialog {
  public:
-  void Create(StepDialogHost& host);
+  void Create(HWND owner);
 
   win32::TLabelEx gotoftp;
   win32::TLabelEx gotoemail;

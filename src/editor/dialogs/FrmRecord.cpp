@@ -27,8 +27,8 @@ const StepDialogFrame RecordFrame = {
 
 }  // namespace
 
-void Tfrmrecord::Create(StepDialogHost& host) {
-  CreateStepDialog(RecordFrame, host, Controls());
+void Tfrmrecord::Create(HWND owner) {
+  CreateStepDialog(RecordFrame, owner, Controls());
   chkrecmouse.SetChecked(true);
   tbrecord.SetRange(MinRecordSpeed, MaxRecordSpeed);
   tbrecord.SetPosition(NormalRecordSpeed);

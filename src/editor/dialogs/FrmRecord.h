@@ -14,7 +14,7 @@ namespace vx::editor {
 
 class Tfrmrecord : public TStepDialog {
  public:
-  void Create(StepDialogHost& host);
+  void Create(HWND owner);
 
   TGroupFrame grprecord;  // " Record Options"
   win32::TCheckBox chkrecmouse;

@@ -33,7 +33,7 @@ win32::ControlDef RadioAt(const char* caption, int top, DWORD style = 0, int wid
 
 }  // namespace
 
-void Tfrmsystem::Create(StepDialogHost& host) {
+void Tfrmsystem::Create(HWND owner) {
   const win32::ControlDef page = PageDef(SystemFrame);
   const int linksTop = PageLinksTop(SystemFrame, static_cast<int>(links.size()));
   std::vector<win32::ControlSlot> slots;
@@ -70,7 +70,7 @@ void Tfrmsystem::Create(StepDialogHost& host) {
       {&txtvarvalue, BoxAt(8, 76), &tsvariable},
   };
   slots.insert(slots.end(), dll.begin(), dll.end());
-  CreateStepDialog(SystemFrame, host, slots);
+  CreateStepDialog(SystemFrame, owner, slots);
   KeepDescriptionAbove(*this, SystemFrame, linksTop);
   for (std::size_t i = 0; i < links.size(); ++i) {
     StylePageLink(links[i]);
@@ -79,43 +79,18 @@ void Tfrmsystem::Create(StepDialogHost& host) {
   for (std::size_t i = 0; i < exitChoices.size(); ++i)
     exitChoices[i].OnClick = [this, i] { SetCurrentKind(SystemExitChoices[i].kind); };
   cmddllother.OnClick = [this] { cmddllotherClick(); };
+  BindMapping(SystemMapping,
+              {RadioGroup{{&exitChoices[0], &exitChoices[1], &exitChoices[2], &exitChoices[3],
+                           &exitChoices[4]}},
+               &txtdllfunction, RadioGroup{{&rbdllkernel, &rbdlluser, &rbdllgdi, &rbdllother}},
+               &txtdllother, &txtspeed, &txtwait, &txtvarname, &txtvarvalue});
   ShowPage(std::array<win32::TPanel*, 5>{&tsexit, &tsdll, &tsspeed, &tswait, &tsvariable},
            static_cast<int>(page_));
 }
 
-SystemValues Tfrmsystem::Values() const {
-  SystemValues values;
-  for (std::size_t i = 0; i < exitChoices.size(); ++i)
-    if (exitChoices[i].Checked()) values.exitKind = SystemExitChoices[i].kind;
-  values.dllFunction = txtdllfunction.Text();
-  if (rbdllkernel.Checked()) values.dll = DllChoice::Kernel;
-  if (rbdlluser.Checked()) values.dll = DllChoice::User;
-  if (rbdllgdi.Checked()) values.dll = DllChoice::Gdi;
-  if (rbdllother.Checked()) values.dll = DllChoice::Other;
-  values.dllOther = txtdllother.Text();
-  values.speed = txtspeed.Text();
-  values.wait = txtwait.Text();
-  values.variableName = txtvarname.Text();
-  values.variableValue = txtvarvalue.Text();
-  return values;
-}
-
 void Tfrmsystem::FillControls() {
-  const SystemShown shown = ShowSystemStep(ShownStep(), Values());
-  const SystemValues& v = shown.values;
-  for (std::size_t i = 0; i < exitChoices.size(); ++i)
-    exitChoices[i].SetChecked(v.exitKind == SystemExitChoices[i].kind);
-  txtdllfunction.SetText(v.dllFunction);
-  rbdllkernel.SetChecked(v.dll == DllChoice::Kernel);
-  rbdlluser.SetChecked(v.dll == DllChoice::User);
-  rbdllgdi.SetChecked(v.dll == DllChoice::Gdi);
-  rbdllother.SetChecked(v.dll == DllChoice::Other);
-  txtdllother.SetText(v.dllOther);
-  txtspeed.SetText(v.speed);
-  txtwait.SetText(v.wait);
-  txtvarname.SetText(v.variableName);
-  txtvarvalue.SetText(v.variableValue);
-  ShowView(shown.view);
+  ShowMappedStep();
+  ShowView(SystemViewOf(ShownStep().kind));
 }
 
 void Tfrmsystem::ShowView(const SystemView& view) {
@@ -131,7 +106,7 @@ void Tfrmsystem::LinkClick(const SystemLink& link) {
 }
 
 void Tfrmsystem::WriteFields(TCommand& step) {
-  ApplySystemStep(CurrentKind(), Values(), step);
+  ApplyMappedStep(step);
 }
 
 void Tfrmsystem::cmddllotherClick() {

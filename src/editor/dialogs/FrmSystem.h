@@ -12,7 +12,7 @@ namespace vx::editor {
 
 class Tfrmsystem : public TStepDialog {
  public:
-  void Create(StepDialogHost& host);
+  void Create(HWND owner);
 
   // The band's links, in the order of SystemLinks.
   std::array<win32::TLabelEx, 5> links;
@@ -44,7 +44,6 @@ class Tfrmsystem : public TStepDialog {
   void WriteFields(TCommand& step) override;
 
  private:
-  SystemValues Values() const;
   void ShowView(const SystemView& view);
   void LinkClick(const SystemLink& link);
   void cmddllotherClick();

@@ -26,8 +26,8 @@ Tfrmuserinput* previewing = nullptr;
 
 }  // namespace
 
-void Tfrmuserinput::Create(StepDialogHost& host) {
-  CreateStepDialog(UserInputFrame, host, Controls());
+void Tfrmuserinput::Create(HWND owner) {
+  CreateStepDialog(UserInputFrame, owner, Controls());
   StylePageLink(gotomouse);
   StylePageLink(gotokeyboard);
   for (std::string_view type : ClickTypes) cmbclicktype.Add(std::string(type));

@@ -15,7 +15,7 @@ namespace vx::editor {
 
 class Tfrmuserinput : public TStepDialog {
  public:
-  void Create(StepDialogHost& host);
+  void Create(HWND owner);
   ~Tfrmuserinput() override;
 
   win32::TLabelEx gotomouse;

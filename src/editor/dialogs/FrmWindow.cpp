@@ -27,9 +27,9 @@ win32::ControlDef Radio(const char* caption, int top, DWORD style = WS_TABSTOP) 
 
 }  // namespace
 
-void Tfrmwindow::Create(StepDialogHost& host) {
+void Tfrmwindow::Create(HWND owner) {
   CreateStepDialog(
-      WindowFrame, host,
+      WindowFrame, owner,
       {
           {&gotomsg, PageLinkDef("  Show Message ", BandWidth, Height, 1)},
           {&gotowindow, PageLinkDef("  Window States", BandWidth, Height, 0)},

@@ -10,7 +10,7 @@ namespace vx::editor {
 
 class Tfrmwindow : public TStepDialog {
  public:
-  void Create(StepDialogHost& host);
+  void Create(HWND owner);
 
   win32::TLabelEx gotomsg;
   win32::TLabelEx gotowindow;

@@ -1,9 +1,9 @@
 #include "editor/dialogs/StepDialog.h"
 
 #include <optional>
+#include <stdexcept>
 
 #include "core/StepKinds.h"
-#include "core/editor/dialogs/DeclaredVariables.h"
 
 namespace vx::editor {
 
@@ -13,15 +13,14 @@ constexpr COLORREF White = RGB(255, 255, 255);
 
 }  // namespace
 
-void TStepDialog::CreateStepDialog(const StepDialogFrame& frame, StepDialogHost& host,
+void TStepDialog::CreateStepDialog(const StepDialogFrame& frame, HWND owner,
                                    std::initializer_list<win32::ControlSlot> controls) {
-  CreateStepDialog(frame, host,
+  CreateStepDialog(frame, owner,
                    std::span<const win32::ControlSlot>(controls.begin(), controls.size()));
 }
 
-void TStepDialog::CreateStepDialog(const StepDialogFrame& frame, StepDialogHost& host,
+void TStepDialog::CreateStepDialog(const StepDialogFrame& frame, HWND owner,
                                    std::span<const win32::ControlSlot> controls) {
-  host_ = &host;
   escapeCancels_ = frame.escapeCancels;
   const win32::FormDef form = {
       .className = frame.className,
@@ -57,7 +56,7 @@ void TStepDialog::CreateStepDialog(const StepDialogFrame& frame, StepDialogHost&
                    .height = StepDialogHeadingHeight,
                    .font = {.face = "Tahoma", .points = 9, .bold = true}}},
              },
-             host.DialogOwner());
+             owner);
   for (const win32::ControlSlot& slot : controls) AddControl(slot);
   // Added last so that Tab reaches the dialog's own controls first.
   AddControl({&cmdapply,
@@ -81,39 +80,62 @@ void TStepDialog::CreateStepDialog(const StepDialogFrame& frame, StepDialogHost&
   cmdcancel.OnClick = [this] { EndModal(IDCANCEL); };
 }
 
-int TStepDialog::Open() {
+std::optional<TCommand> TStepDialog::Edit(const StepRequest& request) {
+  request_ = request;
+  currentKind_ = request.working.kind;
+  result_.reset();
   CenterOnOwner();
-  const int result = ShowModal();
+  ShowModal();
   DialogClosed();
-  return result;
+  return std::move(result_);
 }
 
 void TStepDialog::FormShow() {
-  if (!protocol_.Show(host_->AddingStep(), host_->SelectedTreeNodeText(), host_->Steps())) {
-    // Editing with no current item: there is no step to show.
-    EndModal(IDCANCEL);
-    return;
-  }
   FillControls();
 }
 
 void TStepDialog::ApplyClick() {
   if (RefuseApply()) return;
   // A refused add (the script is full) throws: the error is reported and the dialog stays.
-  const StepDialogProtocol::Outcome outcome =
-      protocol_.Apply(host_->Steps(), [this](TCommand& step) { WriteFields(step); });
-  if (outcome != StepDialogProtocol::Outcome::StepGone) host_->StepsChanged(ListChange::Rebuild);
+  CheckStepApply(request_);
+  TCommand step = request_.working;
+  step.kind = currentKind_;
+  WriteFields(step);
+  result_ = std::move(step);
   EndModal(IDOK);
+}
+
+void TStepDialog::BindMapping(DialogMap map, std::vector<BoundControl> controls) {
+  // A table that names a control the dialog did not list is a programming error, found at
+  // start-up rather than at some later show.
+  const auto listed = [&](int control) {
+    return control == NoControl || (control >= 0 && control < static_cast<int>(controls.size()));
+  };
+  for (const ControlBinding& row : map)
+    if (!listed(row.control) || !listed(row.partner))
+      throw std::logic_error("A dialog's mapping names a control it does not bind");
+  map_ = map;
+  bound_ = std::move(controls);
+}
+
+void TStepDialog::ShowMappedStep() {
+  DialogValues values = ReadControls(bound_);
+  ShowStepValues(map_, ShownStep(), {.declared = &request_.declared}, values);
+  ShowControls(bound_, values);
+}
+
+void TStepDialog::ApplyMappedStep(TCommand& step) const {
+  ApplyStepValues(map_, currentKind_, ReadControls(bound_), step);
+}
+
+void TStepDialog::EmptyMappedControls() {
+  DialogValues values = ReadControls(bound_);
+  EmptyClosedValues(map_, values);
+  ShowControls(bound_, values);
 }
 
 void TStepDialog::OnCancelKey() {
   if (escapeCancels_) EndModal(IDCANCEL);
-}
-
-TCommand TStepDialog::ShownStep() const {
-  TCommand step = protocol_.Working();
-  step.kind = protocol_.CurrentKind();
-  return step;
 }
 
 void TStepDialog::ShowKindHeading(std::uint8_t kind) {
@@ -126,14 +148,6 @@ void TStepDialog::SetHeading(const std::string& title, const std::string& descri
   // The whole band again: a bold title's last letter may reach past the rectangle its text
   // measures, and a shorter title would leave it behind.
   Gradient1.Invalidate();
-}
-
-std::vector<std::string> TStepDialog::DeclaredVariables() const {
-  const StepList& steps = host_->Steps();
-  std::optional<std::size_t> edited;
-  if (!protocol_.Adding() && steps.Current() != NoItem)
-    edited = static_cast<std::size_t>(steps.Current());
-  return ListDeclaredVariables(steps.Steps(), edited);
 }
 
 void TStepDialog::ShowVariableBox(win32::TComboBox& combo, const VariableBox& box) {

@@ -1,26 +1,31 @@
-// The frame and the add-or-edit protocol every step dialog shares. A dialog derives from
+// The frame every step dialog shares, and its contract with the main window: Edit takes a
+// StepRequest (adding or editing, the step to show, the declared variables) and gives back
+// the step Apply made, or nothing; the main window commits it. A dialog derives from
 // TStepDialog, places its own controls right of the coloured band and below the heading
-// bar, and fills in three virtuals:
+// bar, and fills in:
 //
-//   FillControls()        after the protocol's Show: put ShownStep() into the controls
-//                         and set the heading (ShowKindHeading or SetHeading);
+//   FillControls()        put ShownStep() into the controls and set the heading
+//                         (ShowKindHeading or SetHeading);
 //   RefuseApply()         its own check before Apply; true (after its warning) keeps the
-//                         dialog open and the list unchanged; most dialogs never refuse;
+//                         dialog open; most dialogs never refuse;
 //   WriteFields(step)     reads its controls into the fields the current kind uses.
 //
-// Its kind switches call SetCurrentKind. Everything else (showing modally, centring,
-// Apply, Cancel, Esc, the list's refresh) is done here.
+// A dialog whose mapping is a table (DialogMapping.h) binds it with BindMapping and lets
+// ShowMappedStep and ApplyMappedStep do the copying. Its kind switches call SetCurrentKind.
+// Everything else (showing modally, centring, Apply, Cancel, Esc) is done here.
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "core/Command.h"
+#include "core/editor/dialogs/DialogMapping.h"
 #include "core/editor/dialogs/VariableBox.h"
-#include "core/editor/list/StepDialogProtocol.h"
-#include "editor/dialogs/StepDialogHost.h"
+#include "core/editor/list/StepRequest.h"
+#include "editor/dialogs/ControlBinder.h"
 #include "editor/dialogs/WrapLabel.h"
 #include "win32/forms/BevelRect.h"
 #include "win32/forms/Form.h"
@@ -47,8 +52,10 @@ inline constexpr int StepDialogButtonHeight = 25;
 
 class TStepDialog : public win32::TForm {
  public:
-  // Shows the dialog modally, centred on its owner; IDOK when Apply stored the step.
-  int Open();
+  // Shows the request's step modally, centred on the owner; the step Apply made (the
+  // request's step with the kind shown at Apply and the fields it uses), or nothing after
+  // Cancel, Esc or the close box.
+  std::optional<TCommand> Edit(const StepRequest& request);
 
   win32::TGradientBox Gradient1;
   win32::TLabel lblinfocaption;
@@ -59,9 +66,9 @@ class TStepDialog : public win32::TForm {
 
  protected:
   // Creates the window: the frame's controls first, then the dialog's own (in tab order).
-  void CreateStepDialog(const StepDialogFrame& frame, StepDialogHost& host,
+  void CreateStepDialog(const StepDialogFrame& frame, HWND owner,
                         std::initializer_list<win32::ControlSlot> controls);
-  void CreateStepDialog(const StepDialogFrame& frame, StepDialogHost& host,
+  void CreateStepDialog(const StepDialogFrame& frame, HWND owner,
                         std::span<const win32::ControlSlot> controls);
 
   virtual void FillControls() = 0;
@@ -70,13 +77,21 @@ class TStepDialog : public win32::TForm {
   // After every showing, however it ended (Apply, Cancel, Esc, the close box).
   virtual void DialogClosed() {}
 
-  // The step being shown: the working step with the kind chosen at show (a step being
-  // added is cleared, and a cleared step keeps whatever kind it had before).
-  TCommand ShownStep() const;
-  std::uint8_t CurrentKind() const { return protocol_.CurrentKind(); }
-  bool Adding() const { return protocol_.Adding(); }
-  void SetCurrentKind(std::uint8_t kind) { protocol_.SetCurrentKind(kind); }
-  StepDialogHost& Host() const { return *host_; }
+  // The step being shown: the request's step (cleared when adding).
+  const TCommand& ShownStep() const { return request_.working; }
+  std::uint8_t CurrentKind() const { return currentKind_; }
+  bool Adding() const { return request_.adding; }
+  void SetCurrentKind(std::uint8_t kind) { currentKind_ = kind; }
+
+  // The dialog's mapping table and its controls in the table's numbering.
+  void BindMapping(DialogMap map, std::vector<BoundControl> controls);
+  // The shown step's fields into the controls of its kind; the others keep their state.
+  void ShowMappedStep();
+  // The fields the current kind stores, from the controls.
+  void ApplyMappedStep(TCommand& step) const;
+  // The controls marked so go back to how the form was created.
+  void EmptyMappedControls();
+  DialogValues MappedValues() const { return ReadControls(bound_); }
 
   // The heading: a kind's name and description from the step-kind table, or a family's
   // own title and text.
@@ -85,7 +100,7 @@ class TStepDialog : public win32::TForm {
 
   // The variable names offered to the step being shown: the Set Variable steps above the
   // edited step, or every one when adding.
-  std::vector<std::string> DeclaredVariables() const;
+  const std::vector<std::string>& DeclaredVariables() const { return request_.declared; }
   // A variable drop-down list shows a box's entries and choice; and reads them back.
   static void ShowVariableBox(win32::TComboBox& combo, const VariableBox& box);
   static VariableBox ReadVariableBox(const win32::TComboBox& combo);
@@ -96,8 +111,11 @@ class TStepDialog : public win32::TForm {
  private:
   void ApplyClick();
 
-  StepDialogHost* host_ = nullptr;
-  StepDialogProtocol protocol_;
+  StepRequest request_;
+  std::uint8_t currentKind_ = 0;
+  std::optional<TCommand> result_;
+  DialogMap map_;
+  std::vector<BoundControl> bound_;
   bool escapeCancels_ = true;
 };
 

@@ -16,7 +16,6 @@
 #include "core/editor/document/RecentFiles.h"
 #include "core/editor/list/ActionTree.h"
 #include "core/editor/list/ListMouse.h"
-#include "editor/dialogs/StepDialogHost.h"
 #include "win32/forms/BevelRect.h"
 #include "win32/forms/CommonControls.h"
 #include "win32/forms/Form.h"
@@ -70,10 +69,7 @@ class TStaticText : public win32::TWinControl {
   DWORD OwnStyle() const override { return SS_LEFT | SS_NOPREFIX; }
 };
 
-class Tfrmmain : public win32::TForm,
-                 private DocumentUi,
-                 private RecentFilesView,
-                 private StepDialogHost {
+class Tfrmmain : public win32::TForm, private DocumentUi, private RecentFilesView {
  public:
   Tfrmmain();
   ~Tfrmmain() override;
@@ -83,7 +79,7 @@ class Tfrmmain : public win32::TForm,
   void SetStartFile(std::string path) { startFile_ = std::move(path); }
 
   DocumentSession& Document() { return *document_; }
-  StepList& Steps() override { return document_->List(); }
+  StepList& Steps() { return document_->List(); }
 
   win32::TToolBar Tbmain;
   win32::TPanel pnlActions;
@@ -191,16 +187,9 @@ class Tfrmmain : public win32::TForm,
   void acCommentExecute();
   void acAboutExecute();
   void mPreferencesClick();
-  // StepDialogHost, for the dialogs
-  bool AddingStep() const override { return adding_; }
-  std::string SelectedTreeNodeText() const override;
-  void StepsChanged(ListChange change) override { ShowListChange(change); }
-  HWND DialogOwner() const override { return Handle(); }
+  // The text of the action tree's selected node; empty when none is selected.
+  std::string SelectedTreeNodeText() const;
 
- public:
-  StepDialogHost& DialogHost() { return *this; }
-
- private:
   // True: the next step dialog adds a step; false: it edits the list's current step.
   bool adding_ = false;
   InsertionLine insertionLine_;

@@ -1,5 +1,6 @@
 // The Edit commands and the windows they open. Each command decides on the model in one
 // pass (ListCommands.h) and then brings the list box up to date once.
+#include "core/editor/dialogs/CommentDialog.h"
 #include "core/editor/list/ListCommands.h"
 #include "core/editor/list/StepBlock.h"
 #include "editor/dialogs/EditorDialogs.h"
@@ -60,7 +61,9 @@ void Tfrmmain::acMoveDownExecute() {
 }
 
 void Tfrmmain::acCommentExecute() {
-  if (frmcomment) frmcomment->Open();
+  if (!frmcomment) return;
+  const std::optional<std::string> comment = frmcomment->Edit(ShowComment(Steps()));
+  if (comment && CommentSelectedSteps(Steps(), *comment)) ShowListChange(ListChange::Repaint);
 }
 
 void Tfrmmain::acAboutExecute() {

@@ -9,7 +9,7 @@
 
 #include "core/StepKinds.h"
 #include "core/editor/list/ListCommands.h"
-#include "core/editor/list/StepDialogProtocol.h"
+#include "core/editor/list/StepRequest.h"
 #include "editor/dialogs/EditorDialogs.h"
 #include "editor/main/FrmMain.h"
 
@@ -148,7 +148,14 @@ void Tfrmmain::lstmainDblClick() {
 }
 
 void Tfrmmain::OpenStepDialog(StepDialog dialog) {
-  if (TStepDialog* form = StepDialogFor(dialog)) form->Open();
+  TStepDialog* form = StepDialogFor(dialog);
+  if (!form) return;
+  const std::optional<StepRequest> request =
+      MakeStepRequest(adding_, SelectedTreeNodeText(), Steps());
+  if (!request) return;  // editing with no current item: there is no step to show
+  const std::optional<TCommand> step = form->Edit(*request);
+  if (step && CommitStep(*request, *step, Steps()) != CommitOutcome::StepGone)
+    ShowListChange(ListChange::Rebuild);
 }
 
 void Tfrmmain::lstmainMouseDown(win32::MouseButton button, win32::ShiftState shift, POINT at) {

@@ -28,7 +28,7 @@ TCommand Step(std::uint8_t kind, std::string p1 = {}, std::string p2 = {}, std::
 class FileOpDialogE2E : public ::testing::Test {
  protected:
   void SetUp() override {
-    dialog.Create(host, criteria);
+    dialog.Create(host.DialogOwner(), criteria);
     criteria.Create(dialog.Handle());
   }
   const win32::TLabelEx& LinkTo(std::uint8_t kind) const {
@@ -63,7 +63,7 @@ TEST_F(FileOpDialogE2E, ComposedStepsReachTheScriptFile) {
     Shot(dialog.Handle(), "fileop-write");
     Click(dialog.cmdapply.Handle());
   }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
 
   host.AddFromTree(StepKindName(ckCopyObject));
   std::vector<std::string> lines;
@@ -82,7 +82,7 @@ TEST_F(FileOpDialogE2E, ComposedStepsReachTheScriptFile) {
                  Shot(dialog.Handle(), "fileop-copy");
                  Click(dialog.cmdapply.Handle());
                }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
   EXPECT_EQ(lines, (std::vector<std::string>{
                        "With a filename of", "   a.txt", "And with an extension of", "   txt,log",
                        "With a file size", "   Bigger than 123KB, Smaller than 1024KB"}));
@@ -112,7 +112,7 @@ TEST_F(FileOpDialogE2E, ReadWithoutAVariableIsRefused) {
                  stillOpen = dialog.Modal();
                  Click(dialog.cmdcancel.Handle());
                }});
-  EXPECT_EQ(dialog.Open(), IDCANCEL);
+  EXPECT_EQ(host.Open(dialog), IDCANCEL);
   ASSERT_TRUE(box.has_value());
   EXPECT_EQ(box->text,
             "Please choose a variable to write to.\r\nYou must declare a variable first if the "
@@ -135,7 +135,7 @@ TEST_F(FileOpDialogE2E, ClosingForgetsTheCriteriaOfEveryPage) {
     Shot(dialog.Handle(), "fileop-delete");
     Click(dialog.cmdcancel.Handle());
   }});
-  EXPECT_EQ(dialog.Open(), IDCANCEL);
+  EXPECT_EQ(host.Open(dialog), IDCANCEL);
   EXPECT_EQ(shown.size(), 4u);
 
   host.AddFromTree(StepKindName(ckCopyObject));
@@ -145,7 +145,7 @@ TEST_F(FileOpDialogE2E, ClosingForgetsTheCriteriaOfEveryPage) {
                  EXPECT_TRUE(dialog.fdDelete.Lines().empty());
                  Click(dialog.cmdapply.Handle());
                }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
   EXPECT_EQ(host.steps.Step(1), Step(ckDeleteObject, "", "p"));
 }
 
@@ -170,7 +170,7 @@ TEST_F(FileOpDialogE2E, CriteriaDialogRefusesAnUnreadableSize) {
                  EXPECT_TRUE(dialog.fdrun.Lines().empty());
                  Click(dialog.cmdapply.Handle());
                }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
   ASSERT_TRUE(box.has_value());
   EXPECT_NE(box->text.find("'2147483648' is not a valid file size."), std::string::npos);
   EXPECT_TRUE(stillOpen);
@@ -202,7 +202,7 @@ TEST_F(FileOpDialogE2E, EveryLinkShowsItsPage) {
   });
   actions.push_back([&] { Click(dialog.cmdapply.Handle()); });
   InModalLoop(std::move(actions));
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
   EXPECT_EQ(host.steps.Step(0), Step(ckRenameObject, "", "y.exe", "-q"));
 }
 
@@ -240,7 +240,7 @@ TEST_F(FileOpDialogE2E, TheCriteriaListsButtonAndSelectedLine) {
     Shot(dialog.Handle(), "fileop-run-selected");
     Click(dialog.cmdcancel.Handle());
   }});
-  dialog.Open();
+  host.Open(dialog);
   const int inset = ::MulDiv(4, static_cast<int>(win32::WindowDpi(dialog.Handle())), 96);
   EXPECT_EQ(list.right - button.right, inset);
   EXPECT_EQ(list.bottom - button.bottom, inset);
@@ -265,7 +265,7 @@ TEST_F(FileOpDialogE2E, ALinkUnderThePointerIsDarkBlueOnWhite) {
          Shot(dialog.Handle(), "fileop-link-hovered");
          Click(dialog.cmdcancel.Handle());
        }});
-  dialog.Open();
+  host.Open(dialog);
   EXPECT_EQ(hovered.corner, RGB(255, 255, 255));
   EXPECT_EQ(hovered.darkest, RGB(0, 0, 100));
 }

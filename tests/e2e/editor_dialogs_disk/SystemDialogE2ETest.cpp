@@ -25,7 +25,7 @@ TCommand Step(std::uint8_t kind, std::string p1 = {}, std::string p2 = {}) {
 
 class SystemDialogE2E : public ::testing::Test {
  protected:
-  void SetUp() override { dialog.Create(host); }
+  void SetUp() override { dialog.Create(host.DialogOwner()); }
   // The link on the band that shows page.
   const win32::TLabelEx& LinkTo(SystemPage page) const {
     for (std::size_t i = 0; i < SystemLinks.size(); ++i)
@@ -51,7 +51,7 @@ TEST_F(SystemDialogE2E, ComposesEveryPageIntoTheSavedScript) {
                  Shot(dialog.Handle(), "system-dll");
                },
                [&] { Click(dialog.cmdapply.Handle()); }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
 
   // A Set Variable step switched to Wait by its link keeps the value in p2.
   host.EditStep(0);
@@ -68,7 +68,7 @@ TEST_F(SystemDialogE2E, ComposesEveryPageIntoTheSavedScript) {
                  Shot(dialog.Handle(), "system-wait");
                  Click(dialog.cmdapply.Handle());
                }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
 
   // The exit page: its link keeps the kind, a radio button chooses it.
   host.EditStep(1);
@@ -80,7 +80,7 @@ TEST_F(SystemDialogE2E, ComposesEveryPageIntoTheSavedScript) {
                  Click(dialog.exitChoices[3].Handle());
                },
                [&] { Click(dialog.cmdapply.Handle()); }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
 
   host.AddFromTree(StepKindName(ckExecutionSpeed));
   InModalLoop({[&] {
@@ -89,7 +89,7 @@ TEST_F(SystemDialogE2E, ComposesEveryPageIntoTheSavedScript) {
                  Shot(dialog.Handle(), "system-speed");
                },
                [&] { Click(dialog.cmdapply.Handle()); }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
 
   const auto saved = vxtest::SavedAndReadBack(host.steps.Steps(), folder.File("system.vxz"));
   EXPECT_EQ(saved,
@@ -105,7 +105,7 @@ TEST_F(SystemDialogE2E, ClickingTheCheckedExitButtonChangesNothing) {
   host.steps.Assign({Step(ckLockComputer, "lock"), Step(ckWait, "5"), Step(ckWait, "6")});
   host.EditStep(0);
   InModalLoop({[&] { Click(dialog.cmdcancel.Handle()); }});
-  ASSERT_EQ(dialog.Open(), IDCANCEL);
+  ASSERT_EQ(host.Open(dialog), IDCANCEL);
 
   for (const std::size_t index : {1u, 2u}) {
     win32::TRadioButton& clicked = dialog.exitChoices[index == 1 ? 0 : 4];
@@ -126,7 +126,7 @@ TEST_F(SystemDialogE2E, ClickingTheCheckedExitButtonChangesNothing) {
                        3000));
                    Click(dialog.cmdapply.Handle());
                  }});
-    ASSERT_EQ(dialog.Open(), IDOK) << "editing step " << index;
+    ASSERT_EQ(host.Open(dialog), IDOK) << "editing step " << index;
   }
   EXPECT_EQ(host.steps.Step(1), Step(ckWait, "5"));
   EXPECT_EQ(host.steps.Step(2), Step(ckShutdownWindows, "shutdown"));
@@ -141,7 +141,7 @@ TEST_F(SystemDialogE2E, CancelAfterSwitchingPagesStoresNothing) {
                  TypeChars(dialog.txtvarname.Handle(), "x");
                  Click(dialog.cmdcancel.Handle());
                }});
-  EXPECT_EQ(dialog.Open(), IDCANCEL);
+  EXPECT_EQ(host.Open(dialog), IDCANCEL);
   EXPECT_EQ(host.steps.Step(0), Step(ckWait, "100"));
 }
 

@@ -20,7 +20,7 @@ void Type(HWND box, const std::string& text) {
 
 class InternetDialogE2ETest : public ::testing::Test {
  protected:
-  void SetUp() override { dialog.Create(host); }
+  void SetUp() override { dialog.Create(host.DialogOwner()); }
   vxtest::RigHost host;
   Tfrminternet dialog;
 };
@@ -38,7 +38,7 @@ TEST_F(InternetDialogE2ETest, MailAndFtpStepsAreSavedWithTheirSubFields) {
     dialog.txtsmtpbody.SetText("line 1\r\nline 2");
     Click(dialog.cmdapply.Handle());
   }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
 
   // Editing it shows every value back; turned into an FTP upload by the link and a radio.
   host.EditStep(0);
@@ -55,7 +55,7 @@ TEST_F(InternetDialogE2ETest, MailAndFtpStepsAreSavedWithTheirSubFields) {
     dialog.txtftpuremote.SetText("up.txt");
     Click(dialog.cmdapply.Handle());
   }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
   EXPECT_EQ(opened, InternetPage::Email);
   EXPECT_EQ(body, "line 1\r\nline 2");
   EXPECT_EQ(user, "ux");
@@ -63,7 +63,7 @@ TEST_F(InternetDialogE2ETest, MailAndFtpStepsAreSavedWithTheirSubFields) {
   host.steps.Assign({host.steps.Step(0), TCommand{ckSendEmail, "only", "", "", "", 1}});
   host.EditStep(1);
   InModalLoop({[&] { Click(dialog.cmdapply.Handle()); }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
 
   const std::vector<TCommand> saved = vxtest::SavedAndReadBack(host.steps);
   ASSERT_EQ(saved.size(), 2u);

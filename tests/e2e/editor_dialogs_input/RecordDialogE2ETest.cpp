@@ -62,7 +62,7 @@ using Events = std::vector<std::string>;
 
 class RecordDialogE2ETest : public ::testing::Test {
  protected:
-  void SetUp() override { dialog.Create(host); }
+  void SetUp() override { dialog.Create(host.DialogOwner()); }
   void TearDown() override { vxtest::ClearVorlixSettings(); }
   vxtest::RigHost host;
   Tfrmrecord dialog;
@@ -87,7 +87,7 @@ TEST_F(RecordDialogE2ETest, XInputRecordedInTheDialogIsPlayedByThePlayerInOrder)
     dialog.tbrecord.SetPosition(4);
     Click(dialog.cmdapply.Handle());
   }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
   EXPECT_EQ(speedShown, NormalRecordSpeed);
   ASSERT_TRUE(stoppedByPause);
   ASSERT_EQ(typed, (Events{"key H", "down", "up", "key I"}));
@@ -139,7 +139,7 @@ TEST_F(RecordDialogE2ETest, TheClickOnStopIsNotRecorded) {
     stopped = vxtest::WaitUntil([&] { return dialog.Mode() == RecorderMode::Idle; });
     Click(dialog.cmdapply.Handle());
   }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
   ASSERT_TRUE(stopped);
   ASSERT_EQ(host.steps.Count(), 1u);
   const std::string& recording = host.steps.Step(0).p1;
@@ -188,7 +188,7 @@ TEST_F(RecordDialogE2ETest, AFullRecordingStopsWithItsMessageAndIsKeptWhole) {
     kept = dialog.Session().Data();
     Click(dialog.cmdapply.Handle());
   }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, RecordingFullMessage);
   EXPECT_EQ(kept.size(), MaxRecordedEvents * 20u);
@@ -231,7 +231,7 @@ TEST_F(RecordDialogE2ETest, WhilePlayingTheButtonsAndTheCloseBoxDoNothing) {
                    closingWhenIdle = &dialog;
                    ::SetTimer(nullptr, 0, 50, CancelWhenIdle);
                  }});
-    EXPECT_EQ(dialog.Open(), IDCANCEL);
+    EXPECT_EQ(host.Open(dialog), IDCANCEL);
     boxes = answerer.Answered();
   }
   EXPECT_EQ(during, RecorderMode::Playing);

@@ -47,7 +47,7 @@ std::vector<std::string> TabbedThrough(vxtest::RigHost& host, TStepDialog& dialo
   }
   actions.push_back([&] { Click(dialog.cmdcancel.Handle()); });
   InModalLoop(std::move(actions));
-  dialog.Open();
+  host.Open(dialog);
   std::vector<std::string> names;
   for (HWND control : focused) {
     // The dialog itself has the focus before any control has.
@@ -64,21 +64,21 @@ TEST(StepDialogTabOrderTest, TheDialogsOwnControlsComeBeforeApplyAndCancel) {
   vxtest::RigHost host;
   {
     Tfrmrecord record;
-    record.Create(host);
+    record.Create(host.DialogOwner());
     EXPECT_EQ(TabbedThrough(host, record, "Record"),
               (Names{"Record Mouse", "Include Mouse Movement", "Record Keyboard", "Record",
                      "(msctls_trackbar32)", "Apply", "Cancel"}));
   }
   {
     Tfrmuserinput input;
-    input.Create(host);
+    input.Create(host.DialogOwner());
     EXPECT_EQ(TabbedThrough(host, input, "Mouse Move"),
               (Names{"Move Mouse", "(Edit)", "(ComboBox)", "Apply", "Cancel"}))
         << "Tab skips the radio button left unchecked";
   }
   {
     Tfrminternet internet;
-    internet.Create(host);
+    internet.Create(host.DialogOwner());
     const Names names = TabbedThrough(host, internet, "Ftp Delete File");
     ASSERT_GE(names.size(), 3u);
     EXPECT_EQ(names.front(), "(Edit)") << "the host box";

@@ -17,7 +17,7 @@ using vxtest::PressKeys;
 
 class UserInputDialogE2ETest : public ::testing::Test {
  protected:
-  void SetUp() override { dialog.Create(host); }
+  void SetUp() override { dialog.Create(host.DialogOwner()); }
   vxtest::RigHost host;
   Tfrmuserinput dialog;
 };
@@ -42,7 +42,7 @@ TEST_F(UserInputDialogE2ETest, SpecialKeysBecomeTokensAndShiftTakesThePosition) 
     cursorAt = std::to_string(cursor.x) + ", " + std::to_string(cursor.y);
     Click(dialog.cmdapply.Handle());
   }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
   EXPECT_EQ(page, UserInputPage::Keyboard);
   EXPECT_EQ(keys, "{F5}a{TAB}{BACKSPACE}") << "no F5 action, no focus move, nothing deleted";
   EXPECT_EQ(position, cursorAt) << "Shift on the keyboard page fills the mouse page's box";
@@ -62,12 +62,12 @@ TEST_F(UserInputDialogE2ETest, SpecialKeysBecomeTokensAndShiftTakesThePosition) 
     afterBackspace = dialog.txtsendkeys.Text();
     Click(dialog.cmdcancel.Handle());
   }});
-  ASSERT_EQ(dialog.Open(), IDCANCEL);
+  ASSERT_EQ(host.Open(dialog), IDCANCEL);
   InModalLoop({[&] {
     onAgain = dialog.KeyCaptureOn();
     Click(dialog.cmdcancel.Handle());
   }});
-  ASSERT_EQ(dialog.Open(), IDCANCEL);
+  ASSERT_EQ(host.Open(dialog), IDCANCEL);
   EXPECT_EQ(afterBackspace, "x");
   EXPECT_TRUE(onAgain);
   EXPECT_FALSE(dialog.chkcapture.Checked()) << "the box still shows it off";
@@ -87,13 +87,13 @@ TEST_F(UserInputDialogE2ETest, MouseStepsAreSavedWithTheirClickTypeAndPosition) 
     dialog.cmbclicktype.SetItemIndex(8);
     Click(dialog.cmdapply.Handle());
   }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
   host.AddFromTree("Mouse Move");
   InModalLoop({[&] {
     dialog.txtmousepos.SetText("10, 20");
     Click(dialog.cmdapply.Handle());
   }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
 
   const std::vector<TCommand> saved = vxtest::SavedAndReadBack(host.steps);
   ASSERT_EQ(saved.size(), 2u);

@@ -51,7 +51,7 @@ class FinderTarget {
 
 class WindowDialogE2ETest : public ::testing::Test {
  protected:
-  void SetUp() override { dialog.Create(host); }
+  void SetUp() override { dialog.Create(host.DialogOwner()); }
   // The finder pressed, the pointer moved to point with the left button held.
   void DragFinderTo(POINT point) {
     // The pointer is warped on the X server, which may first report an older position.
@@ -86,7 +86,7 @@ TEST_F(WindowDialogE2ETest, MessageStepTurnedIntoAWindowStepIsSavedWithItsFields
     Click(dialog.rbwindowkill.Handle());
     Click(dialog.cmdapply.Handle());
   }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
   EXPECT_EQ(openedOn, WindowPage::Message);
   EXPECT_EQ(typeShown, 2) << "warning in lower case selects Warning";
 
@@ -97,7 +97,7 @@ TEST_F(WindowDialogE2ETest, MessageStepTurnedIntoAWindowStepIsSavedWithItsFields
     dialog.cmbmsgtype.SetItemIndex(-1);
     Click(dialog.cmdapply.Handle());
   }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
 
   const std::vector<TCommand> saved = vxtest::SavedAndReadBack(host.steps);
   ASSERT_EQ(saved.size(), 2u);
@@ -128,7 +128,7 @@ TEST_F(WindowDialogE2ETest, FinderTakesTheTopLevelClassAndLeavesNoFrame) {
                  framedAfterLoss = dialog.imgwindowfind.Framed();
                },
                [&] { Click(dialog.cmdapply.Handle()); }});
-  ASSERT_EQ(dialog.Open(), IDOK);
+  ASSERT_EQ(host.Open(dialog), IDOK);
   EXPECT_EQ(named, "VxFinderTarget") << "the root's class, not the button's";
   EXPECT_EQ(framedEdge, RGB(0, 0, 0)) << "white inverted by the frame";
   EXPECT_EQ(afterRelease, RGB(255, 255, 255));

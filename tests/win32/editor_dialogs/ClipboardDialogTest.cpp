@@ -20,7 +20,7 @@ TCommand Step(std::uint8_t kind, std::string p1 = {}, std::string comment = {}) 
 
 class ClipboardDialogTest : public ::testing::Test {
  protected:
-  void SetUp() override { dialog.Create(host); }
+  void SetUp() override { dialog.Create(host.DialogOwner()); }
   vxtest::RigHost host;
   Tfrmclipboard dialog;
 };
@@ -38,7 +38,7 @@ TEST_F(ClipboardDialogTest, AddsAGetClipboardStepWithADeclaredVariableAtTheEnd) 
     dialog.cmbwritevar.SetItemIndex(1);
     Click(dialog.cmdapply.Handle());
   }});
-  EXPECT_EQ(dialog.Open(), IDOK);
+  EXPECT_EQ(host.Open(dialog), IDOK);
   EXPECT_EQ(offered, (std::vector<std::string>{"name", "x"}));
   ASSERT_EQ(host.steps.Count(), 4u);
   EXPECT_EQ(host.steps.Step(3), Step(ckGetClipboard, "x"));
@@ -59,7 +59,7 @@ TEST_F(ClipboardDialogTest, EditsInPlaceKeepingCommentAndEnabledByte) {
     dialog.cmbwritevar.SetItemIndex(0);
     Click(dialog.cmdapply.Handle());
   }});
-  EXPECT_EQ(dialog.Open(), IDOK);
+  EXPECT_EQ(host.Open(dialog), IDOK);
   TCommand expected = Step(ckGetClipboard, "v", "note");
   expected.enabled = 0;
   ASSERT_EQ(host.steps.Count(), 3u);
@@ -76,7 +76,7 @@ TEST_F(ClipboardDialogTest, AStepAppliedUnchangedKeepsEveryByte) {
   for (const std::size_t index : {1u, 2u}) {
     host.EditStep(index);
     InModalLoop({[&] { Click(dialog.cmdapply.Handle()); }});
-    EXPECT_EQ(dialog.Open(), IDOK);
+    EXPECT_EQ(host.Open(dialog), IDOK);
   }
   EXPECT_EQ(host.steps.Step(1), Step(ckSetClipboard, text));
   EXPECT_EQ(host.steps.Step(2), Step(ckGetClipboard, name));
@@ -95,7 +95,7 @@ TEST_F(ClipboardDialogTest, EscapeLeavesItOpenAndCancelStoresNothing) {
                  Click(dialog.rbcbclear.Handle());
                  Click(dialog.cmdcancel.Handle());
                }});
-  EXPECT_EQ(dialog.Open(), IDCANCEL);
+  EXPECT_EQ(host.Open(dialog), IDCANCEL);
   EXPECT_TRUE(openAfterEscape);
   EXPECT_EQ(host.steps.Step(0), Step(ckGetClipboard, "undeclared"));
   EXPECT_EQ(host.refreshes, 0);

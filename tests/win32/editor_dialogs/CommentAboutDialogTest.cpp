@@ -22,7 +22,7 @@ TCommand Commented(std::string comment) {
 
 class CommentDialogTest : public ::testing::Test {
  protected:
-  void SetUp() override { dialog.Create(host); }
+  void SetUp() override { dialog.Create(host.DialogOwner()); }
   // The box's text as the window shows it, after typing typed over it (nullopt: OK at once).
   std::string ShownThenOk(const std::optional<std::string>& typed) {
     std::string shown;
@@ -31,7 +31,7 @@ class CommentDialogTest : public ::testing::Test {
       if (typed) dialog.txtcomment.SetText(*typed);
       Click(dialog.cmdok.Handle());
     }});
-    dialog.Open();
+    host.Open(dialog);
     return shown;
   }
   vxtest::RigHost host;
@@ -64,7 +64,7 @@ TEST_F(CommentDialogTest, AnEmptyListShowsAnEmptyBoxAndOkChangesNothing) {
     dialog.txtcomment.SetText("dropped");
     vxtest::PostKey(dialog.txtcomment.Handle(), VK_ESCAPE);
   }});
-  EXPECT_EQ(dialog.Open(), IDCANCEL);
+  EXPECT_EQ(host.Open(dialog), IDCANCEL);
   EXPECT_EQ(host.steps.Step(0).p4, "kept");
 }
 
@@ -95,7 +95,7 @@ TEST_F(CommentDialogTest, TakesACommentPastTheEditControlsDefaultLength) {
     for (const char c : std::string("typed")) ::SendMessageA(box, WM_CHAR, c, 1);
     Click(dialog.cmdok.Handle());
   }});
-  EXPECT_EQ(dialog.Open(), IDOK);
+  EXPECT_EQ(host.Open(dialog), IDOK);
   const std::string& stored = host.steps.Step(0).p4;
   EXPECT_EQ(stored.size(), pasted.size() + 5);
   EXPECT_TRUE(stored == pasted + "typed");

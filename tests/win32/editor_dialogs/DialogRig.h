@@ -1,5 +1,6 @@
 // Shared by the dialog tests: a stand-in for the main window (its steps, the adding flag,
-// the tree's chosen node) and a way to act on a modal dialog from inside its own loop.
+// the tree's chosen node, and how it asks a dialog and commits the answer) and a way to act
+// on a modal dialog from inside its own loop.
 #pragma once
 
 #include <windows.h>
@@ -10,8 +11,11 @@
 #include <utility>
 #include <vector>
 
+#include "core/editor/dialogs/CommentDialog.h"
 #include "core/editor/list/StepList.h"
-#include "editor/dialogs/StepDialogHost.h"
+#include "core/editor/list/StepRequest.h"
+#include "editor/dialogs/FrmComment.h"
+#include "editor/dialogs/StepDialog.h"
 #include "win32/forms/Form.h"
 
 namespace vx {
@@ -27,18 +31,33 @@ namespace vxtest {
 inline const vx::win32::FormDef RigOwnerForm = {
     .className = "TVxDialogRigOwner", .caption = "Owner", .width = 400, .height = 300};
 
-class RigHost : public vx::editor::StepDialogHost {
+class RigHost {
  public:
   RigHost() {
     owner.CreateForm(RigOwnerForm, {});
     owner.SetBounds({200, 150, 500, 400});  // room around it for the dialogs centred on it
     owner.Show();
   }
-  bool AddingStep() const override { return adding; }
-  vx::editor::StepList& Steps() override { return steps; }
-  std::string SelectedTreeNodeText() const override { return treeNode; }
-  void StepsChanged(vx::editor::ListChange) override { ++refreshes; }
-  HWND DialogOwner() const override { return owner.Handle(); }
+  HWND DialogOwner() const { return owner.Handle(); }
+
+  // Asks a step dialog as the main window does and commits its answer: IDOK when a step
+  // was committed, IDCANCEL when the dialog gave none (or had nothing to show).
+  int Open(vx::editor::TStepDialog& dialog) {
+    const auto request = vx::editor::MakeStepRequest(adding, treeNode, steps);
+    if (!request) return IDCANCEL;
+    const auto step = dialog.Edit(*request);
+    if (!step) return IDCANCEL;
+    if (vx::editor::CommitStep(*request, *step, steps) != vx::editor::CommitOutcome::StepGone)
+      ++refreshes;
+    return IDOK;
+  }
+  // The comment dialog as the main window asks it.
+  int Open(vx::editor::Tfrmcomment& dialog) {
+    const auto comment = dialog.Edit(vx::editor::ShowComment(steps));
+    if (!comment) return IDCANCEL;
+    if (vx::editor::CommentSelectedSteps(steps, *comment)) ++refreshes;
+    return IDOK;
+  }
 
   // Editing the step at index: it becomes the only selected step and the current item.
   void EditStep(std::size_t index) {

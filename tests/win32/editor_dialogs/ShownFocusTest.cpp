@@ -40,24 +40,24 @@ TEST(ShownFocusTest, TheFirstControlOfTheShownPageHasTheFocus) {
   host.steps.Assign({Step(ckSetVariable, "v"), Step(ckWait, "5"), Step(ckWriteToFile, "f")});
 
   Tfrmsystem system;
-  system.Create(host);
+  system.Create(host.DialogOwner());
   host.EditStep(1);
-  EXPECT_EQ(FocusWhenShown([&] { system.Open(); }, system.cmdcancel), system.txtwait.Handle());
+  EXPECT_EQ(FocusWhenShown([&] { host.Open(system); }, system.cmdcancel), system.txtwait.Handle());
   host.EditStep(0);
-  EXPECT_EQ(FocusWhenShown([&] { system.Open(); }, system.cmdcancel), system.txtvarname.Handle());
+  EXPECT_EQ(FocusWhenShown([&] { host.Open(system); }, system.cmdcancel), system.txtvarname.Handle());
 
   Tfrmfileop fileop;
   Tfrmselectobject criteria;
-  fileop.Create(host, criteria);
+  fileop.Create(host.DialogOwner(), criteria);
   criteria.Create(fileop.Handle());
   host.EditStep(2);
-  EXPECT_EQ(FocusWhenShown([&] { fileop.Open(); }, fileop.cmdcancel), fileop.cmbwritevar.Handle());
+  EXPECT_EQ(FocusWhenShown([&] { host.Open(fileop); }, fileop.cmdcancel), fileop.cmbwritevar.Handle());
   EXPECT_EQ(FocusWhenShown([&] { criteria.Edit(""); }, criteria.CmdCancel),
             criteria.txtfname.Handle());
 
   Tfrmcomment comment;
-  comment.Create(host);
-  EXPECT_EQ(FocusWhenShown([&] { comment.Open(); }, comment.cmdcancel),
+  comment.Create(host.DialogOwner());
+  EXPECT_EQ(FocusWhenShown([&] { host.Open(comment); }, comment.cmdcancel),
             comment.txtcomment.Handle());
 
   Tfrmoptions options;

@@ -1,17 +1,18 @@
-// The comment dialog (Tfrmcomment): the comment (p4) it shows.
+// The comment dialog (Tfrmcomment): the comment (p4) it shows, and the steps its OK gives
+// the confirmed text.
 #pragma once
 
-#include <cstddef>
-#include <optional>
-#include <span>
 #include <string>
 
-#include "core/Command.h"
+#include "core/editor/list/StepList.h"
 
 namespace vx::editor {
 
-// FormShow: the comment of the list's current item; empty when there is none (an empty
-// list, or no current item).
-std::string ShowComment(std::span<const TCommand> steps, std::optional<std::size_t> currentIndex);
+// The comment of the list's current item; empty when there is none.
+std::string ShowComment(const StepList& list);
+
+// OK: every selected step takes comment, whether or not the current item is among them.
+// False when no step is selected (nothing changed).
+bool CommentSelectedSteps(StepList& list, const std::string& comment);
 
 }  // namespace vx::editor

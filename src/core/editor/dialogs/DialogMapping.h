@@ -132,9 +132,9 @@ constexpr Codec KindChoiceCodec(std::span<const std::uint8_t> kinds) {
 struct ControlBinding {
   int control = NoControl;  // the dialog's number for the control; NoControl: a fixed text
   int page = 0;             // the page the control lies on
-  FieldRef field;           // where Apply stores it
-  KindSet kinds;            // the kinds that show and store it
-  KindSet shownFor;         // further kinds whose show sets it, from an empty field
+  FieldRef field = {};      // where Apply stores it
+  KindSet kinds = {};       // the kinds that show and store it
+  KindSet shownFor = {};    // further kinds whose show sets it, from an empty field
   Codec codec = TextCodec;
   bool emptiedAtClose = false;  // closing the dialog empties it
   bool checkedAtStart = false;  // the control as the form is created

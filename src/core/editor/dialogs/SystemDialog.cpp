@@ -22,13 +22,7 @@ const std::array<SystemExitChoice, 5> SystemExitChoices{{
 
 namespace {
 
-constexpr const char* kKernel = "kernel32.dll";
-constexpr const char* kUser = "user32.dll";
-constexpr const char* kGdi = "gdi32.dll";
-
-bool IsExitKind(std::uint8_t kind) {
-  return kind >= ckShutdownWindows && kind <= ckLogOFFCurrentUser;
-}
+constexpr std::string_view SystemDlls[] = {"kernel32.dll", "user32.dll", "gdi32.dll"};
 
 // The exit page's radio buttons hold every kind that has no link of its own.
 const SystemLink& LinkOf(std::uint8_t kind) {
@@ -42,49 +36,75 @@ const SystemLink& LinkOf(std::uint8_t kind) {
   return *exitLink;
 }
 
-void ShowDll(const std::string& dll, SystemValues& values) {
-  if (dll == kKernel) {
-    values.dll = DllChoice::Kernel;
-  } else if (dll == kUser) {
-    values.dll = DllChoice::User;
-  } else if (dll == kGdi) {
-    values.dll = DllChoice::Gdi;
-  } else if (!dll.empty()) {
-    values.dll = DllChoice::Other;
-    values.dllOther = dll;
+void ShowDll(const Codec&, const std::string& dll, const ControlBinding& row, const ShowContext&,
+             DialogValues& values) {
+  for (int i = dllKernel; i <= dllGdi; ++i) {
+    if (dll == SystemDlls[i]) {
+      values[row.control].index = i;
+      return;
+    }
   }
+  if (dll.empty()) return;
+  values[row.control].index = dllOther;
+  values[row.partner].text = dll;
 }
 
-std::string DllOf(const SystemValues& values) {
-  switch (values.dll) {
-    case DllChoice::Kernel:
-      return kKernel;
-    case DllChoice::User:
-      return kUser;
-    case DllChoice::Gdi:
-      return kGdi;
-    default:
-      return values.dllOther;
-  }
+std::string ApplyDll(const Codec&, const ControlBinding& row, const DialogValues& values) {
+  const int chosen = values[row.control].index;
+  if (chosen >= dllKernel && chosen <= dllGdi) return std::string(SystemDlls[chosen]);
+  return values[row.partner].text;
 }
 
-// The player reads no field of these kinds; the word only says what the step does.
-const char* ExitWord(std::uint8_t kind) {
-  switch (kind) {
-    case ckShutdownWindows:
-      return "shutdown";
-    case ckRestartWindows:
-      return "restart";
-    case ckHibernateSystem:
-      return "hibernate";
-    case ckLockComputer:
-      return "lock";
-    default:
-      return "logoff";
-  }
+constexpr Codec DllCodec{ShowDll, ApplyDll};
+
+constexpr std::uint8_t ExitKinds[] = {ckLockComputer, ckLogOFFCurrentUser, ckHibernateSystem,
+                                      ckRestartWindows, ckShutdownWindows};
+
+constexpr FieldRef P1{Slot::P1};
+constexpr FieldRef P2{Slot::P2};
+
+// A word the exit kind stores in p1.
+constexpr ControlBinding ExitWord(std::uint8_t kind, std::string_view word) {
+  return {.page = static_cast<int>(SystemPage::Exit), .field = P1, .kinds = {kind}, .fixed = word};
 }
 
 }  // namespace
+
+const std::array<ControlBinding, 12> SystemMapping{{
+    {.control = scExitChoice,
+     .page = static_cast<int>(SystemPage::Exit),
+     .kinds = {ckShutdownWindows, ckRestartWindows, ckHibernateSystem, ckLockComputer,
+               ckLogOFFCurrentUser},
+     .codec = KindChoiceCodec(ExitKinds)},
+    ExitWord(ckShutdownWindows, "shutdown"),
+    ExitWord(ckRestartWindows, "restart"),
+    ExitWord(ckHibernateSystem, "hibernate"),
+    ExitWord(ckLockComputer, "lock"),
+    ExitWord(ckLogOFFCurrentUser, "logoff"),
+    {.control = scDllFunction,
+     .page = static_cast<int>(SystemPage::Dll),
+     .field = P1,
+     .kinds = {ckCallDLLFunction}},
+    {.control = scDllChoice,
+     .page = static_cast<int>(SystemPage::Dll),
+     .field = P2,
+     .kinds = {ckCallDLLFunction},
+     .codec = DllCodec,
+     .partner = scDllOther},
+    {.control = scSpeed,
+     .page = static_cast<int>(SystemPage::Speed),
+     .field = P1,
+     .kinds = {ckExecutionSpeed}},
+    {.control = scWait, .page = static_cast<int>(SystemPage::Wait), .field = P1, .kinds = {ckWait}},
+    {.control = scVariableName,
+     .page = static_cast<int>(SystemPage::Variable),
+     .field = P1,
+     .kinds = {ckSetVariable}},
+    {.control = scVariableValue,
+     .page = static_cast<int>(SystemPage::Variable),
+     .field = P2,
+     .kinds = {ckSetVariable}},
+}};
 
 SystemView SystemLinkClick(const SystemLink& link, std::uint8_t currentKind) {
   if (link.page == SystemPage::Exit)
@@ -93,51 +113,8 @@ SystemView SystemLinkClick(const SystemLink& link, std::uint8_t currentKind) {
   return SystemView{link.page, link.kind, StepKindName(link.kind), StepKindDescription(link.kind)};
 }
 
-SystemShown ShowSystemStep(const TCommand& step, SystemValues previous) {
-  SystemValues values = std::move(previous);
-  switch (step.kind) {
-    case ckWait:
-      values.wait = step.p1;
-      break;
-    case ckExecutionSpeed:
-      values.speed = step.p1;
-      break;
-    case ckCallDLLFunction:
-      values.dllFunction = step.p1;
-      ShowDll(step.p2, values);
-      break;
-    case ckSetVariable:
-      values.variableName = step.p1;
-      values.variableValue = step.p2;
-      break;
-    default:
-      if (IsExitKind(step.kind)) values.exitKind = step.kind;
-      break;
-  }
-  return SystemShown{SystemLinkClick(LinkOf(step.kind), step.kind), std::move(values)};
-}
-
-void ApplySystemStep(std::uint8_t kind, const SystemValues& values, TCommand& working) {
-  working.kind = kind;
-  switch (kind) {
-    case ckWait:
-      working.p1 = values.wait;
-      break;
-    case ckExecutionSpeed:
-      working.p1 = values.speed;
-      break;
-    case ckCallDLLFunction:
-      working.p1 = values.dllFunction;
-      working.p2 = DllOf(values);
-      break;
-    case ckSetVariable:
-      working.p1 = values.variableName;
-      working.p2 = values.variableValue;
-      break;
-    default:
-      if (IsExitKind(kind)) working.p1 = std::string(ExitWord(kind));
-      break;
-  }
+SystemView SystemViewOf(std::uint8_t kind) {
+  return SystemLinkClick(LinkOf(kind), kind);
 }
 
 }  // namespace vx::editor

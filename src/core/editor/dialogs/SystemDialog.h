@@ -1,12 +1,12 @@
 // The system dialog (Tfrmsystem): Wait, Execution Speed, Call DLL Function, the five
-// power and log-off kinds and Set Variable, both ways.
+// power and log-off kinds and Set Variable: its pages, links and mapping table.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "core/Command.h"
+#include "core/editor/dialogs/DialogMapping.h"
 
 namespace vx::editor {
 
@@ -31,20 +31,27 @@ struct SystemExitChoice {
 };
 extern const std::array<SystemExitChoice, 5> SystemExitChoices;
 
-enum class DllChoice { None, Kernel, User, Gdi, Other };
-
-// What the controls hold; the defaults are the form as created (nothing checked, boxes
-// empty).
-struct SystemValues {
-  std::uint8_t exitKind = 0;  // the checked exit radio button's kind, 0 while none is
-  std::string dllFunction;    // txtdllfunction
-  DllChoice dll = DllChoice::None;
-  std::string dllOther;       // txtdllother
-  std::string speed;          // txtspeed
-  std::string wait;           // txtwait
-  std::string variableName;   // txtvarname
-  std::string variableValue;  // txtvarvalue
+// The controls that hold step fields, as the mapping numbers them.
+enum SystemControl : int {
+  scExitChoice,     // the exit radio buttons, in the order of SystemExitChoices
+  scDllFunction,    // txtdllfunction
+  scDllChoice,      // rbdllkernel, rbdlluser, rbdllgdi, rbdllother (DllChoice)
+  scDllOther,       // txtdllother
+  scSpeed,          // txtspeed
+  scWait,           // txtwait
+  scVariableName,   // txtvarname
+  scVariableValue,  // txtvarvalue
+  SystemControlCount
 };
+enum DllChoice : int { dllKernel, dllUser, dllGdi, dllOther };
+
+// Which control stands for which field of which kind. The form as created has nothing
+// checked and every box empty; closing empties nothing. The DLL name checks its radio
+// button only when spelt exactly as one of the three system DLLs (the player loads those
+// from the system folder); any other name goes to "Other:", and an empty one leaves the
+// DLL choice as it was. Apply stores a checked system DLL, else the "Other:" box. The
+// exit kinds store a word that says what the step does (the player reads none).
+extern const std::array<ControlBinding, 12> SystemMapping;
 
 // The page shown, the current step kind and the heading (lblinfocaption, lblinfo).
 struct SystemView {
@@ -57,21 +64,7 @@ struct SystemView {
 // A link's click: its page and heading, and its kind; the exit link keeps currentKind and
 // is headed "System States" with Log OFF Current User's description.
 SystemView SystemLinkClick(const SystemLink& link, std::uint8_t currentKind);
-
-struct SystemShown {
-  SystemView view;
-  SystemValues values;
-};
-
-// FormShow: the step's page takes its fields and every other control keeps what previous
-// held. The DLL name checks its radio button only when spelt exactly as one of the three
-// system DLLs (the player loads those from the system folder); any other name goes to
-// "Other:", and an empty one leaves the DLL choice as it was.
-SystemShown ShowSystemStep(const TCommand& step, SystemValues previous);
-
-// Apply never refuses: the working step takes kind and the fields kind uses; p2 of the
-// kinds that do not write it, p3, p4 and the enabled byte keep what it held. A DLL
-// choice of "Other:" or none stores the "Other:" box.
-void ApplySystemStep(std::uint8_t kind, const SystemValues& values, TCommand& working);
+// FormShow's view of a step of kind: its link's click.
+SystemView SystemViewOf(std::uint8_t kind);
 
 }  // namespace vx::editor

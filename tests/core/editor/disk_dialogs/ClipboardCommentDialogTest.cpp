@@ -99,13 +99,21 @@ TEST(ClipboardDialog, SwitchingKindsKeepsWhatTheNewKindDoesNotWrite) {
             "from before");
 }
 
-TEST(CommentDialog, ShowsTheCurrentItemsComment) {
+TEST(CommentDialog, ShowsTheCurrentStepsCommentAndOkCommentsTheSelection) {
+  using vx::editor::CommentSelectedSteps;
   using vx::editor::ShowComment;
-  const std::vector<TCommand> steps{Step(vx::ckWait, "1", "", "", "one"),
-                                    Step(vx::ckWait, "2", "", "", "two")};
-  EXPECT_EQ(ShowComment(steps, 1), "two");
-  EXPECT_EQ(ShowComment(steps, std::nullopt), "");
-  EXPECT_EQ(ShowComment({}, 0), "") << "an empty list";
+  vx::editor::StepList list;
+  EXPECT_EQ(ShowComment(list), "") << "an empty list";
+  EXPECT_FALSE(CommentSelectedSteps(list, "nobody"));
+  list.Assign({Step(vx::ckWait, "1", "", "", "one"), Step(vx::ckWait, "2", "", "", "two"),
+               Step(vx::ckWait, "3", "", "", "three")});
+  list.SetCurrent(1);
+  EXPECT_EQ(ShowComment(list), "two");
+  // The current item need not be selected: the selection takes the comment.
+  list.SetSelected(0, true);
+  list.SetSelected(2, true);
+  EXPECT_TRUE(CommentSelectedSteps(list, "new"));
+  EXPECT_EQ(list.Step(0).p4 + "," + list.Step(1).p4 + "," + list.Step(2).p4, "new,two,new");
 }
 
 }  // namespace

@@ -10,33 +10,25 @@ namespace vxtest {
 namespace {
 
 using vx::TCommand;
-using vx::editor::ApplySystemStep;
-using vx::editor::DllChoice;
-using vx::editor::ShowSystemStep;
-using vx::editor::SystemLinkClick;
-using vx::editor::SystemLinks;
-using vx::editor::SystemPage;
-using vx::editor::SystemShown;
-using vx::editor::SystemValues;
+using namespace vx::editor;
 
-template <typename Edit>
-TCommand ShowEditApply(const TCommand& step, Edit edit, SystemValues previous = {}) {
-  SystemShown shown = ShowSystemStep(step, std::move(previous));
-  edit(shown);
-  TCommand working = step;
-  ApplySystemStep(shown.view.kind, shown.values, working);
-  return working;
+// The controls as the form is created.
+DialogValues Fresh() {
+  return InitialValues(SystemMapping, SystemControlCount);
 }
 
-// Shows step and applies it unchanged onto a blank of it: each field comes from a control.
-TCommand ShowApply(const TCommand& step, SystemValues previous = {}) {
-  const SystemShown shown = ShowSystemStep(step, std::move(previous));
-  TCommand working = Blank(step);
-  ApplySystemStep(shown.view.kind, shown.values, working);
-  return working;
+DialogValues Shown(const TCommand& step, DialogValues values = Fresh()) {
+  ShowStepValues(SystemMapping, step, {}, values);
+  return values;
 }
 
-const vx::editor::SystemLink& Link(SystemPage page) {
+// Applies onto a blank of step: every field must come from a control.
+TCommand Applied(std::uint8_t kind, const DialogValues& values, TCommand onto) {
+  ApplyStepValues(SystemMapping, kind, values, onto);
+  return onto;
+}
+
+const SystemLink& Link(SystemPage page) {
   for (const auto& link : SystemLinks)
     if (link.page == page) return link;
   throw std::logic_error("no link");
@@ -62,67 +54,69 @@ TEST(SystemDialog, EveryPageShowsItsStepAndStoresItBack) {
       {Step(vx::ckSetVariable, "name", "Hello %other%", "", "note", 0), SystemPage::Variable},
   };
   for (const auto& c : cases) {
-    const auto shown = ShowSystemStep(c.step, {});
-    EXPECT_EQ(shown.view.page, c.page);
-    EXPECT_EQ(shown.view.kind, c.step.kind);
+    const SystemView view = SystemViewOf(c.step.kind);
+    EXPECT_EQ(view.page, c.page);
+    EXPECT_EQ(view.kind, c.step.kind);
+    const DialogValues values = Shown(c.step);
     // An exit kind checks its own radio button, the first and the last of the range too.
     if (c.page == SystemPage::Exit) {
-      EXPECT_EQ(shown.values.exitKind, c.step.kind);
+      EXPECT_EQ(SystemExitChoices[values[scExitChoice].index].kind, c.step.kind);
     }
-    EXPECT_EQ(ShowApply(c.step), c.step) << vx::StepKindName(c.step.kind);
+    EXPECT_EQ(Applied(c.step.kind, values, Blank(c.step)), c.step) << vx::StepKindName(c.step.kind);
   }
-  EXPECT_EQ(ShowSystemStep(NewStep(vx::ckSetVariable), {}).view.title, "Set Variable");
+  EXPECT_EQ(SystemViewOf(vx::ckSetVariable).title, "Set Variable");
 }
 
 TEST(SystemDialog, AnExitKindShowsTheSharedPageAndStoresItsWord) {
-  const auto lock = ShowSystemStep(NewStep(vx::ckLockComputer), {});
-  EXPECT_EQ(lock.view.title, "System States");
-  EXPECT_EQ(lock.view.description, vx::StepKindDescription(vx::ckLogOFFCurrentUser));
-  EXPECT_EQ(lock.values.exitKind, vx::ckLockComputer);
-  EXPECT_EQ(ShowApply(NewStep(vx::ckLockComputer)), Step(vx::ckLockComputer, "lock"));
+  const SystemView lock = SystemViewOf(vx::ckLockComputer);
+  EXPECT_EQ(lock.title, "System States");
+  EXPECT_EQ(lock.description, vx::StepKindDescription(vx::ckLogOFFCurrentUser));
+  EXPECT_EQ(
+      Applied(vx::ckLockComputer, Shown(NewStep(vx::ckLockComputer)), NewStep(vx::ckLockComputer)),
+      Step(vx::ckLockComputer, "lock"));
 }
 
 TEST(SystemDialog, DllChoiceIsExactAndAnEmptyNameKeepsTheLastChoice) {
   // Another spelling of a system DLL goes to "Other:" and is stored unchanged.
-  const auto other = ShowSystemStep(Step(vx::ckCallDLLFunction, "F", "Kernel32.dll"), {});
-  EXPECT_EQ(other.values.dll, DllChoice::Other);
-  EXPECT_EQ(other.values.dllOther, "Kernel32.dll");
+  const DialogValues other = Shown(Step(vx::ckCallDLLFunction, "F", "Kernel32.dll"));
+  EXPECT_EQ(other[scDllChoice].index, dllOther);
+  EXPECT_EQ(other[scDllOther].text, "Kernel32.dll");
 
   // No DLL button ever checked: "Other:"'s text, empty when nothing was typed.
-  EXPECT_EQ(ShowApply(NewStep(vx::ckCallDLLFunction)).p2, "");
-  SystemValues typed;
-  typed.dllOther = "mine.dll";
-  EXPECT_EQ(ShowApply(NewStep(vx::ckCallDLLFunction), typed).p2, "mine.dll");
+  const TCommand dll = NewStep(vx::ckCallDLLFunction);
+  EXPECT_EQ(Applied(dll.kind, Shown(dll), dll).p2, "");
+  DialogValues typed = Fresh();
+  typed[scDllOther].text = "mine.dll";
+  EXPECT_EQ(Applied(dll.kind, Shown(dll, typed), dll).p2, "mine.dll");
 
-  // A browsed file fills "Other:" but a checked system DLL wins.
-  SystemValues user;
-  user.dll = DllChoice::User;
-  user.dllOther = "C:\\browsed.dll";
-  EXPECT_EQ(ShowApply(Step(vx::ckCallDLLFunction, "F", ""), user).p2, "user32.dll");
+  // A browsed file fills "Other:" but a checked system DLL wins, and an empty name keeps it.
+  DialogValues user = Fresh();
+  user[scDllChoice].index = dllUser;
+  user[scDllOther].text = "C:\\browsed.dll";
+  EXPECT_EQ(Applied(dll.kind, Shown(Step(vx::ckCallDLLFunction, "F", ""), user), dll).p2,
+            "user32.dll");
 }
 
 TEST(SystemDialog, SwitchingPagesWritesOnlyTheCurrentKind) {
   // Wait, then the exit link without a radio click: still a Wait with txtwait's text.
-  const TCommand wait = ShowEditApply(Step(vx::ckWait, "5", "keep"), [](SystemShown& s) {
-    s.values.wait = "6";
-    s.view = SystemLinkClick(Link(SystemPage::Exit), s.view.kind);
-  });
-  EXPECT_EQ(wait, Step(vx::ckWait, "6", "keep"));
+  const TCommand wait = Step(vx::ckWait, "5", "keep");
+  DialogValues values = Shown(wait);
+  values[scWait].text = "6";
+  const SystemView exit = SystemLinkClick(Link(SystemPage::Exit), wait.kind);
+  EXPECT_EQ(Applied(exit.kind, values, wait), Step(vx::ckWait, "6", "keep"));
 
-  // Set Variable switched to Wait keeps the value in p2.
-  SystemValues earlier;
-  earlier.wait = "100";
-  const TCommand switched = ShowEditApply(
-      Step(vx::ckSetVariable, "v", "value", "", "note"),
-      [](SystemShown& s) { s.view = SystemLinkClick(Link(SystemPage::Wait), s.view.kind); },
-      earlier);
-  EXPECT_EQ(switched, Step(vx::ckWait, "100", "value", "", "note"));
+  // Set Variable switched to Wait keeps the value in p2; the Wait box kept its text.
+  DialogValues earlier = Fresh();
+  earlier[scWait].text = "100";
+  const TCommand variable = Step(vx::ckSetVariable, "v", "value", "", "note");
+  const SystemView toWait = SystemLinkClick(Link(SystemPage::Wait), variable.kind);
+  EXPECT_EQ(Applied(toWait.kind, Shown(variable, earlier), variable),
+            Step(vx::ckWait, "100", "value", "", "note"));
 
   // A radio button of the exit page chooses the kind; the step keeps its p2.
-  const TCommand restart = ShowEditApply(Step(vx::ckLockComputer, "lock", "x"), [](SystemShown& s) {
-    s.values.exitKind = s.view.kind = vx::ckRestartWindows;
-  });
-  EXPECT_EQ(restart, Step(vx::ckRestartWindows, "restart", "x"));
+  const TCommand lock = Step(vx::ckLockComputer, "lock", "x");
+  EXPECT_EQ(Applied(vx::ckRestartWindows, Shown(lock), lock),
+            Step(vx::ckRestartWindows, "restart", "x"));
 }
 
 }  // namespace
