@@ -33,8 +33,6 @@ void TStepDialog::CreateStepDialog(const StepDialogFrame& frame, HWND owner,
       .role = win32::FormRole::Dialog,
   };
   const int right = frame.bandWidth + StepDialogMargin;
-  const int buttonTop = frame.height - StepDialogMargin - StepDialogButtonHeight;
-  const int cancelLeft = frame.width - StepDialogMargin - StepDialogButtonWidth;
   CreateForm(form,
              {
                  {&Gradient1, {.width = frame.bandWidth, .height = frame.height}},
@@ -59,6 +57,15 @@ void TStepDialog::CreateStepDialog(const StepDialogFrame& frame, HWND owner,
              owner);
   for (const win32::ControlSlot& slot : controls) AddControl(slot);
   // Added last so that Tab reaches the dialog's own controls first.
+  AddButtons(frame);
+  Gradient1.Gradient().Assign(GradientSettings{});
+  cmdapply.OnClick = [this] { ApplyClick(); };
+  cmdcancel.OnClick = [this] { EndModal(IDCANCEL); };
+}
+
+void TStepDialog::AddButtons(const StepDialogFrame& frame) {
+  const int buttonTop = frame.height - StepDialogMargin - StepDialogButtonHeight;
+  const int cancelLeft = frame.width - StepDialogMargin - StepDialogButtonWidth;
   AddControl({&cmdapply,
               {.caption = "Apply",
                .left = cancelLeft - StepDialogMargin - StepDialogButtonWidth,
@@ -75,9 +82,6 @@ void TStepDialog::CreateStepDialog(const StepDialogFrame& frame, HWND owner,
                .width = StepDialogButtonWidth,
                .height = StepDialogButtonHeight,
                .id = frame.escapeCancels ? IDCANCEL : 0}});
-  Gradient1.Gradient().Assign(GradientSettings{});
-  cmdapply.OnClick = [this] { ApplyClick(); };
-  cmdcancel.OnClick = [this] { EndModal(IDCANCEL); };
 }
 
 std::optional<TCommand> TStepDialog::Edit(const StepRequest& request) {

@@ -109,6 +109,7 @@ class TStepDialog : public win32::TForm {
   void OnCancelKey() override;
 
  private:
+  void AddButtons(const StepDialogFrame& frame);
   void ApplyClick();
 
   StepRequest request_;

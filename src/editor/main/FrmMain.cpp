@@ -233,74 +233,39 @@ bool Tfrmmain::OnCommand(WORD command) {
     rfmainClickRecentItem(command);
     return true;
   }
-  switch (command) {
-    case acNew:
-      acNewExecute();
-      break;
-    case acOpen:
-      acOpenExecute();
-      break;
-    case acSave:
-      acSaveExecute();
-      break;
-    case acSaveAs:
-      acSaveAsExecute();
-      break;
-    case acRun:
-      acRunExecute();
-      break;
-    case acRunSelected:
-      acRunSelectedExecute();
-      break;
-    case acExit:
-      acExitExecute();
-      break;
-    case acCutAction:
-      acCutActionExecute();
-      break;
-    case acCopyAction:
-      acCopyActionExecute();
-      break;
-    case acPasteAction:
-      acPasteActionExecute();
-      break;
-    case acDeleteAction:
-      acDeleteActionExecute();
-      break;
-    case acSelectAll:
-      acSelectAllExecute();
-      break;
-    case acEnable:
-      acEnableExecute();
-      break;
-    case acMoveUp:
-      acMoveUpExecute();
-      break;
-    case acMoveDown:
-      acMoveDownExecute();
-      break;
-    case acComment:
-      acCommentExecute();
-      break;
-    case acAbout:
-      acAboutExecute();
-      break;
-    case acHomepage:
-      acHomepageExecute();
-      break;
-    case mPreferences:
-      mPreferencesClick();
-      break;
-    case mReport:
-      mReportClick();
-      break;
-    case pActionProperties:
-      lstmainDblClick();
-      break;
-    default:
-      return false;
+  // Which handler each command runs; menus, accelerators and toolbar buttons all send these.
+  static constexpr struct {
+    WORD command;
+    void (Tfrmmain::*handler)();
+  } Handlers[] = {
+      {acNew, &Tfrmmain::acNewExecute},
+      {acOpen, &Tfrmmain::acOpenExecute},
+      {acSave, &Tfrmmain::acSaveExecute},
+      {acSaveAs, &Tfrmmain::acSaveAsExecute},
+      {acRun, &Tfrmmain::acRunExecute},
+      {acRunSelected, &Tfrmmain::acRunSelectedExecute},
+      {acExit, &Tfrmmain::acExitExecute},
+      {acCutAction, &Tfrmmain::acCutActionExecute},
+      {acCopyAction, &Tfrmmain::acCopyActionExecute},
+      {acPasteAction, &Tfrmmain::acPasteActionExecute},
+      {acDeleteAction, &Tfrmmain::acDeleteActionExecute},
+      {acSelectAll, &Tfrmmain::acSelectAllExecute},
+      {acEnable, &Tfrmmain::acEnableExecute},
+      {acMoveUp, &Tfrmmain::acMoveUpExecute},
+      {acMoveDown, &Tfrmmain::acMoveDownExecute},
+      {acComment, &Tfrmmain::acCommentExecute},
+      {acAbout, &Tfrmmain::acAboutExecute},
+      {acHomepage, &Tfrmmain::acHomepageExecute},
+      {mPreferences, &Tfrmmain::mPreferencesClick},
+      {mReport, &Tfrmmain::mReportClick},
+      {pActionProperties, &Tfrmmain::lstmainDblClick},
+  };
+  for (const auto& entry : Handlers) {
+    if (entry.command != command) continue;
+    (this->*entry.handler)();
+    return true;
   }
-  return true;
+  return false;
 }
 
 void Tfrmmain::acExitExecute() {
