@@ -1,5 +1,7 @@
 #include "editor/dialogs/FrmClipboard.h"
 
+#include <vector>
+
 #include "core/StepKinds.h"
 
 namespace vx::editor {
@@ -48,34 +50,21 @@ void Tfrmclipboard::Create(HWND owner) {
                          .height = 17,
                          .style = WS_TABSTOP}},
                    });
-  rbcbget.OnClick = [this] { SetCurrentKind(ckGetClipboard); };
-  rbcbset.OnClick = [this] { SetCurrentKind(ckSetClipboard); };
-  rbcbclear.OnClick = [this] { SetCurrentKind(ckClearClipboard); };
-}
-
-ClipboardValues Tfrmclipboard::Values() const {
-  ClipboardValues values;
-  if (rbcbget.Checked()) values.checkedKind = ckGetClipboard;
-  if (rbcbset.Checked()) values.checkedKind = ckSetClipboard;
-  if (rbcbclear.Checked()) values.checkedKind = ckClearClipboard;
-  values.variable = ReadVariableBox(cmbwritevar);
-  values.setText = txtcbset.Text();
-  return values;
+  // In the order of ClipboardKinds; a button that becomes checked chooses its kind.
+  const std::vector<win32::TRadioButton*> choices{&rbcbget, &rbcbset, &rbcbclear};
+  for (std::size_t i = 0; i < choices.size(); ++i)
+    choices[i]->OnClick = [this, i] { SetCurrentKind(ClipboardKinds[i]); };
+  BindMapping(ClipboardMapping, {RadioGroup{choices}, RefilledList{&cmbwritevar}, &txtcbset});
 }
 
 void Tfrmclipboard::FillControls() {
-  const ClipboardShown shown = ShowClipboardStep(ShownStep(), DeclaredVariables(), Values());
-  SetCurrentKind(shown.kind);
-  rbcbget.SetChecked(shown.values.checkedKind == ckGetClipboard);
-  rbcbset.SetChecked(shown.values.checkedKind == ckSetClipboard);
-  rbcbclear.SetChecked(shown.values.checkedKind == ckClearClipboard);
-  txtcbset.SetText(shown.values.setText);
-  ShowVariableBox(cmbwritevar, shown.values.variable);
-  SetHeading(shown.title, shown.description);
+  ShowMappedStep();
+  // The heading is Get Clipboard's whatever the kind.
+  ShowKindHeading(ckGetClipboard);
 }
 
 void Tfrmclipboard::WriteFields(TCommand& step) {
-  ApplyClipboardStep(CurrentKind(), Values(), step);
+  ApplyMappedStep(step);
 }
 
 }  // namespace vx::editor

@@ -22,9 +22,6 @@ class Tfrmclipboard : public TStepDialog {
  protected:
   void FillControls() override;
   void WriteFields(TCommand& step) override;
-
- private:
-  ClipboardValues Values() const;
 };
 
 }  // namespace vx::editor

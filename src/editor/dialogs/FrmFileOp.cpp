@@ -29,11 +29,12 @@ win32::ControlDef BoxAt(int top, int width = Wide) {
 win32::ControlDef ListAt(int top, int height = ListHeight) {
   return {.left = 8, .top = top, .width = Wide, .height = height};
 }
-win32::ControlDef ChoiceAt(const char* caption, int left, int top, DWORD style = 0) {
+win32::ControlDef ChoiceAt(const char* caption, int left, int top, DWORD style = 0,
+                           int width = 260) {
   return {.caption = caption,
           .left = left,
           .top = top,
-          .width = 260,
+          .width = width,
           .height = 17,
           .style = style | WS_TABSTOP};
 }
@@ -67,12 +68,21 @@ void Tfrmfileop::Create(HWND owner, Tfrmselectobject& criteriaDialog) {
   cmdreadname.OnClick = [this] {
     BrowseFileInto(txtreadname, {.filter = "All Files(*.*)|*.*", .title = "Select a file to read"});
   };
+  std::vector<BoundControl> controls = MappedControls();
   // The form as created: nothing typed, to the recycle bin, overwriting.
-  ShowValues(FileOpValues{});
+  ShowControls(controls, InitialValues(FileOpMapping, FileOpControlCount));
+  BindMapping(FileOpMapping, std::move(controls));
   ShowView(FileOpViewOf(FileOpLinks[3].kind));
 }
 
 std::vector<win32::ControlSlot> Tfrmfileop::PageControls() {
+  std::vector<win32::ControlSlot> slots = ObjectPageControls();
+  const std::vector<win32::ControlSlot> files = FilePageControls();
+  slots.insert(slots.end(), files.begin(), files.end());
+  return slots;
+}
+
+std::vector<win32::ControlSlot> Tfrmfileop::ObjectPageControls() {
   return {
       {&lbldelete, LabelAt("Delete Object:", 8, 8), &tsdelete},
       {&fdDelete, ListAt(24), &tsdelete},
@@ -103,29 +113,19 @@ std::vector<win32::ControlSlot> Tfrmfileop::PageControls() {
       {&lblmnew, LabelAt("Move To:", 8, 176), &tsmove},
       {&txtmnew, BoxAt(192, BesideBrowse), &tsmove},
       {&cmdmnew, BrowseButtonDef(8, 192, BesideBrowse), &tsmove},
+  };
+}
 
+std::vector<win32::ControlSlot> Tfrmfileop::FilePageControls() {
+  return {
       {&lblwritevar, LabelAt("Write   What:", 8, 8), &tswrite},
       {&cmbwritevar, BoxAt(24), &tswrite},
       {&lblwritename, LabelAt("To:", 8, 56), &tswrite},
       {&txtwritename, BoxAt(72, BesideBrowse), &tswrite},
       {&cmdwritename, BrowseButtonDef(8, 72, BesideBrowse), &tswrite},
       {&lblwritetype, LabelAt("Type:", 8, 108, 40), &tswrite},
-      {&rbwriteo,
-       {.caption = "Overwrite",
-        .left = 50,
-        .top = 106,
-        .width = 90,
-        .height = 17,
-        .style = WS_GROUP | WS_TABSTOP},
-       &tswrite},
-      {&rbwritea,
-       {.caption = "Append",
-        .left = 150,
-        .top = 106,
-        .width = 90,
-        .height = 17,
-        .style = WS_TABSTOP},
-       &tswrite},
+      {&rbwriteo, ChoiceAt("Overwrite", 50, 106, WS_GROUP, 90), &tswrite},
+      {&rbwritea, ChoiceAt("Append", 150, 106, 0, 90), &tswrite},
 
       {&lblreadname, LabelAt("Read   What:", 8, 8), &tsread},
       {&txtreadname, BoxAt(24, BesideBrowse), &tsread},
@@ -135,46 +135,23 @@ std::vector<win32::ControlSlot> Tfrmfileop::PageControls() {
   };
 }
 
-FileOpValues Tfrmfileop::Values() const {
-  FileOpValues v;
-  v.deleteCriteria = fdDelete.Criteria();
-  v.deletePermanently = rbdloptionpermanent.Checked();
-  v.runCriteria = fdrun.Criteria();
-  v.runWait = chkrunwait.Checked();
-  v.runParameters = txtrunparameters.Text();
-  v.renameCriteria = fdrename.Criteria();
-  v.renameNewName = txtrnew.Text();
-  v.copyCriteria = fdcopy.Criteria();
-  v.copyDestination = txtcdestpath.Text();
-  v.moveCriteria = fdmove.Criteria();
-  v.moveDestination = txtmnew.Text();
-  v.writeVariable = ReadVariableBox(cmbwritevar);
-  v.writeFile = txtwritename.Text();
-  v.writeOverwrite = rbwriteo.Checked();
-  v.readFile = txtreadname.Text();
-  v.readVariable = ReadVariableBox(cmbreadvar);
-  return v;
-}
-
-void Tfrmfileop::ShowValues(const FileOpValues& v) {
-  ShowObjectCriteria(fdDelete, v.deleteCriteria);
-  rbdloptionpermanent.SetChecked(v.deletePermanently);
-  rbdloptionrecycle.SetChecked(!v.deletePermanently);
-  ShowObjectCriteria(fdrun, v.runCriteria);
-  chkrunwait.SetChecked(v.runWait);
-  txtrunparameters.SetText(v.runParameters);
-  ShowObjectCriteria(fdrename, v.renameCriteria);
-  txtrnew.SetText(v.renameNewName);
-  ShowObjectCriteria(fdcopy, v.copyCriteria);
-  txtcdestpath.SetText(v.copyDestination);
-  ShowObjectCriteria(fdmove, v.moveCriteria);
-  txtmnew.SetText(v.moveDestination);
-  ShowVariableBox(cmbwritevar, v.writeVariable);
-  txtwritename.SetText(v.writeFile);
-  rbwriteo.SetChecked(v.writeOverwrite);
-  rbwritea.SetChecked(!v.writeOverwrite);
-  txtreadname.SetText(v.readFile);
-  ShowVariableBox(cmbreadvar, v.readVariable);
+std::vector<BoundControl> Tfrmfileop::MappedControls() {
+  return {&fdDelete,
+          RadioGroup{{&rbdloptionpermanent, &rbdloptionrecycle}},
+          &fdrun,
+          &chkrunwait,
+          &txtrunparameters,
+          &fdrename,
+          &txtrnew,
+          &fdcopy,
+          &txtcdestpath,
+          &fdmove,
+          &txtmnew,
+          RefilledList{&cmbwritevar},
+          &txtwritename,
+          RadioGroup{{&rbwriteo, &rbwritea}},
+          &txtreadname,
+          RefilledList{&cmbreadvar}};
 }
 
 void Tfrmfileop::ShowView(const FileOpView& view) {
@@ -189,26 +166,24 @@ void Tfrmfileop::ShowView(const FileOpView& view) {
 }
 
 void Tfrmfileop::FillControls() {
-  const FileOpShown shown = ShowFileOpStep(ShownStep(), DeclaredVariables(), Values());
-  ShowValues(shown.values);
-  ShowView(shown.view);
+  ShowMappedStep();
+  ShowView(FileOpViewOf(ShownStep().kind));
 }
 
 bool Tfrmfileop::RefuseApply() {
-  TCommand scratch = ShownStep();
-  const auto refused = ApplyFileOpStep(CurrentKind(), Values(), scratch);
+  const auto refused = RefuseFileOpApply(CurrentKind(), MappedValues());
   if (!refused) return false;
   ::MessageBoxA(Handle(), refused->text.c_str(), refused->caption.c_str(), MB_OK | MB_ICONWARNING);
   return true;
 }
 
 void Tfrmfileop::WriteFields(TCommand& step) {
-  ApplyFileOpStep(CurrentKind(), Values(), step);
+  ApplyMappedStep(step);
 }
 
 void Tfrmfileop::DialogClosed() {
   // The next step never starts from an unrelated step's boxes or criteria.
-  ShowValues(EmptyFileOpBoxes(Values()));
+  EmptyMappedControls();
 }
 
 void Tfrmfileop::FDButtonClick(TListBoxEx& list) {

@@ -72,8 +72,10 @@ class Tfrmfileop : public TStepDialog {
  private:
   // The controls of the seven pages, each on its page.
   std::vector<win32::ControlSlot> PageControls();
-  FileOpValues Values() const;
-  void ShowValues(const FileOpValues& values);
+  std::vector<win32::ControlSlot> ObjectPageControls();
+  std::vector<win32::ControlSlot> FilePageControls();
+  // The controls the mapping numbers, in FileOpControl order.
+  std::vector<BoundControl> MappedControls();
   void ShowView(const FileOpView& view);
   void FDButtonClick(TListBoxEx& list);
   void BrowseFolderInto(win32::TEdit& box);

@@ -29,6 +29,21 @@ constexpr const char* Description =
     "show you a detailed progress of your script. Enable Logging option allow you to log  the "
     "parser actions into an htm file.";
 
+win32::ControlDef CheckAt(const char* caption, int left, int top, int width) {
+  return {.caption = caption, .left = left, .top = top, .width = width, .height = 17};
+}
+
+// Apply and Cancel along the foot of the dialog.
+win32::ControlDef FootButton(const char* caption, int left, int id, DWORD style = 0) {
+  return {.caption = caption,
+          .left = left,
+          .top = 224,
+          .width = 75,
+          .height = 25,
+          .style = style,
+          .id = id};
+}
+
 }  // namespace
 
 std::optional<std::int32_t> RegistryOptionsStore::ReadInteger(const std::string& name) const {
@@ -75,34 +90,14 @@ void Tfrmoptions::Create(HWND owner) {
             .width = 270,
             .height = 22,
             .font = {.face = "Tahoma", .points = 9, .bold = true}}},
-          {&chkvpshow,
-           {.caption = "Show vorlix parser window",
-            .left = 145,
-            .top = 44,
-            .width = 250,
-            .height = 17}},
-          {&chkvpextended,
-           {.caption = " Extended Mode", .left = 163, .top = 66, .width = 232, .height = 17}},
-          {&chklog,
-           {.caption = "Enable Logging", .left = 145, .top = 100, .width = 250, .height = 17}},
+          {&chkvpshow, CheckAt("Show vorlix parser window", 145, 44, 250)},
+          {&chkvpextended, CheckAt(" Extended Mode", 163, 66, 232)},
+          {&chklog, CheckAt("Enable Logging", 145, 100, 250)},
           {&Label1, {.caption = "Path:", .left = 163, .top = 127}},
           {&txtlogpath, {.left = 195, .top = 124, .width = 180, .height = 21}},
           {&cmdlogpath, {.caption = "...", .left = 377, .top = 124, .width = 23, .height = 21}},
-          {&cmdapply,
-           {.caption = "Apply",
-            .left = 249,
-            .top = 224,
-            .width = 75,
-            .height = 25,
-            .style = WS_GROUP,
-            .id = IDOK}},
-          {&cmdcancel,
-           {.caption = "Cancel",
-            .left = 332,
-            .top = 224,
-            .width = 75,
-            .height = 25,
-            .id = IDCANCEL}},
+          {&cmdapply, FootButton("Apply", 249, IDOK, WS_GROUP)},
+          {&cmdcancel, FootButton("Cancel", 332, IDCANCEL)},
       },
       owner);
   Gradient1.Gradient().Assign(GradientSettings{});

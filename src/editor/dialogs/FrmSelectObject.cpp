@@ -107,6 +107,7 @@ void Tfrmselectobject::Create(HWND owner) {
   Cmdok.OnClick = [this] { CmdokClick(); };
   CmdCancel.OnClick = [this] { EndModal(IDCANCEL); };
   cmdbrowsefolder.OnClick = [this] { cmdbrowsefolderClick(); };
+  boxes_ = {&txtfname, &txtflocation, &txtfextension, &txtfsizelow, &txtfsizehigh};
 }
 
 std::optional<std::string> Tfrmselectobject::Edit(const std::string& criteria) {
@@ -117,25 +118,12 @@ std::optional<std::string> Tfrmselectobject::Edit(const std::string& criteria) {
 }
 
 void Tfrmselectobject::FormShow() {
-  const CriteriaBoxes boxes = CriteriaBoxesFrom(CriteriaText);
-  txtfname.SetText(boxes.name);
-  txtflocation.SetText(boxes.location);
-  txtfextension.SetText(boxes.extension);
-  txtfsizelow.SetText(boxes.sizeLow);
-  txtfsizehigh.SetText(boxes.sizeHigh);
+  ShowControls(boxes_, CriteriaBoxesFrom(CriteriaText));
   txtfname.SetFocus();
 }
 
-CriteriaBoxes Tfrmselectobject::Boxes() const {
-  return {.name = txtfname.Text(),
-          .location = txtflocation.Text(),
-          .extension = txtfextension.Text(),
-          .sizeLow = txtfsizelow.Text(),
-          .sizeHigh = txtfsizehigh.Text()};
-}
-
 void Tfrmselectobject::CmdokClick() {
-  const CriteriaBoxes boxes = Boxes();
+  const CriteriaBoxes boxes = ReadControls(boxes_);
   if (const auto refused = CheckCriteriaBoxes(boxes)) {
     ::MessageBoxA(Handle(), refused->text.c_str(), refused->caption.c_str(),
                   MB_OK | MB_ICONWARNING);

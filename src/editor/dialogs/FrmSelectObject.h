@@ -4,8 +4,10 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/editor/dialogs/CriteriaBoxes.h"
+#include "editor/dialogs/ControlBinder.h"
 #include "editor/dialogs/SubFieldEdit.h"
 #include "editor/dialogs/WrapLabel.h"
 #include "win32/forms/Form.h"
@@ -46,9 +48,11 @@ class Tfrmselectobject : public win32::TForm {
   void FormShow() override;
 
  private:
-  CriteriaBoxes Boxes() const;
   void CmdokClick();
   void cmdbrowsefolderClick();
+
+  // The five boxes in CriteriaControl order.
+  std::vector<BoundControl> boxes_;
 };
 
 }  // namespace vx::editor

@@ -55,6 +55,7 @@ TEST_F(ClipboardDialogTest, EditsInPlaceKeepingCommentAndEnabledByte) {
   InModalLoop({[&] {
     EXPECT_TRUE(dialog.rbcbset.Checked());
     EXPECT_EQ(dialog.txtcbset.Text(), "hello");
+    EXPECT_EQ(dialog.lblinfocaption.Caption(), "Get Clipboard") << "whatever the kind";
     Click(dialog.rbcbget.Handle());
     dialog.cmbwritevar.SetItemIndex(0);
     Click(dialog.cmdapply.Handle());

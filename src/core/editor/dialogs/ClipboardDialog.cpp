@@ -4,30 +4,18 @@
 
 namespace vx::editor {
 
-namespace {
+const std::array<std::uint8_t, 3> ClipboardKinds{ckGetClipboard, ckSetClipboard, ckClearClipboard};
 
-bool IsClipboardKind(std::uint8_t kind) {
-  return kind == ckClearClipboard || kind == ckSetClipboard || kind == ckGetClipboard;
-}
-
-}  // namespace
-
-ClipboardShown ShowClipboardStep(const TCommand& step, const std::vector<std::string>& declared,
-                                 ClipboardValues previous) {
-  ClipboardShown shown{step.kind, StepKindName(ckGetClipboard), StepKindDescription(ckGetClipboard),
-                       std::move(previous)};
-  ClipboardValues& values = shown.values;
-  if (IsClipboardKind(step.kind)) values.checkedKind = step.kind;
-  if (step.kind == ckSetClipboard) values.setText = step.p1;
-  values.variable =
-      step.kind == ckGetClipboard ? FillVariableBox(declared, step.p1) : FillVariableBox(declared);
-  return shown;
-}
-
-void ApplyClipboardStep(std::uint8_t kind, const ClipboardValues& values, TCommand& working) {
-  working.kind = kind;
-  if (kind == ckSetClipboard) working.p1 = values.setText;
-  if (kind == ckGetClipboard) working.p1 = values.variable.Text();
-}
+const std::array<ControlBinding, ClipboardControlCount> ClipboardMapping{{
+    {.control = cbKindChoice,
+     .kinds = {ckGetClipboard, ckSetClipboard, ckClearClipboard},
+     .codec = KindChoiceCodec(ClipboardKinds)},
+    {.control = cbVariable,
+     .field = {Slot::P1},
+     .kinds = {ckGetClipboard},
+     .shownFor = {ckSetClipboard, ckClearClipboard},
+     .codec = VariableCodec},
+    {.control = cbSetText, .field = {Slot::P1}, .kinds = {ckSetClipboard}},
+}};
 
 }  // namespace vx::editor

@@ -1,42 +1,29 @@
-// The clipboard dialog (Tfrmclipboard): Get, Set and Clear Clipboard, both ways.
+// The clipboard dialog (Tfrmclipboard): Get, Set and Clear Clipboard: its mapping table.
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <vector>
+#include <array>
 
-#include "core/Command.h"
-#include "core/editor/dialogs/VariableBox.h"
+#include "core/editor/dialogs/DialogMapping.h"
 
 namespace vx::editor {
 
-// What the controls hold; the defaults are the form as created. checkedKind is the code of
-// the checked radio button (rbcbclear 197, rbcbset 198, rbcbget 199), 0 while none is; a
-// radio button that becomes checked makes its code the current step kind.
-struct ClipboardValues {
-  std::uint8_t checkedKind = 0;
-  VariableBox variable;  // cmbwritevar
-  std::string setText;   // txtcbset
+// The controls that hold step fields, as the mapping numbers them.
+enum ClipboardControl : int {
+  cbKindChoice,  // rbcbget, rbcbset, rbcbclear: the radio button checked is the kind
+  cbVariable,    // cmbwritevar
+  cbSetText,     // txtcbset
+  ClipboardControlCount
 };
 
-struct ClipboardShown {
-  std::uint8_t kind;  // the current step kind
-  // The heading is Get Clipboard's name and description whatever the kind.
-  std::string title;
-  std::string description;
-  ClipboardValues values;
-};
+// The kinds of the radio buttons, in the order of cbKindChoice's buttons.
+extern const std::array<std::uint8_t, 3> ClipboardKinds;
 
-// FormShow: the step's radio button is checked; a Set Clipboard step fills the text box
-// (for the other kinds it keeps what previous held); the variable box is refilled with
-// declared (ListDeclaredVariables) and, for Get Clipboard, shows the step's variable when
-// it is offered, else nothing.
-ClipboardShown ShowClipboardStep(const TCommand& step, const std::vector<std::string>& declared,
-                                 ClipboardValues previous);
-
-// Apply never refuses: the working step takes kind and, for Set Clipboard the text, for
-// Get Clipboard the variable box's text (empty when nothing is chosen). Clear Clipboard
-// writes no field, so a step switched to it keeps its old p1.
-void ApplyClipboardStep(std::uint8_t kind, const ClipboardValues& values, TCommand& working);
+// Which control stands for which field of which kind. The form as created has no radio
+// button checked and both boxes empty; closing empties nothing. A show checks the step's
+// radio button; a Set Clipboard step fills the text box, which keeps what it held for the
+// other kinds; the variable box is refilled with the declared variables at every show and,
+// for Get Clipboard, shows the step's variable when it is offered, else nothing. Clear
+// Clipboard writes no field, so a step switched to it keeps its old p1.
+extern const std::array<ControlBinding, ClipboardControlCount> ClipboardMapping;
 
 }  // namespace vx::editor

@@ -1,26 +1,59 @@
 #include "core/editor/dialogs/CriteriaBoxes.h"
 
 #include "core/Command.h"
+#include "core/StepKinds.h"
 
 namespace vx::editor {
 
-CriteriaBoxes CriteriaBoxesFrom(const std::string& criteriaText) {
-  return CriteriaBoxes{
-      GetField(criteriaText, FieldSeparator, 0), GetField(criteriaText, FieldSeparator, 1),
-      GetField(criteriaText, FieldSeparator, 2), GetField(criteriaText, FieldSeparator, 3),
-      GetField(criteriaText, FieldSeparator, 4)};
+namespace {
+
+constexpr KindSet ObjectKinds{ckCopyObject, ckMoveObject, ckRenameObject, ckRunObject,
+                              ckDeleteObject};
+
+constexpr ControlBinding SubFieldBox(CriteriaControl box) {
+  return {.control = box,
+          .field = {Slot::P1, static_cast<std::int8_t>(box)},
+          .kinds = ObjectKinds,
+          .codec = SubFieldCodec};
 }
 
-std::string CriteriaTextOf(const CriteriaBoxes& boxes) {
-  const std::string separator(1, FieldSeparator);
-  return SubFieldBoxPaste(boxes.name) + separator + SubFieldBoxPaste(boxes.location) + separator +
-         SubFieldBoxPaste(boxes.extension) + separator + SubFieldBoxPaste(boxes.sizeLow) +
-         separator + SubFieldBoxPaste(boxes.sizeHigh);
+// The criteria dialog edits the criteria alone; any object step carries it the same way.
+TCommand StepWith(std::string criteria) {
+  TCommand step;
+  step.kind = ckCopyObject;
+  step.p1 = std::move(criteria);
+  return step;
+}
+
+}  // namespace
+
+const std::array<ControlBinding, CriteriaControlCount> CriteriaMapping{{
+    SubFieldBox(crName),
+    SubFieldBox(crLocation),
+    SubFieldBox(crExtension),
+    SubFieldBox(crSizeLow),
+    SubFieldBox(crSizeHigh),
+}};
+
+CriteriaBoxes CriteriaBoxesFrom(const std::string& criteriaText) {
+  CriteriaBoxes boxes = InitialValues(CriteriaMapping, CriteriaControlCount);
+  ShowStepValues(CriteriaMapping, StepWith(criteriaText), {}, boxes);
+  return boxes;
+}
+
+std::string CriteriaTextOf(CriteriaBoxes boxes) {
+  boxes.resize(CriteriaControlCount);
+  TCommand step = StepWith({});
+  ApplyStepValues(CriteriaMapping, step.kind, boxes, step);
+  return step.p1;
 }
 
 std::optional<SizeBoxRefusal> CheckCriteriaBoxes(const CriteriaBoxes& boxes) {
-  if (auto refusal = CheckSizeBox(SizeBound::Lower, boxes.sizeLow)) return refusal;
-  return CheckSizeBox(SizeBound::Upper, boxes.sizeHigh);
+  const auto text = [&](CriteriaControl box) {
+    return box < static_cast<int>(boxes.size()) ? boxes[box].text : std::string();
+  };
+  if (auto refusal = CheckSizeBox(SizeBound::Lower, text(crSizeLow))) return refusal;
+  return CheckSizeBox(SizeBound::Upper, text(crSizeHigh));
 }
 
 bool SubFieldBoxTakesKey(char typed) {

@@ -20,70 +20,64 @@ const char* const kVariableMissing =
     "Please choose a variable to write to.\r\n"
     "You must declare a variable first if the variable list is empty.";
 
-void ShowStepFields(const TCommand& step, FileOpValues& values) {
-  switch (step.kind) {
-    case ckWriteToFile:
-      values.writeFile = step.p1;
-      values.writeOverwrite = step.p3 == "o";
-      break;
-    case ckReadFromFile:
-      values.readFile = step.p1;
-      break;
-    case ckCopyObject:
-      values.copyCriteria = step.p1;
-      values.copyDestination = step.p2;
-      break;
-    case ckMoveObject:
-      values.moveCriteria = step.p1;
-      values.moveDestination = step.p2;
-      break;
-    case ckRenameObject:
-      values.renameCriteria = step.p1;
-      values.renameNewName = step.p2;
-      break;
-    case ckRunObject:
-      values.runCriteria = step.p1;
-      values.runWait = step.p2 == "w";
-      values.runParameters = step.p3;
-      break;
-    case ckDeleteObject:
-      values.deleteCriteria = step.p1;
-      values.deletePermanently = step.p2 == "p";
-      break;
-    default:
-      break;
-  }
+constexpr KindSet DiskKinds{ckWriteToFile,  ckReadFromFile, ckCopyObject,  ckMoveObject,
+                            ckRenameObject, ckRunObject,    ckDeleteObject};
+
+constexpr std::string_view DeleteTexts[] = {"p", "r"};  // in DeleteChoice order
+constexpr std::string_view WriteTexts[] = {"o", "a"};   // in WriteChoice order
+constexpr std::string_view WaitTexts[] = {"w", ""};
+
+// A criteria list or an edit box: the field as it stands, emptied at close.
+constexpr ControlBinding Box(int control, FileOpPage page, Slot slot, std::uint8_t kind) {
+  return {.control = control,
+          .page = static_cast<int>(page),
+          .field = {slot},
+          .kinds = {kind},
+          .emptiedAtClose = true};
 }
 
-void ApplyObjectStep(std::uint8_t kind, const FileOpValues& values, TCommand& working) {
-  switch (kind) {
-    case ckCopyObject:
-      working.p1 = values.copyCriteria;
-      working.p2 = values.copyDestination;
-      break;
-    case ckMoveObject:
-      working.p1 = values.moveCriteria;
-      working.p2 = values.moveDestination;
-      break;
-    case ckRenameObject:
-      working.p1 = values.renameCriteria;
-      working.p2 = values.renameNewName;
-      break;
-    case ckRunObject:
-      working.p1 = values.runCriteria;
-      working.p2 = std::string(values.runWait ? "w" : "");
-      working.p3 = values.runParameters;
-      break;
-    case ckDeleteObject:
-      working.p1 = values.deleteCriteria;
-      working.p2 = std::string(values.deletePermanently ? "p" : "r");
-      break;
-    default:
-      break;
-  }
+// A choice that lasts from one showing to the next.
+constexpr ControlBinding Choice(int control, FileOpPage page, Slot slot, std::uint8_t kind,
+                                Codec codec, int indexAtStart = -1) {
+  return {.control = control,
+          .page = static_cast<int>(page),
+          .field = {slot},
+          .kinds = {kind},
+          .codec = codec,
+          .indexAtStart = indexAtStart};
+}
+
+constexpr ControlBinding VariableBoxOf(int control, FileOpPage page, std::uint8_t kind) {
+  return {.control = control,
+          .page = static_cast<int>(page),
+          .field = {Slot::P2},
+          .kinds = {kind},
+          .shownFor = DiskKinds,
+          .codec = VariableCodec};
 }
 
 }  // namespace
+
+const std::array<ControlBinding, FileOpControlCount> FileOpMapping{{
+    Box(foDeleteCriteria, FileOpPage::Delete, Slot::P1, ckDeleteObject),
+    Choice(foDeleteChoice, FileOpPage::Delete, Slot::P2, ckDeleteObject,
+           ChoiceCodec(DeleteTexts, deleteToRecycleBin), deleteToRecycleBin),
+    Box(foRunCriteria, FileOpPage::Run, Slot::P1, ckRunObject),
+    Choice(foRunWait, FileOpPage::Run, Slot::P2, ckRunObject, FlagCodec(WaitTexts)),
+    Box(foRunParameters, FileOpPage::Run, Slot::P3, ckRunObject),
+    Box(foRenameCriteria, FileOpPage::Rename, Slot::P1, ckRenameObject),
+    Box(foRenameNewName, FileOpPage::Rename, Slot::P2, ckRenameObject),
+    Box(foCopyCriteria, FileOpPage::Copy, Slot::P1, ckCopyObject),
+    Box(foCopyDestination, FileOpPage::Copy, Slot::P2, ckCopyObject),
+    Box(foMoveCriteria, FileOpPage::Move, Slot::P1, ckMoveObject),
+    Box(foMoveDestination, FileOpPage::Move, Slot::P2, ckMoveObject),
+    VariableBoxOf(foWriteVariable, FileOpPage::Write, ckWriteToFile),
+    Box(foWriteFile, FileOpPage::Write, Slot::P1, ckWriteToFile),
+    Choice(foWriteChoice, FileOpPage::Write, Slot::P3, ckWriteToFile,
+           ChoiceCodec(WriteTexts, writeAppend), writeOverwrite),
+    Box(foReadFile, FileOpPage::Read, Slot::P1, ckReadFromFile),
+    VariableBoxOf(foReadVariable, FileOpPage::Read, ckReadFromFile),
+}};
 
 FileOpView FileOpViewOf(std::uint8_t kind) {
   FileOpPage page = FileOpPage::Delete;
@@ -92,45 +86,14 @@ FileOpView FileOpViewOf(std::uint8_t kind) {
   return FileOpView{page, kind, StepKindName(kind), StepKindDescription(kind)};
 }
 
-FileOpShown ShowFileOpStep(const TCommand& step, const std::vector<std::string>& declared,
-                           FileOpValues previous) {
-  FileOpShown shown{FileOpViewOf(step.kind), std::move(previous)};
-  FileOpValues& values = shown.values;
-  ShowStepFields(step, values);
-  values.writeVariable =
-      step.kind == ckWriteToFile ? FillVariableBox(declared, step.p2) : FillVariableBox(declared);
-  values.readVariable =
-      step.kind == ckReadFromFile ? FillVariableBox(declared, step.p2) : FillVariableBox(declared);
-  return shown;
-}
-
-std::optional<ApplyRefusal> ApplyFileOpStep(std::uint8_t kind, const FileOpValues& values,
-                                            TCommand& working) {
-  if (kind == ckWriteToFile && values.writeVariable.Text().empty())
-    return ApplyRefusal{"Write To Variable", kVariableMissing};
-  if (kind == ckReadFromFile && values.readVariable.Text().empty())
-    return ApplyRefusal{"Read From Variable", kVariableMissing};
-  working.kind = kind;
-  if (kind == ckWriteToFile) {
-    working.p1 = values.writeFile;
-    working.p2 = values.writeVariable.Text();
-    working.p3 = std::string(values.writeOverwrite ? "o" : "a");
-  } else if (kind == ckReadFromFile) {
-    working.p1 = values.readFile;
-    working.p2 = values.readVariable.Text();
-  } else {
-    ApplyObjectStep(kind, values, working);
-  }
-  return std::nullopt;
-}
-
-FileOpValues EmptyFileOpBoxes(FileOpValues values) {
-  for (std::string* box :
-       {&values.deleteCriteria, &values.runCriteria, &values.runParameters, &values.renameCriteria,
-        &values.renameNewName, &values.copyCriteria, &values.copyDestination, &values.moveCriteria,
-        &values.moveDestination, &values.writeFile, &values.readFile})
-    *box = std::string();
-  return values;
+std::optional<ApplyRefusal> RefuseFileOpApply(std::uint8_t kind, const DialogValues& values) {
+  if (kind != ckWriteToFile && kind != ckReadFromFile) return std::nullopt;
+  // The variable as Apply would store it.
+  TCommand stored;
+  ApplyStepValues(FileOpMapping, kind, values, stored);
+  if (!stored.p2.empty()) return std::nullopt;
+  return ApplyRefusal{kind == ckWriteToFile ? "Write To Variable" : "Read From Variable",
+                      kVariableMissing};
 }
 
 }  // namespace vx::editor

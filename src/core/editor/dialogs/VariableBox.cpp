@@ -22,14 +22,4 @@ std::optional<std::size_t> FindVariableEntry(const std::vector<std::string>& ent
   return std::nullopt;
 }
 
-VariableBox FillVariableBox(std::vector<std::string> names, const std::string& variable) {
-  VariableBox box{std::move(names), std::nullopt};
-  box.selected = FindVariableEntry(box.entries, variable);
-  return box;
-}
-
-VariableBox FillVariableBox(std::vector<std::string> names) {
-  return VariableBox{std::move(names), std::nullopt};
-}
-
 }  // namespace vx::editor

@@ -25,10 +25,4 @@ struct VariableBox {
 std::optional<std::size_t> FindVariableEntry(const std::vector<std::string>& entries,
                                              const std::string& variable);
 
-// A box refilled with names and showing the entry for variable, if any.
-VariableBox FillVariableBox(std::vector<std::string> names, const std::string& variable);
-
-// A box refilled with names and nothing chosen.
-VariableBox FillVariableBox(std::vector<std::string> names);
-
 }  // namespace vx::editor

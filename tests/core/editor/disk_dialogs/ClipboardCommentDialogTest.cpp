@@ -12,30 +12,41 @@ namespace vxtest {
 namespace {
 
 using vx::TCommand;
-using vx::editor::ApplyClipboardStep;
-using vx::editor::ClipboardValues;
-using vx::editor::ShowClipboardStep;
+using namespace vx::editor;
 
-// Shows the step at index of script for editing, lets edit change the controls, applies.
+DialogValues Shown(const TCommand& step, const std::vector<std::string>& declared,
+                   DialogValues values = InitialValues(ClipboardMapping, ClipboardControlCount)) {
+  ShowStepValues(ClipboardMapping, step, {.declared = &declared}, values);
+  return values;
+}
+
+// The kind of the checked radio button; 0 while none is.
+std::uint8_t CheckedKind(const DialogValues& values) {
+  const int index = values[cbKindChoice].index;
+  return index < 0 ? 0 : ClipboardKinds[static_cast<std::size_t>(index)];
+}
+
+// Shows the step at index of script for editing, lets edit change the controls (and the
+// kind, as a radio button's click does), applies.
 template <typename Edit>
 TCommand EditClipboardStep(const std::vector<TCommand>& script, std::size_t index, Edit edit,
-                           ClipboardValues previous = {}) {
-  const auto declared = vx::editor::ListDeclaredVariables(script, index);
-  auto shown = ShowClipboardStep(script[index], declared, std::move(previous));
-  std::uint8_t kind = shown.kind;
-  edit(kind, shown.values);
+                           DialogValues previous = InitialValues(ClipboardMapping,
+                                                                 ClipboardControlCount)) {
+  DialogValues values =
+      Shown(script[index], ListDeclaredVariables(script, index), std::move(previous));
+  std::uint8_t kind = script[index].kind;
+  edit(kind, values);
   TCommand working = script[index];
-  ApplyClipboardStep(kind, shown.values, working);
+  ApplyStepValues(ClipboardMapping, kind, values, working);
   return working;
 }
 
 // Shows the step at index and applies it unchanged onto a blank of it: each field comes
 // from a control.
 TCommand EditUnchanged(const std::vector<TCommand>& script, std::size_t index) {
-  const auto shown = ShowClipboardStep(
-      script[index], vx::editor::ListDeclaredVariables(script, index), ClipboardValues{});
+  const DialogValues values = Shown(script[index], ListDeclaredVariables(script, index));
   TCommand working = Blank(script[index]);
-  ApplyClipboardStep(shown.kind, shown.values, working);
+  ApplyStepValues(ClipboardMapping, CheckedKind(values), values, working);
   return working;
 }
 
@@ -47,11 +58,6 @@ TEST(ClipboardDialog, EachKindStoresBackTheStepItShowed) {
       Step(vx::ckClearClipboard, "", "", "", "note"),
   };
   for (std::size_t i = 1; i < script.size(); ++i) EXPECT_EQ(EditUnchanged(script, i), script[i]);
-
-  const auto shown = ShowClipboardStep(script[2], {}, {});
-  EXPECT_EQ(shown.kind, vx::ckSetClipboard);
-  EXPECT_EQ(shown.values.checkedKind, vx::ckSetClipboard);
-  EXPECT_EQ(shown.title, "Get Clipboard") << "the heading is the same for all three kinds";
 }
 
 TEST(ClipboardDialog, AVariableNotDeclaredAboveIsStoredEmpty) {
@@ -59,14 +65,13 @@ TEST(ClipboardDialog, AVariableNotDeclaredAboveIsStoredEmpty) {
       Step(vx::ckGetClipboard, "later"),
       Step(vx::ckSetVariable, "later", "x"),
   };
-  const auto shown = ShowClipboardStep(script[0], vx::editor::ListDeclaredVariables(script, 0), {});
-  EXPECT_TRUE(shown.values.variable.entries.empty());
+  EXPECT_TRUE(Shown(script[0], ListDeclaredVariables(script, 0))[cbVariable].items.empty());
   EXPECT_EQ(EditUnchanged(script, 0), Step(vx::ckGetClipboard, ""));
   // Adding at the end offers it, spelt as declared.
-  const auto added = ShowClipboardStep(NewStep(vx::ckGetClipboard),
-                                       vx::editor::ListDeclaredVariables(script, std::nullopt), {});
-  EXPECT_EQ(added.values.variable.entries, std::vector<std::string>{"later"});
-  EXPECT_FALSE(added.values.variable.selected);
+  const DialogValues added =
+      Shown(NewStep(vx::ckGetClipboard), ListDeclaredVariables(script, std::nullopt));
+  EXPECT_EQ(added[cbVariable].items, std::vector<std::string>{"later"});
+  EXPECT_EQ(added[cbVariable].index, -1);
 }
 
 TEST(ClipboardDialog, SwitchingKindsKeepsWhatTheNewKindDoesNotWrite) {
@@ -76,33 +81,28 @@ TEST(ClipboardDialog, SwitchingKindsKeepsWhatTheNewKindDoesNotWrite) {
       Step(vx::ckSetClipboard, "text"),
   };
   // Get switched to Clear keeps its variable in p1, and everything else.
-  EXPECT_EQ(EditClipboardStep(script, 1,
-                              [](std::uint8_t& kind, ClipboardValues& values) {
-                                kind = vx::ckClearClipboard;
-                                values.checkedKind = kind;
-                              }),
+  EXPECT_EQ(EditClipboardStep(
+                script, 1, [](std::uint8_t& kind, DialogValues&) { kind = vx::ckClearClipboard; }),
             Step(vx::ckClearClipboard, "v", "p2", "p3", "note", 0));
   // Set switched to Get stores the chosen variable.
   EXPECT_EQ(EditClipboardStep(script, 2,
-                              [](std::uint8_t& kind, ClipboardValues& values) {
+                              [](std::uint8_t& kind, DialogValues& values) {
                                 kind = vx::ckGetClipboard;
-                                values.variable.selected = 0;
+                                values[cbVariable].index = 0;
                               }),
             Step(vx::ckGetClipboard, "v"));
   // Get switched to Set stores whatever the text box held from an earlier use.
-  ClipboardValues earlier;
-  earlier.setText = "from before";
-  EXPECT_EQ(EditClipboardStep(
-                script, 1, [](std::uint8_t& kind, ClipboardValues&) { kind = vx::ckSetClipboard; },
-                earlier)
-                .p1,
-            "from before");
+  DialogValues earlier = InitialValues(ClipboardMapping, ClipboardControlCount);
+  earlier[cbSetText].text = "from before";
+  EXPECT_EQ(
+      EditClipboardStep(
+          script, 1, [](std::uint8_t& kind, DialogValues&) { kind = vx::ckSetClipboard; }, earlier)
+          .p1,
+      "from before");
 }
 
 TEST(CommentDialog, ShowsTheCurrentStepsCommentAndOkCommentsTheSelection) {
-  using vx::editor::CommentSelectedSteps;
-  using vx::editor::ShowComment;
-  vx::editor::StepList list;
+  StepList list;
   EXPECT_EQ(ShowComment(list), "") << "an empty list";
   EXPECT_FALSE(CommentSelectedSteps(list, "nobody"));
   list.Assign({Step(vx::ckWait, "1", "", "", "one"), Step(vx::ckWait, "2", "", "", "two"),

@@ -20,6 +20,18 @@ using vx::editor::ObjectCriteriaLines;
 using vx::editor::SizeBound;
 using Lines = std::vector<std::string>;
 
+// The five boxes holding these texts.
+CriteriaBoxes Boxes(std::string name, std::string location, std::string extension = "",
+                    std::string low = "", std::string high = "") {
+  CriteriaBoxes boxes(vx::editor::CriteriaControlCount);
+  boxes[vx::editor::crName].text = std::move(name);
+  boxes[vx::editor::crLocation].text = std::move(location);
+  boxes[vx::editor::crExtension].text = std::move(extension);
+  boxes[vx::editor::crSizeLow].text = std::move(low);
+  boxes[vx::editor::crSizeHigh].text = std::move(high);
+  return boxes;
+}
+
 TEST(CriteriaLines, EachFilledSubFieldGivesAHeadingAndAnIndentedValue) {
   EXPECT_EQ(ObjectCriteriaLines(""), Lines{});
   EXPECT_EQ(ObjectCriteriaLines("\x01\x01\x01\x01"), Lines{});
@@ -45,12 +57,12 @@ TEST(CriteriaLines, ASingleSizeBoundKeepsItsOddSpacing) {
 }
 
 TEST(CriteriaBoxes, FiveBoxesMakeFiveSubFieldsAndBack) {
-  EXPECT_EQ(CriteriaTextOf({}), "\x01\x01\x01\x01");
-  const CriteriaBoxes boxes{"rep", "C:\\d", "txt", "1", "2"};
+  EXPECT_EQ(CriteriaTextOf(Boxes("", "")), "\x01\x01\x01\x01");
+  const CriteriaBoxes boxes = Boxes("rep", "C:\\d", "txt", "1", "2");
   EXPECT_EQ(CriteriaTextOf(boxes), Criteria("rep", "C:\\d", "txt", "1", "2"));
   EXPECT_EQ(CriteriaBoxesFrom(CriteriaTextOf(boxes)), boxes);
-  EXPECT_EQ(CriteriaBoxesFrom(""), CriteriaBoxes{});
-  EXPECT_EQ(CriteriaBoxesFrom("n\x01l"), (CriteriaBoxes{"n", "l", "", "", ""}));
+  EXPECT_EQ(CriteriaBoxesFrom(""), Boxes("", ""));
+  EXPECT_EQ(CriteriaBoxesFrom("n\x01l"), Boxes("n", "l"));
   // Sub-fields past the fifth are not shown, and OK writes exactly five.
   EXPECT_EQ(CriteriaTextOf(CriteriaBoxesFrom(Criteria("a", "b", "c", "d", "e") + "\x01"
                                                                                  "f")),
@@ -68,9 +80,9 @@ TEST(CriteriaBoxes, TheSeparatorNeverEntersABox) {
             "C:\\ab\r\n");
   // Even when one got there, the other sub-fields keep their places.
   const std::string text =
-      CriteriaTextOf({"a\x01"
-                      "b",
-                      "loc", "", "", ""});
+      CriteriaTextOf(Boxes("a\x01"
+                           "b",
+                           "loc"));
   EXPECT_EQ(vx::ParseObjectCriteria(text).location, "loc");
 }
 
@@ -112,9 +124,9 @@ TEST(SizeBox, OkRefusesWhatThePlayerCouldNotRead) {
 }
 
 TEST(SizeBox, TheLowerBoundIsCheckedFirst) {
-  EXPECT_FALSE(CheckCriteriaBoxes({"x", "y", "z", "10", "20"}));
-  EXPECT_EQ(CheckCriteriaBoxes({"", "", "", "3000000000", "x"})->box, SizeBound::Lower);
-  EXPECT_EQ(CheckCriteriaBoxes({"", "", "", "1", "3000000000"})->box, SizeBound::Upper);
+  EXPECT_FALSE(CheckCriteriaBoxes(Boxes("x", "y", "z", "10", "20")));
+  EXPECT_EQ(CheckCriteriaBoxes(Boxes("", "", "", "3000000000", "x"))->box, SizeBound::Lower);
+  EXPECT_EQ(CheckCriteriaBoxes(Boxes("", "", "", "1", "3000000000"))->box, SizeBound::Upper);
 }
 
 }  // namespace

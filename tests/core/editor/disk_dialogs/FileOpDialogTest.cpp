@@ -10,36 +10,39 @@ namespace vxtest {
 namespace {
 
 using vx::TCommand;
-using vx::editor::ApplyFileOpStep;
-using vx::editor::EmptyFileOpBoxes;
-using vx::editor::FileOpPage;
-using vx::editor::FileOpShown;
-using vx::editor::FileOpValues;
-using vx::editor::FileOpViewOf;
-using vx::editor::ShowFileOpStep;
+using namespace vx::editor;
 using Names = std::vector<std::string>;
 
-// Shows step, lets edit change the controls, applies with the kind the view ends on onto
-// the working step (the edited step itself) and returns the stored step; a refused Apply
-// fails the test.
-template <typename Edit>
-TCommand ShowEditApply(const TCommand& step, const Names& declared, Edit edit,
-                       FileOpValues previous = {}) {
-  FileOpShown shown = ShowFileOpStep(step, declared, std::move(previous));
-  edit(shown);
-  TCommand working = step;
-  const auto refusal = ApplyFileOpStep(shown.view.kind, shown.values, working);
+// The controls as the form is created.
+DialogValues Fresh() {
+  return InitialValues(FileOpMapping, FileOpControlCount);
+}
+
+DialogValues Shown(const TCommand& step, const Names& declared = {},
+                   DialogValues values = Fresh()) {
+  ShowStepValues(FileOpMapping, step, {.declared = &declared}, values);
+  return values;
+}
+
+// A variable box offering items, the entry at index chosen.
+ControlValue Offering(Names items, int index) {
+  ControlValue box;
+  box.items = std::move(items);
+  box.index = index;
+  return box;
+}
+
+// Apply as the dialog does it: refused, or the fields of kind written onto working.
+TCommand Applied(std::uint8_t kind, const DialogValues& values, TCommand working) {
+  const auto refusal = RefuseFileOpApply(kind, values);
   EXPECT_FALSE(refusal) << refusal->text;
+  ApplyStepValues(FileOpMapping, kind, values, working);
   return working;
 }
 
 // Shows step and applies it unchanged onto a blank of it: each field comes from a control.
 TCommand ShowApply(const TCommand& step, const Names& declared = {}) {
-  const FileOpShown shown = ShowFileOpStep(step, declared, {});
-  TCommand working = Blank(step);
-  const auto refusal = ApplyFileOpStep(shown.view.kind, shown.values, working);
-  EXPECT_FALSE(refusal) << refusal->text;
-  return working;
+  return Applied(FileOpViewOf(step.kind).kind, Shown(step, declared), Blank(step));
 }
 
 TEST(FileOpDialog, EveryPageShowsItsStepAndStoresItBack) {
@@ -60,7 +63,7 @@ TEST(FileOpDialog, EveryPageShowsItsStepAndStoresItBack) {
       {Step(vx::ckDeleteObject, criteria, "r", "", "", 0), FileOpPage::Delete},
   };
   for (const auto& c : cases) {
-    const auto view = ShowFileOpStep(c.step, {}, {}).view;
+    const FileOpView view = FileOpViewOf(c.step.kind);
     EXPECT_EQ(view.page, c.page);
     EXPECT_EQ(view.kind, c.step.kind);
     EXPECT_EQ(view.title, vx::StepKindName(c.step.kind));
@@ -70,16 +73,15 @@ TEST(FileOpDialog, EveryPageShowsItsStepAndStoresItBack) {
 
 TEST(FileOpDialog, RadioChoicesReadOnlyTheExactLowerCaseLetters) {
   // A new Write To File step appends although the form starts on "Overwrite".
-  FileOpValues created;
-  ASSERT_TRUE(created.writeOverwrite);
-  const auto write = ShowEditApply(NewStep(vx::ckWriteToFile), {"v"},
-                                   [](FileOpShown& s) { s.values.writeVariable.selected = 0; });
-  EXPECT_EQ(write.p3, "a");
+  ASSERT_EQ(Fresh()[foWriteChoice].index, writeOverwrite);
+  const TCommand added = NewStep(vx::ckWriteToFile);
+  DialogValues write = Shown(added, {"v"});
+  write[foWriteVariable].index = 0;
+  EXPECT_EQ(Applied(added.kind, write, added).p3, "a");
   EXPECT_EQ(ShowApply(Step(vx::ckWriteToFile, "f", "v", "O"), {"v"}).p3, "a");
 
   // A capital W does not wait; a Run step stores an empty p2 for no waiting.
-  const auto run = ShowFileOpStep(Step(vx::ckRunObject, "", "W"), {}, {});
-  EXPECT_FALSE(run.values.runWait);
+  EXPECT_FALSE(Shown(Step(vx::ckRunObject, "", "W"))[foRunWait].checked);
   EXPECT_EQ(ShowApply(Step(vx::ckRunObject, "", "W")).p2, "");
 
   // Delete: anything but "p" opens on the recycle bin and stores "r".
@@ -91,33 +93,33 @@ TEST(FileOpDialog, ApplyRefusesAFileStepWithoutAVariable) {
   const std::string text =
       "Please choose a variable to write to.\r\n"
       "You must declare a variable first if the variable list is empty.";
-  TCommand working = Step(vx::ckCopyObject, "old", "old", "old", "note", 0);
-  const TCommand before = working;
 
   // Nothing declared: the box is empty.
-  auto shown = ShowFileOpStep(NewStep(vx::ckWriteToFile), {}, {});
-  EXPECT_TRUE(shown.values.writeVariable.entries.empty());
-  auto refusal = ApplyFileOpStep(vx::ckWriteToFile, shown.values, working);
+  DialogValues values = Shown(NewStep(vx::ckWriteToFile));
+  EXPECT_TRUE(values[foWriteVariable].items.empty());
+  auto refusal = RefuseFileOpApply(vx::ckWriteToFile, values);
   ASSERT_TRUE(refusal);
   EXPECT_EQ(refusal->caption, "Write To Variable");
   EXPECT_EQ(refusal->text, text);
-  EXPECT_EQ(working, before) << "a refused Apply stores nothing";
 
   // The step's variable is no longer offered: nothing is chosen until the user picks one.
-  shown = ShowFileOpStep(Step(vx::ckReadFromFile, "f", "gone"), {"here"}, {});
-  EXPECT_FALSE(shown.values.readVariable.selected);
-  refusal = ApplyFileOpStep(vx::ckReadFromFile, shown.values, working);
+  const TCommand working = Step(vx::ckCopyObject, "old", "old", "old", "note", 0);
+  values = Shown(Step(vx::ckReadFromFile, "f", "gone"), {"here"});
+  EXPECT_EQ(values[foReadVariable].index, -1);
+  refusal = RefuseFileOpApply(vx::ckReadFromFile, values);
   ASSERT_TRUE(refusal);
   EXPECT_EQ(refusal->caption, "Read From Variable");
   EXPECT_EQ(refusal->text, text);
-  shown.values.readVariable.selected = 0;
-  EXPECT_FALSE(ApplyFileOpStep(vx::ckReadFromFile, shown.values, working));
-  EXPECT_EQ(working, Step(vx::ckReadFromFile, "f", "here", "old", "note", 0));
+  values[foReadVariable].index = 0;
+  EXPECT_EQ(Applied(vx::ckReadFromFile, values, working),
+            Step(vx::ckReadFromFile, "f", "here", "old", "note", 0));
 
   // An entry with an empty name shows nothing either.
-  shown = ShowFileOpStep(NewStep(vx::ckWriteToFile), {""}, {});
-  shown.values.writeVariable.selected = 0;
-  EXPECT_TRUE(ApplyFileOpStep(vx::ckWriteToFile, shown.values, working));
+  values = Shown(NewStep(vx::ckWriteToFile), {""});
+  values[foWriteVariable].index = 0;
+  EXPECT_TRUE(RefuseFileOpApply(vx::ckWriteToFile, values));
+  // No other kind is checked.
+  EXPECT_FALSE(RefuseFileOpApply(vx::ckCopyObject, Fresh()));
 }
 
 TEST(FileOpDialog, AVariableSpeltInOtherCaseIsStoredAsOffered) {
@@ -129,64 +131,65 @@ TEST(FileOpDialog, SwitchingPagesWritesTheNewPagesFieldsAndKeepsTheRest) {
   // Editing a Run step, switching to Copy and applying: the copy page's (empty) criteria,
   // and the run parameters, comment and enabled byte stay.
   const TCommand run = Step(vx::ckRunObject, Criteria("a", "C:\\x"), "w", "-q", "note", 0);
-  const TCommand copy = ShowEditApply(run, {}, [](FileOpShown& s) {
-    s.view = FileOpViewOf(vx::ckCopyObject);
-    s.values.copyDestination = "D:\\to";
-  });
-  EXPECT_EQ(copy, Step(vx::ckCopyObject, "", "D:\\to", "-q", "note", 0));
+  DialogValues values = Shown(run);
+  values[foCopyDestination].text = "D:\\to";
+  EXPECT_EQ(Applied(FileOpViewOf(vx::ckCopyObject).kind, values, run),
+            Step(vx::ckCopyObject, "", "D:\\to", "-q", "note", 0));
 
   // Write to Read keeps the overwrite flag in p3 and takes the read page's variable box,
   // refilled at show even though the step was a Write.
   const TCommand write = Step(vx::ckWriteToFile, "C:\\w", "v", "o");
-  const TCommand read = ShowEditApply(write, {"v", "w"}, [](FileOpShown& s) {
-    s.view = FileOpViewOf(vx::ckReadFromFile);
-    s.values.readFile = "C:\\r";
-    s.values.readVariable.selected = 1;
-  });
-  EXPECT_EQ(read, Step(vx::ckReadFromFile, "C:\\r", "w", "o"));
+  values = Shown(write, {"v", "w"});
+  values[foReadFile].text = "C:\\r";
+  values[foReadVariable].index = 1;
+  EXPECT_EQ(Applied(FileOpViewOf(vx::ckReadFromFile).kind, values, write),
+            Step(vx::ckReadFromFile, "C:\\r", "w", "o"));
 }
 
 TEST(FileOpDialog, ShowKeepsOtherPagesAndRefillsBothVariableBoxes) {
-  FileOpValues previous;
-  previous.copyCriteria = Criteria("x", "C:\\");
-  previous.copyDestination = "D:\\";
-  previous.writeVariable = {{"stale"}, 0};
-  previous.readVariable = {{"stale"}, 0};
-  const auto shown = ShowFileOpStep(Step(vx::ckMoveObject, "m", "M:\\"), {"a", "b"}, previous);
-  EXPECT_EQ(shown.values.copyCriteria, previous.copyCriteria);
-  EXPECT_EQ(shown.values.copyDestination, "D:\\");
-  EXPECT_EQ(shown.values.moveCriteria, "m");
+  DialogValues previous = Fresh();
+  previous[foCopyCriteria].text = Criteria("x", "C:\\");
+  previous[foCopyDestination].text = "D:\\";
+  previous[foWriteVariable] = previous[foReadVariable] = Offering({"stale"}, 0);
+  const DialogValues shown = Shown(Step(vx::ckMoveObject, "m", "M:\\"), {"a", "b"}, previous);
+  EXPECT_EQ(shown[foCopyCriteria].text, previous[foCopyCriteria].text);
+  EXPECT_EQ(shown[foCopyDestination].text, "D:\\");
+  EXPECT_EQ(shown[foMoveCriteria].text, "m");
   // A page switched to never offers the names of an earlier script.
-  for (const auto* box : {&shown.values.writeVariable, &shown.values.readVariable}) {
-    EXPECT_EQ(box->entries, (Names{"a", "b"}));
-    EXPECT_FALSE(box->selected);
+  for (const int box : {foWriteVariable, foReadVariable}) {
+    EXPECT_EQ(shown[box].items, (Names{"a", "b"}));
+    EXPECT_EQ(shown[box].index, -1);
   }
 }
 
 TEST(FileOpDialog, ClosingEmptiesEveryBoxAndCriteriaAndKeepsTheChoices) {
   const std::string criteria = Criteria("x", "C:\\");
-  FileOpValues full;
-  full.deleteCriteria = full.runCriteria = full.renameCriteria = full.copyCriteria =
-      full.moveCriteria = criteria;
-  full.runParameters = full.renameNewName = full.copyDestination = full.moveDestination =
-      full.writeFile = full.readFile = "typed";
-  full.deletePermanently = true;
-  full.runWait = true;
-  full.writeOverwrite = false;
-  full.writeVariable = full.readVariable = {{"v"}, 0};
+  DialogValues full = Fresh();
+  for (const int list :
+       {foDeleteCriteria, foRunCriteria, foRenameCriteria, foCopyCriteria, foMoveCriteria})
+    full[list].text = criteria;
+  for (const int box : {foRunParameters, foRenameNewName, foCopyDestination, foMoveDestination,
+                        foWriteFile, foReadFile})
+    full[box].text = "typed";
+  full[foDeleteChoice].index = deletePermanently;
+  full[foRunWait].checked = true;
+  full[foWriteChoice].index = writeAppend;
+  full[foWriteVariable] = full[foReadVariable] = Offering({"v"}, 0);
 
-  FileOpValues expected;
-  expected.deletePermanently = true;
-  expected.runWait = true;
-  expected.writeOverwrite = false;
-  expected.writeVariable = expected.readVariable = {{"v"}, 0};  // refilled at every show
-  EXPECT_EQ(EmptyFileOpBoxes(full), expected);
+  DialogValues expected = Fresh();
+  expected[foDeleteChoice].index = deletePermanently;
+  expected[foRunWait].checked = true;
+  expected[foWriteChoice].index = writeAppend;
+  // Refilled at every show.
+  expected[foWriteVariable] = expected[foReadVariable] = Offering({"v"}, 0);
+  DialogValues closed = full;
+  EmptyClosedValues(FileOpMapping, closed);
+  EXPECT_EQ(closed, expected);
 
   // So a step switched to a page never takes an earlier step's criteria.
-  const TCommand deleted = ShowEditApply(
-      NewStep(vx::ckCopyObject), {},
-      [](FileOpShown& s) { s.view = FileOpViewOf(vx::ckDeleteObject); }, EmptyFileOpBoxes(full));
-  EXPECT_EQ(deleted, Step(vx::ckDeleteObject, "", "p"));
+  const TCommand copy = NewStep(vx::ckCopyObject);
+  EXPECT_EQ(Applied(FileOpViewOf(vx::ckDeleteObject).kind, Shown(copy, {}, closed), copy),
+            Step(vx::ckDeleteObject, "", "p"));
 }
 
 }  // namespace

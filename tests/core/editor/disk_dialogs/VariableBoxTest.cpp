@@ -10,7 +10,7 @@
 namespace vxtest {
 namespace {
 
-using vx::editor::FillVariableBox;
+using vx::editor::FindVariableEntry;
 using vx::editor::ListDeclaredVariables;
 using Names = std::vector<std::string>;
 
@@ -44,29 +44,25 @@ TEST(DeclaredVariables, EditingOffersTheStepsDownToTheEditedOne) {
 
 TEST(VariableBox, ChoosesTheSameSpellingBeforeOneThatDiffersInCase) {
   const Names names{"Total", "count", "TOTAL", "total"};
-  EXPECT_EQ(FillVariableBox(names, "total").selected, 3u);
-  EXPECT_EQ(FillVariableBox(names, "TOTAL").selected, 2u);
+  EXPECT_EQ(FindVariableEntry(names, "total"), 3u);
+  EXPECT_EQ(FindVariableEntry(names, "TOTAL"), 2u);
   // No entry spelt that way: the first one that differs only in letter case.
-  EXPECT_EQ(FillVariableBox(names, "toTal").selected, 0u);
-  EXPECT_EQ(FillVariableBox(names, "toTal").Text(), "Total");
-  EXPECT_EQ(FillVariableBox(names, "COUNT").Text(), "count");
+  EXPECT_EQ(FindVariableEntry(names, "toTal"), 0u);
+  EXPECT_EQ(FindVariableEntry(names, "COUNT"), 1u);
 }
 
 TEST(VariableBox, FoldsTheAnsiCapitalsAsThePlayerDoes) {
   // \xC4 is A diaeresis, \xE4 its small letter; \x8A S caron, \x9A its small letter.
-  EXPECT_EQ(FillVariableBox({"\xE4rger", "\x9A"}, "\xC4RGER").selected, 0u);
-  EXPECT_EQ(FillVariableBox({"\xE4rger", "\x9A"}, "\x8A").selected, 1u);
+  EXPECT_EQ(FindVariableEntry({"\xE4rger", "\x9A"}, "\xC4RGER"), 0u);
+  EXPECT_EQ(FindVariableEntry({"\xE4rger", "\x9A"}, "\x8A"), 1u);
   // The multiplication sign has no small letter.
-  EXPECT_FALSE(FillVariableBox({"\xF7"}, "\xD7").selected);
+  EXPECT_FALSE(FindVariableEntry({"\xF7"}, "\xD7"));
 }
 
 TEST(VariableBox, ShowsNothingForANameNotOffered) {
-  const auto box = FillVariableBox({"a", "b"}, "c");
-  EXPECT_EQ(box.entries, (Names{"a", "b"}));
-  EXPECT_FALSE(box.selected);
-  EXPECT_EQ(box.Text(), "");
-  EXPECT_FALSE(FillVariableBox({"ab"}, "a").selected) << "no prefix match";
-  EXPECT_FALSE(FillVariableBox({}, "").selected);
+  EXPECT_FALSE(FindVariableEntry({"a", "b"}, "c"));
+  EXPECT_FALSE(FindVariableEntry({"ab"}, "a")) << "no prefix match";
+  EXPECT_FALSE(FindVariableEntry({}, ""));
 }
 
 }  // namespace
