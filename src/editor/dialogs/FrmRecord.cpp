@@ -31,7 +31,9 @@ void Tfrmrecord::Create(HWND owner) {
   CreateStepDialog(RecordFrame, owner, Controls());
   chkrecmouse.SetChecked(true);
   tbrecord.SetRange(MinRecordSpeed, MaxRecordSpeed);
-  tbrecord.SetPosition(NormalRecordSpeed);
+  std::vector<BoundControl> bound = {&tbrecord};
+  ShowControls(bound, InitialValues(RecorderMapping, RecorderControlCount));
+  BindMapping(RecorderMapping, std::move(bound));
   chkrecmouse.OnClick = [this] { chkrecmousemove.SetEnabled(chkrecmouse.Checked()); };
   cmdrecord.OnClick = [this] { RecordClick(); };
   cmdplay.OnClick = [this] { PlayClick(); };
@@ -75,10 +77,9 @@ std::vector<win32::ControlSlot> Tfrmrecord::Controls() {
 
 void Tfrmrecord::FillControls() {
   hooks_.Stop();
-  const TCommand step = ShownStep();
-  const RecorderShown shown = ShowRecordStep(step, session_);
-  playable_ = step.p1;
-  tbrecord.SetPosition(shown.speed);
+  const RecorderShown shown = ShowRecordStep(ShownStep(), session_);
+  ShowMappedStep();
+  playable_ = ShownStep().p1;
   SetHeading(shown.title, shown.description);
   mode_ = RecorderMode::Idle;
   const RecorderButtons buttons = RecorderButtonsFor(mode_, shown.playEnabled);
@@ -163,7 +164,8 @@ bool Tfrmrecord::RefuseApply() {
 
 void Tfrmrecord::WriteFields(TCommand& step) {
   hooks_.Stop();
-  ApplyRecordStep(tbrecord.Position(), session_, step);
+  ApplyMappedStep(step);
+  ApplyRecording(session_, step);
   // Should the add be refused (a full script), the dialog stays open, idle.
   SetMode(RecorderMode::Idle);
 }

@@ -31,10 +31,13 @@ void Tfrmuserinput::Create(HWND owner) {
   StylePageLink(gotomouse);
   StylePageLink(gotokeyboard);
   for (std::string_view type : ClickTypes) cmbclicktype.Add(std::string(type));
-  rbmousemove.SetChecked(true);
   chkcapture.SetChecked(true);
-  rbsendkeyschar.SetChecked(true);
   txtsendkeys.SetCapture(&capture_);
+  std::vector<BoundControl> bound = {RadioGroup{{&rbmousemove, &rbmouseclick}}, &txtmousepos,
+                                     &cmbclicktype, &txtsendkeys,
+                                     RadioGroup{{&rbsendkeyschar, &rbsendkeysall}}};
+  ShowControls(bound, InitialValues(UserInputMapping, UserInputControlCount));
+  BindMapping(UserInputMapping, std::move(bound));
   pages_.Assign(
       {{&rbmousemove, &lblmousepos, &lblposhint, &txtmousepos, &rbmouseclick, &lblclicktype,
         &cmbclicktype},
@@ -42,8 +45,9 @@ void Tfrmuserinput::Create(HWND owner) {
   pages_.Show(static_cast<int>(UserInputPage::Mouse));
   gotomouse.OnClick = [this] { LinkClicked(UserInputPage::Mouse); };
   gotokeyboard.OnClick = [this] { LinkClicked(UserInputPage::Keyboard); };
-  rbmousemove.OnClick = [this] { MouseRadioClicked(rbmousemove, ckMouseMove); };
-  rbmouseclick.OnClick = [this] { MouseRadioClicked(rbmouseclick, ckMouseClick); };
+  // A radio button's click acts only when it checks the button.
+  rbmousemove.OnClick = [this] { SetCurrentKind(MouseActionKinds[0]); };
+  rbmouseclick.OnClick = [this] { SetCurrentKind(MouseActionKinds[1]); };
   chkcapture.OnClick = [this] { capture_.CheckBoxClicked(chkcapture.Checked()); };
   previewing = this;
   keyPreview_.Reset(::SetWindowsHookExA(WH_KEYBOARD, KeyPreview, nullptr, ::GetCurrentThreadId()));
@@ -110,30 +114,10 @@ std::vector<win32::ControlSlot> Tfrmuserinput::Controls() {
   };
 }
 
-UserInputValues Tfrmuserinput::Values() const {
-  return {
-      .mouseAction = checkedMouseAction_,
-      .mousePosition = txtmousepos.Text(),
-      .clickType = cmbclicktype.ItemIndex(),
-      .keyText = txtsendkeys.Text(),
-      .sendCharByChar = rbsendkeyschar.Checked(),
-      .captureChecked = chkcapture.Checked(),
-  };
-}
-
 void Tfrmuserinput::FillControls() {
-  UserInputValues values = Values();
-  const UserInputShown shown = ShowUserInputStep(ShownStep(), CurrentKind(), values, capture_);
-  SetCurrentKind(shown.currentKind);
-  checkedMouseAction_ = values.mouseAction;
-  rbmousemove.SetChecked(values.mouseAction == ckMouseMove);
-  rbmouseclick.SetChecked(values.mouseAction == ckMouseClick);
-  txtmousepos.SetText(values.mousePosition);
-  cmbclicktype.SetItemIndex(values.clickType);
-  txtsendkeys.SetText(values.keyText);
-  rbsendkeyschar.SetChecked(values.sendCharByChar);
-  rbsendkeysall.SetChecked(!values.sendCharByChar);
-  if (shown.view) ShowView(*shown.view);
+  capture_.StepShown(ShownStep().kind);
+  ShowMappedStep();
+  if (const auto view = UserInputViewOf(ShownStep().kind)) ShowView(*view);
 }
 
 void Tfrmuserinput::ShowView(const UserInputPageView& view) {
@@ -146,16 +130,6 @@ void Tfrmuserinput::LinkClicked(UserInputPage page) {
   const UserInputPageView view = FollowUserInputLink(page, kind);
   SetCurrentKind(kind);
   ShowView(view);
-}
-
-void Tfrmuserinput::MouseRadioClicked(const win32::TRadioButton& button, std::uint8_t kind) {
-  if (!button.Checked()) return;
-  UserInputValues values;
-  values.mouseAction = checkedMouseAction_;
-  std::uint8_t current = CurrentKind();
-  CheckMouseAction(values, kind, current);
-  checkedMouseAction_ = values.mouseAction;
-  SetCurrentKind(current);
 }
 
 LRESULT CALLBACK Tfrmuserinput::KeyPreview(int code, WPARAM key, LPARAM flags) {
@@ -177,7 +151,7 @@ void Tfrmuserinput::CapturePositionOnShift(WPARAM key) {
 }
 
 void Tfrmuserinput::WriteFields(TCommand& step) {
-  ApplyUserInputStep(CurrentKind(), Values(), step);
+  ApplyMappedStep(step);
 }
 
 }  // namespace vx::editor

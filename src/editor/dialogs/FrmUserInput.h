@@ -46,10 +46,8 @@ class Tfrmuserinput : public TStepDialog {
  private:
   // The page links and both pages' controls, in tab order.
   std::vector<win32::ControlSlot> Controls();
-  UserInputValues Values() const;
   void ShowView(const UserInputPageView& view);
   void LinkClicked(UserInputPage page);
-  void MouseRadioClicked(const win32::TRadioButton& button, std::uint8_t kind);
   // A key went down on this thread: with Shift held inside the dialog, the position box
   // takes the cursor's position; the key goes on to its control.
   static LRESULT CALLBACK KeyPreview(int code, WPARAM key, LPARAM flags);
@@ -57,7 +55,6 @@ class Tfrmuserinput : public TStepDialog {
 
   DialogPages pages_;
   KeyCapture capture_;
-  std::uint8_t checkedMouseAction_ = 209;
   // The form sees every key before its controls (key preview) through a keyboard hook of
   // its own thread, kept for the form's life.
   win32::UniqueHook keyPreview_;

@@ -1,5 +1,6 @@
 #include "core/editor/dialogs/KeyCapture.h"
 
+#include "core/StepKinds.h"
 #include "core/keys/KeyNames.h"
 
 namespace vx::editor {
@@ -13,6 +14,10 @@ std::optional<std::string> KeyToken(std::uint32_t virtualKey) {
     return token;
   }
   return std::nullopt;
+}
+
+void KeyCapture::StepShown(std::uint8_t kind) {
+  if (kind == ckSendKeys) on_ = true;
 }
 
 std::optional<std::string> KeyCapture::KeyDown(std::uint32_t virtualKey) const {

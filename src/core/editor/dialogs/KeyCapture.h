@@ -18,7 +18,8 @@ std::optional<std::string> KeyToken(std::uint32_t virtualKey);
 class KeyCapture {
  public:
   bool On() const { return on_; }
-  void TurnOn() { on_ = true; }
+  // The dialog shows a step of kind.
+  void StepShown(std::uint8_t kind);
   void CheckBoxClicked(bool checked) { on_ = checked; }
 
   // A key went down in the text box. With a token the box's selection is replaced by it and

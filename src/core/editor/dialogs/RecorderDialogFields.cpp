@@ -8,6 +8,8 @@
 
 namespace vx::editor {
 
+namespace {
+
 int RecordSpeedOf(const std::string& speedField) {
   if (speedField.empty()) return NormalRecordSpeed;
   try {
@@ -17,15 +19,31 @@ int RecordSpeedOf(const std::string& speedField) {
   }
 }
 
+void ShowSpeed(const Codec&, const std::string& field, const ControlBinding& row,
+               const ShowContext&, DialogValues& values) {
+  values[row.control].index = RecordSpeedOf(field);
+}
+
+std::string ApplySpeed(const Codec&, const ControlBinding& row, const DialogValues& values) {
+  return std::to_string(values[row.control].index);
+}
+
+constexpr Codec SpeedCodec{ShowSpeed, ApplySpeed};
+
+}  // namespace
+
+const std::array<ControlBinding, 1> RecorderMapping{{
+    {.control = rcSpeed,
+     .field = FieldRef{Slot::P2},
+     .kinds = {ckRecord},
+     .codec = SpeedCodec,
+     .indexAtStart = NormalRecordSpeed},
+}};
+
 RecorderShown ShowRecordStep(const TCommand& step, RecorderSession& session) {
   session.Stop();
   session.Load(step.p1);
-  RecorderShown shown;
-  shown.speed = RecordSpeedOf(step.p2);
-  shown.playEnabled = !step.p1.empty();
-  shown.title = StepKindName(ckRecord);
-  shown.description = StepKindDescription(ckRecord);
-  return shown;
+  return {!step.p1.empty(), StepKindName(ckRecord), StepKindDescription(ckRecord)};
 }
 
 bool StartRecordStep(const RecorderOptions& options, std::uint32_t startTick,
@@ -41,11 +59,9 @@ void TakeRecording(const RecorderSession& session, TCommand& step) {
   step.p1 = session.Data();
 }
 
-void ApplyRecordStep(int speed, RecorderSession& session, TCommand& step) {
+void ApplyRecording(RecorderSession& session, TCommand& step) {
   session.Stop();
-  step.kind = ckRecord;
   step.p1 = session.Data();
-  step.p2 = std::to_string(speed);
   session.Clear();
 }
 

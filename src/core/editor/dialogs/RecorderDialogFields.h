@@ -2,11 +2,13 @@
 // the playback speed (the track bar's position, 0 "Very Slow" to 4 "Very Fast") in p2.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 
 #include "core/Command.h"
+#include "core/editor/dialogs/DialogMapping.h"
 #include "core/editor/dialogs/RecorderSession.h"
 
 namespace vx::editor {
@@ -15,14 +17,21 @@ inline constexpr int MinRecordSpeed = 0;
 inline constexpr int NormalRecordSpeed = 2;
 inline constexpr int MaxRecordSpeed = 4;
 
-// The track bar's position for a step's speed field. An empty field (a new step) and one
-// that is no integer (a hand-made file) open at Normal, so the step can still be edited;
-// a number outside the track bar's range is held at its nearer end, as the track bar holds
-// it.
-int RecordSpeedOf(const std::string& speedField);
+// The controls that hold step fields, as the mapping numbers them.
+enum RecorderControl : int {
+  rcSpeed,  // tbrecord: its position is the speed
+  RecorderControlCount
+};
+
+// The speed is the track bar's position stored as decimal text; the track bar starts at
+// Normal. An empty field (a new step) and one that is no integer (a hand-made file) open at
+// Normal, so the step can still be edited; a number outside the track bar's range is held
+// at its nearer end, as the track bar holds it. The recording (p1) is no control's: it lives
+// in the RecorderSession, which the hooks fill while the dialog is open (see
+// ShowRecordStep and ApplyRecording).
+extern const std::array<ControlBinding, 1> RecorderMapping;
 
 struct RecorderShown {
-  int speed = NormalRecordSpeed;
   bool playEnabled = false;  // the step has a recording to play
   std::string title;
   std::string description;
@@ -43,10 +52,9 @@ bool StartRecordStep(const RecorderOptions& options, std::uint32_t startTick,
 // takes it, so "Play" plays what was just recorded.
 void TakeRecording(const RecorderSession& session, TCommand& step);
 
-// Apply: a running recording stops; the step becomes a Record step with the buffer's
-// recording and the track bar's speed as decimal text; the buffer is emptied. The comment
-// and enabled flag stay.
-void ApplyRecordStep(int speed, RecorderSession& session, TCommand& step);
+// Apply: a running recording stops; p1 takes the buffer's recording and the buffer is
+// emptied. Every other field is the mapping's or stays.
+void ApplyRecording(RecorderSession& session, TCommand& step);
 
 // Cancel or the close box: a running recording stops and the buffer is emptied.
 void CancelRecordStep(RecorderSession& session);

@@ -1,13 +1,43 @@
 #include "core/editor/dialogs/UserInputDialogFields.h"
 
-#include "core/StepKinds.h"
-#include "core/editor/dialogs/WindowDialogFields.h"
-
 namespace vx::editor {
 
-int FindClickType(std::string_view text) {
-  return FindListItem(ClickTypes, text);
-}
+namespace {
+
+constexpr FieldRef P1{Slot::P1};
+constexpr FieldRef P2{Slot::P2};
+constexpr int MousePage = static_cast<int>(UserInputPage::Mouse);
+constexpr int KeyboardPage = static_cast<int>(UserInputPage::Keyboard);
+
+constexpr std::string_view SendModeCodes[] = {"c", "a"};
+
+}  // namespace
+
+const std::array<ControlBinding, 5> UserInputMapping{{
+    {.control = uiMouseAction,
+     .page = MousePage,
+     .kinds = {ckMouseMove, ckMouseClick},
+     .codec = KindChoiceCodec(MouseActionKinds),
+     .indexAtStart = 0},
+    {.control = uiMousePosition,
+     .page = MousePage,
+     .field = P1,
+     .kinds = {ckMouseMove},
+     .shownFor = {ckMouseClick}},
+    {.control = uiClickType,
+     .page = MousePage,
+     .field = P1,
+     .kinds = {ckMouseClick},
+     .shownFor = {ckMouseMove},
+     .codec = ListCodec(ClickTypes)},
+    {.control = uiKeyText, .page = KeyboardPage, .field = P1, .kinds = {ckSendKeys}},
+    {.control = uiSendMode,
+     .page = KeyboardPage,
+     .field = P2,
+     .kinds = {ckSendKeys},
+     .codec = ChoiceCodec(SendModeCodes, sendWhole),
+     .indexAtStart = sendCharByChar},
+}};
 
 std::string CursorPositionText(std::int32_t x, std::int32_t y) {
   return std::to_string(x) + ", " + std::to_string(y);
@@ -21,59 +51,16 @@ UserInputPageView FollowUserInputLink(UserInputPage page, std::uint8_t& currentK
   return {page, "Control Mouse", StepKindDescription(ckMouseMove)};
 }
 
-void CheckMouseAction(UserInputValues& values, std::uint8_t kind, std::uint8_t& currentKind) {
-  if (values.mouseAction == kind) return;
-  values.mouseAction = kind;
-  currentKind = kind;
-}
-
-UserInputShown ShowUserInputStep(const TCommand& step, std::uint8_t kind, UserInputValues& values,
-                                 KeyCapture& capture) {
-  UserInputShown shown;
-  shown.currentKind = kind;
+std::optional<UserInputPageView> UserInputViewOf(std::uint8_t kind) {
+  std::uint8_t current = kind;
   switch (kind) {
     case ckSendKeys:
-      capture.TurnOn();
-      values.keyText = step.p1;
-      values.sendCharByChar = step.p2 == "c";
-      shown.view = FollowUserInputLink(UserInputPage::Keyboard, shown.currentKind);
-      break;
+      return FollowUserInputLink(UserInputPage::Keyboard, current);
     case ckMouseClick:
-      CheckMouseAction(values, ckMouseClick, shown.currentKind);
-      values.mousePosition.clear();
-      values.clickType = FindClickType(step.p1);
-      shown.view = FollowUserInputLink(UserInputPage::Mouse, shown.currentKind);
-      break;
     case ckMouseMove:
-      CheckMouseAction(values, ckMouseMove, shown.currentKind);
-      values.mousePosition = step.p1;
-      values.clickType = -1;
-      shown.view = FollowUserInputLink(UserInputPage::Mouse, shown.currentKind);
-      break;
+      return FollowUserInputLink(UserInputPage::Mouse, current);
     default:
-      break;
-  }
-  return shown;
-}
-
-void ApplyUserInputStep(std::uint8_t kind, const UserInputValues& values, TCommand& step) {
-  step.kind = kind;
-  switch (kind) {
-    case ckSendKeys:
-      step.p1 = values.keyText;
-      step.p2.assign(1, values.sendCharByChar ? 'c' : 'a');
-      break;
-    case ckMouseClick: {
-      const bool selected =
-          values.clickType >= 0 && values.clickType < static_cast<int>(ClickTypes.size());
-      step.p1 = selected ? std::string(ClickTypes[values.clickType]) : std::string();
-      break;
-    }
-    case ckMouseMove:
-      step.p1 = values.mousePosition;
-      break;
-    default:
-      break;
+      return std::nullopt;
   }
 }
 

@@ -1,6 +1,6 @@
-// The user input dialog's controls and the step fields they stand for: the mouse page (Move
-// Mouse with its position, Click Mouse with its click type) and the keyboard page (the key
-// text of Send Keys and how it is sent).
+// The user input dialog (Tfrmuserinput): the mouse page (Move Mouse with its position, Click
+// Mouse with its click type) and the keyboard page (the key text of Send Keys and how it is
+// sent): its pages, links and mapping table.
 #pragma once
 
 #include <array>
@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/Command.h"
-#include "core/editor/dialogs/KeyCapture.h"
+#include "core/StepKinds.h"
+#include "core/editor/dialogs/DialogMapping.h"
 
 namespace vx::editor {
 
@@ -23,25 +23,34 @@ inline constexpr std::array<std::string_view, 12> ClickTypes = {
     "Middle Button Hold",        "Middle Button Release",    "Right Button Click",
     "Right Button Double Click", "Right Button Hold",        "Right Button Release"};
 
-// The click type list's own item search: exact but without regard to case; -1 for none.
-int FindClickType(std::string_view text);
+// The mouse page's radio buttons, top to bottom ("Move Mouse", "Click Mouse"): the kind
+// each one makes the step.
+inline constexpr std::array<std::uint8_t, 2> MouseActionKinds = {ckMouseMove, ckMouseClick};
 
-// What the controls hold. The form keeps them between showings; showing a step rewrites
-// only the controls of its kind. The defaults are the controls' state when the form is
-// created.
-struct UserInputValues {
-  std::uint8_t mouseAction = 209;  // the kind of the checked mouse radio button
-  std::string mousePosition;
-  int clickType = -1;  // index into ClickTypes; -1: nothing selected
-  std::string keyText;
-  bool sendCharByChar = true;  // "Send character by character"; else "Send Whole at once"
-  bool captureChecked = true;  // the check box; the capture itself is KeyCapture
+// The controls that hold step fields, as the mapping numbers them.
+enum UserInputControl : int {
+  uiMouseAction,    // rbmousemove, rbmouseclick (MouseActionKinds)
+  uiMousePosition,  // txtmousepos
+  uiClickType,      // cmbclicktype (ClickTypes)
+  uiKeyText,        // txtsendkeys
+  uiSendMode,       // rbsendkeyschar, rbsendkeysall
+  UserInputControlCount
 };
+enum SendMode : int { sendCharByChar, sendWhole };
+
+// Which control stands for which field of which kind. The form as created has "Move Mouse"
+// and "Send character by character" checked; closing empties nothing. The two mouse kinds
+// share p1: showing a Mouse Click empties the position box and showing a Mouse Move clears
+// the click type. The click type is found without regard to case and stored as the list
+// writes it. Only "c" is character by character: a capital "C", like an empty mode, shows
+// as "send whole", which stores "a".
+extern const std::array<ControlBinding, 5> UserInputMapping;
 
 // The position capture's text for a cursor at screen point (x, y): "312, 480", the form
 // the player reads back (X, a comma, Y; blanks before a number are skipped).
 std::string CursorPositionText(std::int32_t x, std::int32_t y);
 
+// The page shown and the heading (lblinfocaption, lblinfo).
 struct UserInputPageView {
   UserInputPage page = UserInputPage::Mouse;
   std::string title;
@@ -51,24 +60,8 @@ struct UserInputPageView {
 // A link was clicked. The keyboard link makes the step a Send Keys step; the mouse link
 // keeps the kind (the radio buttons choose it), and always describes Mouse Move.
 UserInputPageView FollowUserInputLink(UserInputPage page, std::uint8_t& currentKind);
-
-// A mouse radio button was clicked. Only a button that becomes checked changes the kind.
-void CheckMouseAction(UserInputValues& values, std::uint8_t kind, std::uint8_t& currentKind);
-
-struct UserInputShown {
-  std::uint8_t currentKind = 0;
-  std::optional<UserInputPageView> view;  // none for a kind this dialog does not serve
-};
-
-// The dialog opens on step (the working step) as kind: the tree's kind when adding, the
-// step's own when editing. A Send Keys step turns the key capture on every time, whatever
-// the check box shows. Only "c" is character by character: a capital "C", like an empty
-// mode, shows as "send whole".
-UserInputShown ShowUserInputStep(const TCommand& step, std::uint8_t kind, UserInputValues& values,
-                                 KeyCapture& capture);
-
-// Apply: the step becomes a step of kind with p1 (and for Send Keys p2) read from the
-// controls; every other field stays, so a Send Keys step made a mouse step keeps its p2.
-void ApplyUserInputStep(std::uint8_t kind, const UserInputValues& values, TCommand& step);
+// FormShow's view of a step of kind: its page's link; none for a kind this dialog does not
+// serve (the page and heading stay as they were).
+std::optional<UserInputPageView> UserInputViewOf(std::uint8_t kind);
 
 }  // namespace vx::editor

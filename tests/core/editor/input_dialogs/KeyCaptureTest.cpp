@@ -1,6 +1,7 @@
 // The key capture of the Send Keys box and the cursor position capture.
 #include <gtest/gtest.h>
 
+#include "core/StepKinds.h"
 #include "core/editor/dialogs/KeyCapture.h"
 #include "core/editor/dialogs/UserInputDialogFields.h"
 
@@ -25,22 +26,18 @@ TEST(KeyCaptureTest, CaptureFollowsTheCheckBoxAndEveryShowOfSendKeys) {
   KeyCapture capture;
   EXPECT_EQ(capture.KeyDown(116), std::nullopt);  // off when the editor starts
 
-  vx::editor::UserInputValues values;
-  vx::TCommand sendKeys{207, "abc", "c", "", "", 1};
-  vx::editor::ShowUserInputStep(sendKeys, 207, values, capture);
+  capture.StepShown(vx::ckSendKeys);
   EXPECT_EQ(capture.KeyDown(8), "{BACKSPACE}");
 
   capture.CheckBoxClicked(false);
-  values.captureChecked = false;
   EXPECT_EQ(capture.KeyDown(8), std::nullopt);  // Backspace deletes again
 
   // A mouse step leaves it off; the next Send Keys step turns it on although the box
   // still shows it unchecked.
-  vx::editor::ShowUserInputStep({209, "1, 2", "", "", "", 1}, 209, values, capture);
+  capture.StepShown(vx::ckMouseMove);
   EXPECT_FALSE(capture.On());
-  vx::editor::ShowUserInputStep(sendKeys, 207, values, capture);
+  capture.StepShown(vx::ckSendKeys);
   EXPECT_TRUE(capture.On());
-  EXPECT_FALSE(values.captureChecked);
   EXPECT_EQ(capture.KeyDown(9), "{TAB}");
 }
 

@@ -151,6 +151,25 @@ TEST(RecorderTest, StopsWhenTheNextEventWouldNotFitAStepField) {
   EXPECT_EQ(session.Data(), "");
 }
 
+// The dialog's show and Apply, as it does them: the session beside the speed's mapping.
+int ShownSpeed(const vx::TCommand& step, RecorderSession& session, RecorderShown* shown = nullptr) {
+  DialogValues values = InitialValues(RecorderMapping, RecorderControlCount);
+  const RecorderShown opened = ShowRecordStep(step, session);
+  if (shown) *shown = opened;
+  ShowStepValues(RecorderMapping, step, {}, values);
+  return values[rcSpeed].index;
+}
+
+// Applies onto a step with none of the fields Apply must write.
+vx::TCommand Applied(int speed, RecorderSession& session, const vx::TCommand& step) {
+  DialogValues values = InitialValues(RecorderMapping, RecorderControlCount);
+  values[rcSpeed].index = speed;
+  vx::TCommand applied{vx::ckRecord, "", "", step.p3, step.p4, step.enabled};
+  ApplyStepValues(RecorderMapping, vx::ckRecord, values, applied);
+  ApplyRecording(session, applied);
+  return applied;
+}
+
 TEST(RecorderTest, RecordStepFields) {
   RecorderSession session;
   session.Start({true, false, false}, 0);
@@ -159,8 +178,9 @@ TEST(RecorderTest, RecordStepFields) {
 
   // Every add starts with an empty buffer, whatever an earlier showing left in it.
   vx::TCommand added{vx::ckRecord, "", "", "", "", 1};
-  const RecorderShown fresh = ShowRecordStep(added, session);
-  EXPECT_EQ(fresh.speed, 2);
+  RecorderShown fresh;
+  EXPECT_EQ(InitialValues(RecorderMapping, RecorderControlCount)[rcSpeed].index, 2);
+  EXPECT_EQ(ShownSpeed(added, session, &fresh), 2);
   EXPECT_FALSE(fresh.playEnabled);
   EXPECT_EQ(fresh.title, "Record");
   EXPECT_EQ(session.Data(), "");
@@ -168,10 +188,10 @@ TEST(RecorderTest, RecordStepFields) {
   // Editing without recording again keeps the recording and stores the track bar's speed.
   const std::string recording = Bytes({0x201, 1, 2, 3, 4});
   vx::TCommand edited{vx::ckRecord, recording, "0", "", "note", 0};
-  const RecorderShown shown = ShowRecordStep(edited, session);
-  EXPECT_EQ(shown.speed, 0);
+  RecorderShown shown;
+  EXPECT_EQ(ShownSpeed(edited, session, &shown), 0);
   EXPECT_TRUE(shown.playEnabled);
-  ApplyRecordStep(4, session, edited);
+  edited = Applied(4, session, edited);
   EXPECT_EQ(edited, (vx::TCommand{vx::ckRecord, recording, "4", "", "note", 0}));
   EXPECT_EQ(session.Data(), "");
 
@@ -182,16 +202,14 @@ TEST(RecorderTest, RecordStepFields) {
   session.Stop();
   TakeRecording(session, added);
   EXPECT_EQ(added.p1, Bytes({0x204, 7, 8, 50, 0x30040}));
-  ApplyRecordStep(2, session, added);
-  EXPECT_EQ(added, (vx::TCommand{vx::ckRecord, Bytes({0x204, 7, 8, 50, 0x30040}), "2", "", "", 1}));
+  EXPECT_EQ(Applied(2, session, added),
+            (vx::TCommand{vx::ckRecord, Bytes({0x204, 7, 8, 50, 0x30040}), "2", "", "", 1}));
 
   // A recording the system refuses to start keeps the recording the step had.
-  const RecorderShown again = ShowRecordStep(edited, session);
+  const int speed = ShownSpeed(edited, session);
   EXPECT_FALSE(StartRecordStep({true, false, false}, 0, session, [] { return false; }));
   EXPECT_FALSE(session.Recording());
-  vx::TCommand refused{vx::ckRecord, "", "", "", "", 1};
-  ApplyRecordStep(again.speed, session, refused);
-  EXPECT_EQ(refused.p1, recording);
+  EXPECT_EQ(Applied(speed, session, added).p1, recording);
   ASSERT_TRUE(StartRecordStep({true, false, false}, 0, session, [] { return true; }));
   EXPECT_TRUE(session.Recording());
   EXPECT_EQ(session.Data(), "");
@@ -217,13 +235,17 @@ TEST(RecorderTest, ButtonsFollowTheRecorderState) {
 }
 
 TEST(RecorderTest, SpeedFieldsThatAreNoTrackBarPosition) {
-  EXPECT_EQ(RecordSpeedOf(""), 2);
-  EXPECT_EQ(RecordSpeedOf("fast"), 2);
-  EXPECT_EQ(RecordSpeedOf("3 "), 2);  // trailing blanks are no integer
-  EXPECT_EQ(RecordSpeedOf(" 3"), 3);
-  EXPECT_EQ(RecordSpeedOf("$4"), 4);
-  EXPECT_EQ(RecordSpeedOf("7"), 4);
-  EXPECT_EQ(RecordSpeedOf("-1"), 0);
+  RecorderSession session;
+  const auto speedOf = [&](const std::string& field) {
+    return ShownSpeed({vx::ckRecord, "", field, "", "", 1}, session);
+  };
+  EXPECT_EQ(speedOf(""), 2);
+  EXPECT_EQ(speedOf("fast"), 2);
+  EXPECT_EQ(speedOf("3 "), 2);  // trailing blanks are no integer
+  EXPECT_EQ(speedOf(" 3"), 3);
+  EXPECT_EQ(speedOf("$4"), 4);
+  EXPECT_EQ(speedOf("7"), 4);
+  EXPECT_EQ(speedOf("-1"), 0);
 }
 
 }  // namespace

@@ -3,67 +3,74 @@
 
 #include "core/StepKinds.h"
 #include "core/editor/dialogs/UserInputDialogFields.h"
+#include "core/editor/disk_dialogs/DialogSteps.h"
 
+namespace vxtest {
 namespace {
 
 using vx::TCommand;
 using namespace vx::editor;
 
-// Shows step, lets edit change the controls and the kind, and applies onto onto: a new step
-// unless a test is about the fields Apply leaves alone, so a field that Show or Apply
-// forgets cannot pass for one kept from the step under test.
-template <typename Edit>
-TCommand ShowEditApply(const TCommand& step, UserInputValues& values, Edit edit,
-                       TCommand onto = {}) {
-  KeyCapture capture;
-  std::uint8_t kind = ShowUserInputStep(step, step.kind, values, capture).currentKind;
-  edit(values, kind);
-  ApplyUserInputStep(kind, values, onto);
+// The controls as the form is created.
+DialogValues Fresh() {
+  return InitialValues(UserInputMapping, UserInputControlCount);
+}
+
+DialogValues Shown(const TCommand& step, DialogValues values = Fresh()) {
+  ShowStepValues(UserInputMapping, step, {}, values);
+  return values;
+}
+
+// Applies onto onto: a blank of the step unless a test is about the fields Apply leaves
+// alone, so a field that show or Apply forgets cannot pass for one kept from the step.
+TCommand Applied(std::uint8_t kind, const DialogValues& values, TCommand onto) {
+  ApplyStepValues(UserInputMapping, kind, values, onto);
   return onto;
 }
 
-void NoEdit(UserInputValues&, std::uint8_t&) {}
-
 TEST(UserInputDialogTest, NewSendKeysOpensTheKeyboardPageAndSendsWhole) {
-  UserInputValues values;
-  KeyCapture capture;
-  const UserInputShown shown = ShowUserInputStep({207, "", "", "", "", 1}, 207, values, capture);
-  ASSERT_TRUE(shown.view);
-  EXPECT_EQ(shown.view->page, UserInputPage::Keyboard);
-  EXPECT_EQ(shown.view->title, "Control Keyboard");
-  EXPECT_EQ(shown.view->description, vx::StepKindDescription(207));
-  EXPECT_FALSE(values.sendCharByChar);
-  EXPECT_TRUE(capture.On());
-  TCommand step{207, "", "", "", "", 1};
-  ApplyUserInputStep(shown.currentKind, values, step);
-  EXPECT_EQ(step, (TCommand{207, "", "a", "", "", 1}));
+  const std::optional<UserInputPageView> view = UserInputViewOf(vx::ckSendKeys);
+  ASSERT_TRUE(view);
+  EXPECT_EQ(view->page, UserInputPage::Keyboard);
+  EXPECT_EQ(view->title, "Control Keyboard");
+  EXPECT_EQ(view->description, vx::StepKindDescription(vx::ckSendKeys));
+  EXPECT_EQ(Fresh()[uiSendMode].index, sendCharByChar) << "as the form is created";
+  const DialogValues values = Shown(NewStep(vx::ckSendKeys));
+  EXPECT_EQ(values[uiSendMode].index, sendWhole);
+  EXPECT_EQ(Applied(vx::ckSendKeys, values, NewStep(vx::ckSendKeys)),
+            Step(vx::ckSendKeys, "", "a"));
 }
 
 TEST(UserInputDialogTest, OnlyASmallCIsCharacterByCharacter) {
-  UserInputValues values;
-  EXPECT_EQ(ShowEditApply({207, "ab{ENTER}\r\nc\td", "c", "", "note", 0}, values, NoEdit),
-            (TCommand{207, "ab{ENTER}\r\nc\td", "c", "", "", 1}));
-  EXPECT_TRUE(values.sendCharByChar);
-  EXPECT_EQ(ShowEditApply({207, "x", "C", "", "", 1}, values, NoEdit),
-            (TCommand{207, "x", "a", "", "", 1}));
-  EXPECT_FALSE(values.sendCharByChar);
+  const TCommand small = Step(vx::ckSendKeys, "ab{ENTER}\r\nc\td", "c", "", "note", 0);
+  const DialogValues values = Shown(small);
+  EXPECT_EQ(values[uiSendMode].index, sendCharByChar);
+  EXPECT_EQ(Applied(small.kind, values, Blank(small)), small);
+  const DialogValues capital = Shown(Step(vx::ckSendKeys, "x", "C"), values);
+  EXPECT_EQ(capital[uiSendMode].index, sendWhole);
+  EXPECT_EQ(Applied(vx::ckSendKeys, capital, NewStep(vx::ckSendKeys)),
+            Step(vx::ckSendKeys, "x", "a"));
 }
 
 TEST(UserInputDialogTest, MouseStepsKeepTheirFields) {
-  UserInputValues values;
-  EXPECT_EQ(ShowEditApply({209, "300, 400", "old", "p3", "", 1}, values, NoEdit),
-            (TCommand{209, "300, 400", "", "", "", 1}));
-  EXPECT_EQ(values.clickType, -1);
+  const TCommand move = Step(vx::ckMouseMove, "300, 400", "old", "p3");
+  DialogValues values = Shown(Step(vx::ckMouseClick, "Left Button Click"));
+  values = Shown(move, values);
+  EXPECT_EQ(values[uiClickType].index, -1) << "a Mouse Move clears the click type";
+  EXPECT_EQ(Applied(move.kind, values, NewStep(move.kind)), Step(vx::ckMouseMove, "300, 400"));
 
   // The click type is found without regard to case and stored as the list writes it.
-  EXPECT_EQ(ShowEditApply({208, "right button hold", "", "", "", 1}, values, NoEdit),
-            (TCommand{208, "Right Button Hold", "", "", "", 1}));
-  EXPECT_EQ(values.mousePosition, "");
+  values = Shown(Step(vx::ckMouseClick, "right button hold"), values);
+  EXPECT_EQ(values[uiMousePosition].text, "") << "a Mouse Click empties the position box";
+  EXPECT_EQ(Applied(vx::ckMouseClick, values, NewStep(vx::ckMouseClick)),
+            Step(vx::ckMouseClick, "Right Button Hold"));
   // A new Mouse Click applied without a click type stores p1 empty.
-  EXPECT_EQ(ShowEditApply({208, "", "", "", "", 1}, values, NoEdit),
-            (TCommand{208, "", "", "", "", 1}));
+  EXPECT_EQ(Applied(vx::ckMouseClick, Shown(NewStep(vx::ckMouseClick), values),
+                    Step(vx::ckMouseClick, "stale")),
+            NewStep(vx::ckMouseClick));
   for (std::size_t i = 0; i < ClickTypes.size(); ++i) {
-    EXPECT_EQ(FindClickType(ClickTypes[i]), static_cast<int>(i));
+    const TCommand typed = Step(vx::ckMouseClick, std::string(ClickTypes[i]));
+    EXPECT_EQ(Applied(typed.kind, Shown(typed), Blank(typed)), typed);
     if (i > 0) {
       EXPECT_LT(ClickTypes[i - 1], ClickTypes[i]);  // the list is sorted
     }
@@ -71,43 +78,41 @@ TEST(UserInputDialogTest, MouseStepsKeepTheirFields) {
 }
 
 TEST(UserInputDialogTest, MouseLinkKeepsTheKindAndDescribesMouseMove) {
-  UserInputValues values;
-  KeyCapture capture;
-  const UserInputShown click =
-      ShowUserInputStep({208, "Left Button Click", "", "", "", 1}, 208, values, capture);
-  ASSERT_TRUE(click.view);
-  EXPECT_EQ(click.view->title, "Control Mouse");
-  EXPECT_EQ(click.view->description, vx::StepKindDescription(vx::ckMouseMove));
-  EXPECT_EQ(values.mouseAction, 208);
+  const std::optional<UserInputPageView> click = UserInputViewOf(vx::ckMouseClick);
+  ASSERT_TRUE(click);
+  EXPECT_EQ(click->title, "Control Mouse");
+  EXPECT_EQ(click->description, vx::StepKindDescription(vx::ckMouseMove));
+  DialogValues values = Shown(Step(vx::ckMouseClick, "Left Button Click"));
+  EXPECT_EQ(MouseActionKinds[values[uiMouseAction].index], vx::ckMouseClick);
 
-  // Send Keys, mouse link, Apply without a radio button: still Send Keys.
-  const TCommand keys = ShowEditApply(
-      {207, "old", "c", "", "", 1}, values, [](UserInputValues& v, std::uint8_t& kind) {
-        FollowUserInputLink(UserInputPage::Mouse, kind);
-        CheckMouseAction(v, vx::ckMouseClick, kind);  // left checked: no change
-        v.keyText = "new";
-      });
-  EXPECT_EQ(keys, (TCommand{207, "new", "c", "", "", 1}));
+  // Send Keys, mouse link, Apply without a radio button: still Send Keys, and the mouse
+  // radio button keeps what the last mouse step checked.
+  const TCommand keys = Step(vx::ckSendKeys, "old", "c");
+  values = Shown(keys, values);
+  EXPECT_EQ(MouseActionKinds[values[uiMouseAction].index], vx::ckMouseClick);
+  std::uint8_t kind = keys.kind;
+  EXPECT_EQ(FollowUserInputLink(UserInputPage::Mouse, kind).page, UserInputPage::Mouse);
+  values[uiKeyText].text = "new";
+  EXPECT_EQ(Applied(kind, values, Blank(keys)), Step(vx::ckSendKeys, "new", "c"));
 
   // Mouse Move made a Mouse Click by its radio button.
-  const TCommand clicked = ShowEditApply({209, "1, 2", "", "", "", 1}, values,
-                                         [](UserInputValues& v, std::uint8_t& kind) {
-                                           CheckMouseAction(v, vx::ckMouseClick, kind);
-                                           v.clickType = FindClickType("Right Button Click");
-                                         });
-  EXPECT_EQ(clicked, (TCommand{208, "Right Button Click", "", "", "", 1}));
+  const TCommand move = Step(vx::ckMouseMove, "1, 2");
+  values = Shown(move, values);
+  values[uiClickType].index = 8;
+  EXPECT_EQ(Applied(MouseActionKinds[1], values, Blank(move)),
+            Step(vx::ckMouseClick, "Right Button Click"));
 
   // Send Keys made a Mouse Move, applied onto the edited step, keeps its old p2.
-  const TCommand keysStep{207, "k", "c", "", "", 1};
-  const TCommand moved = ShowEditApply(
-      keysStep, values,
-      [](UserInputValues& v, std::uint8_t& kind) {
-        FollowUserInputLink(UserInputPage::Mouse, kind);
-        CheckMouseAction(v, vx::ckMouseMove, kind);
-        v.mousePosition = CursorPositionText(5, 6);
-      },
-      keysStep);
-  EXPECT_EQ(moved, (TCommand{209, "5, 6", "c", "", "", 1}));
+  const TCommand keysStep = Step(vx::ckSendKeys, "k", "c");
+  values = Shown(keysStep, values);
+  kind = keysStep.kind;
+  FollowUserInputLink(UserInputPage::Mouse, kind);
+  values[uiMousePosition].text = CursorPositionText(5, 6);
+  EXPECT_EQ(Applied(MouseActionKinds[0], values, keysStep), Step(vx::ckMouseMove, "5, 6", "c"));
+  // The keyboard link makes it Send Keys again.
+  FollowUserInputLink(UserInputPage::Keyboard, kind);
+  EXPECT_EQ(kind, vx::ckSendKeys);
 }
 
 }  // namespace
+}  // namespace vxtest
