@@ -154,19 +154,4 @@ void TStepDialog::SetHeading(const std::string& title, const std::string& descri
   Gradient1.Invalidate();
 }
 
-void TStepDialog::ShowVariableBox(win32::TComboBox& combo, const VariableBox& box) {
-  combo.SetItems(box.entries);
-  combo.SetItemIndex(box.selected ? static_cast<int>(*box.selected) : -1);
-}
-
-VariableBox TStepDialog::ReadVariableBox(const win32::TComboBox& combo) {
-  VariableBox box;
-  const int count = combo.Count();
-  box.entries.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
-  for (int i = 0; i < count; ++i) box.entries.push_back(combo.ItemText(i));
-  const int chosen = combo.ItemIndex();
-  if (chosen >= 0 && chosen < count) box.selected = static_cast<std::size_t>(chosen);
-  return box;
-}
-
 }  // namespace vx::editor

@@ -23,7 +23,6 @@
 
 #include "core/Command.h"
 #include "core/editor/dialogs/DialogMapping.h"
-#include "core/editor/dialogs/VariableBox.h"
 #include "core/editor/list/StepRequest.h"
 #include "editor/dialogs/ControlBinder.h"
 #include "editor/dialogs/WrapLabel.h"
@@ -101,9 +100,6 @@ class TStepDialog : public win32::TForm {
   // The variable names offered to the step being shown: the Set Variable steps above the
   // edited step, or every one when adding.
   const std::vector<std::string>& DeclaredVariables() const { return request_.declared; }
-  // A variable drop-down list shows a box's entries and choice; and reads them back.
-  static void ShowVariableBox(win32::TComboBox& combo, const VariableBox& box);
-  static VariableBox ReadVariableBox(const win32::TComboBox& combo);
 
   void FormShow() override;
   void OnCancelKey() override;

@@ -134,7 +134,8 @@ void ShowVariable(const Codec&, const std::string& field, const ControlBinding& 
                   const ShowContext& context, DialogValues& values) {
   ControlValue& box = values[row.control];
   box.items = context.declared ? *context.declared : std::vector<std::string>{};
-  const auto entry = FindVariableEntry(box.items, field);
+  // A box only shown for another kind chooses nothing, not even an entry of an empty name.
+  const auto entry = context.ownKind ? FindVariableEntry(box.items, field) : std::nullopt;
   box.index = entry ? static_cast<int>(*entry) : -1;
 }
 
@@ -174,7 +175,8 @@ void ShowStepValues(DialogMap map, const TCommand& step, const ShowContext& cont
   shown.kind = step.kind;
   for (const ControlBinding& row : map) {
     if (row.control == NoControl) continue;
-    if (row.kinds.Has(step.kind))
+    shown.ownKind = row.kinds.Has(step.kind);
+    if (shown.ownKind)
       row.codec.show(row.codec, ReadField(step, row.field), row, shown, values);
     else if (row.shownFor.Has(step.kind))
       row.codec.show(row.codec, std::string(), row, shown, values);

@@ -62,6 +62,7 @@ struct ControlBinding;
 struct ShowContext {
   std::uint8_t kind = 0;
   const std::vector<std::string>* declared = nullptr;
+  bool ownKind = false;  // the row's kinds hold the kind: the field is the step's own
 };
 
 // How a field's text and a control's value turn into each other. show receives the field's
@@ -105,8 +106,9 @@ std::string ApplyNothing(const Codec&, const ControlBinding&, const DialogValues
 inline constexpr Codec TextCodec{mapping_detail::ShowText, mapping_detail::ApplyText};
 // A box whose text becomes one sub-field: a separator byte that reached it is dropped.
 inline constexpr Codec SubFieldCodec{mapping_detail::ShowText, mapping_detail::ApplySubField};
-// A variable box: refilled with the declared variables at every show, showing the field's
-// variable (FindVariableEntry) or nothing; stores the chosen entry, empty when none is.
+// A variable box: refilled with the declared variables at every show, showing the step's
+// variable (FindVariableEntry) when the field is its kind's own, else nothing; stores the
+// chosen entry, empty when none is.
 inline constexpr Codec VariableCodec{mapping_detail::ShowVariable, mapping_detail::ApplyVariable};
 
 // A check box: checked exactly when the field is onOff[0]; stores onOff[0] or onOff[1].

@@ -6,10 +6,6 @@
 
 namespace vx::editor {
 
-std::string VariableBox::Text() const {
-  return selected && *selected < entries.size() ? entries[*selected] : std::string();
-}
-
 std::optional<std::size_t> FindVariableEntry(const std::vector<std::string>& entries,
                                              const std::string& variable) {
   const auto exact = std::find(entries.begin(), entries.end(), variable);

@@ -1,4 +1,5 @@
-// The drop-down list in which a dialog offers the declared variables (no typing).
+// The drop-down list in which a dialog offers the declared variables (no typing): which
+// entry shows a step's variable.
 #pragma once
 
 #include <cstddef>
@@ -7,16 +8,6 @@
 #include <vector>
 
 namespace vx::editor {
-
-struct VariableBox {
-  std::vector<std::string> entries;
-  std::optional<std::size_t> selected;  // nothing chosen: the box shows nothing
-
-  // What the box shows and what Apply stores: the chosen entry, or empty.
-  std::string Text() const;
-
-  friend bool operator==(const VariableBox&, const VariableBox&) = default;
-};
 
 // The entry that stands for variable: one spelt the same way when there is one, otherwise
 // the first that differs only in letter case (the player finds a variable by its name in

@@ -151,13 +151,14 @@ TEST(FileOpDialog, ShowKeepsOtherPagesAndRefillsBothVariableBoxes) {
   previous[foCopyCriteria].text = Criteria("x", "C:\\");
   previous[foCopyDestination].text = "D:\\";
   previous[foWriteVariable] = previous[foReadVariable] = Offering({"stale"}, 0);
-  const DialogValues shown = Shown(Step(vx::ckMoveObject, "m", "M:\\"), {"a", "b"}, previous);
+  // A variable declared with an empty name is offered, but chosen for no other kind's step.
+  const DialogValues shown = Shown(Step(vx::ckMoveObject, "m", "M:\\"), {"a", ""}, previous);
   EXPECT_EQ(shown[foCopyCriteria].text, previous[foCopyCriteria].text);
   EXPECT_EQ(shown[foCopyDestination].text, "D:\\");
   EXPECT_EQ(shown[foMoveCriteria].text, "m");
   // A page switched to never offers the names of an earlier script.
   for (const int box : {foWriteVariable, foReadVariable}) {
-    EXPECT_EQ(shown[box].items, (Names{"a", "b"}));
+    EXPECT_EQ(shown[box].items, (Names{"a", ""}));
     EXPECT_EQ(shown[box].index, -1);
   }
 }
