@@ -4,8 +4,6 @@
 
 #include <array>
 
-#include "core/StepKinds.h"
-
 namespace vx::editor {
 
 namespace {
@@ -54,8 +52,7 @@ void Tfrminternet::Create(HWND owner) {
   AssignPages();
   gotoftp.OnClick = [this] { LinkClicked(InternetPage::Ftp); };
   gotoemail.OnClick = [this] { LinkClicked(InternetPage::Email); };
-  for (std::uint8_t kind = ckFtpRenameFile; kind <= ckFtpDownloadFile; ++kind)
-    RadioOf(kind)->OnClick = [this, kind] { RadioClicked(kind); };
+  BindControls();
   cmdftpdlocal.OnClick = [this] { BrowseLocal(txtftpdlocal); };
   cmdftpulocal.OnClick = [this] { BrowseLocal(txtftpulocal); };
 }
@@ -146,93 +143,35 @@ void Tfrminternet::AssignPages() {
   pages_.Show(static_cast<int>(InternetPage::Ftp));
 }
 
-win32::TRadioButton* Tfrminternet::RadioOf(std::uint8_t kind) {
-  switch (kind) {
-    case ckFtpRenameFile:
-      return &rbftpr;
-    case ckFtpDeleteFile:
-      return &rbftpdf;
-    case ckFtpUploadFile:
-      return &rbftpu;
-    case ckFtpDownloadFile:
-      return &rbftpd;
-    default:
-      return nullptr;
-  }
-}
-
-InternetValues Tfrminternet::Values() const {
-  return {
-      .ftpHost = txtftphost.Text(),
-      .ftpUserName = txtftpusername.Text(),
-      .ftpPassword = txtftppassword.Text(),
-      .ftpAction = checkedAction_,
-      .ftpDownloadRemote = txtftpdremote.Text(),
-      .ftpDownloadLocal = txtftpdlocal.Text(),
-      .ftpUploadLocal = txtftpulocal.Text(),
-      .ftpUploadRemote = txtftpuremote.Text(),
-      .ftpRenameOld = txtftpro.Text(),
-      .ftpRenameNew = txtftprn.Text(),
-      .ftpDeleteFile = txtftpdf.Text(),
-      .smtpServer = txtsmtpserver.Text(),
-      .smtpPort = txtsmtpport.Text(),
-      .smtpUserName = txtsmtpusername.Text(),
-      .smtpPassword = txtsmtppassword.Text(),
-      .smtpTo = txtsmtpto.Text(),
-      .smtpSubject = txtsmtpsubject.Text(),
-      .smtpBody = txtsmtpbody.Text(),
-  };
-}
-
-void Tfrminternet::ShowValues(const InternetValues& values) {
-  txtftphost.SetText(values.ftpHost);
-  txtftpusername.SetText(values.ftpUserName);
-  txtftppassword.SetText(values.ftpPassword);
-  txtftpdremote.SetText(values.ftpDownloadRemote);
-  txtftpdlocal.SetText(values.ftpDownloadLocal);
-  txtftpulocal.SetText(values.ftpUploadLocal);
-  txtftpuremote.SetText(values.ftpUploadRemote);
-  txtftpro.SetText(values.ftpRenameOld);
-  txtftprn.SetText(values.ftpRenameNew);
-  txtftpdf.SetText(values.ftpDeleteFile);
-  txtsmtpserver.SetText(values.smtpServer);
-  txtsmtpport.SetText(values.smtpPort);
-  txtsmtpusername.SetText(values.smtpUserName);
-  txtsmtppassword.SetText(values.smtpPassword);
-  txtsmtpto.SetText(values.smtpTo);
-  txtsmtpsubject.SetText(values.smtpSubject);
-  txtsmtpbody.SetText(values.smtpBody);
-  checkedAction_ = values.ftpAction;
-  for (std::uint8_t kind = ckFtpRenameFile; kind <= ckFtpDownloadFile; ++kind)
-    RadioOf(kind)->SetChecked(kind == values.ftpAction);
+void Tfrminternet::BindControls() {
+  const std::array<win32::TRadioButton*, 4> buttons = {&rbftpr, &rbftpdf, &rbftpu, &rbftpd};
+  BindMapping(InternetMapping,
+              {&txtftphost, &txtftpusername, &txtftppassword,
+               RadioGroup{std::vector<win32::TRadioButton*>(buttons.begin(), buttons.end())},
+               &txtftpdremote, &txtftpdlocal, &txtftpulocal, &txtftpuremote, &txtftpro, &txtftprn,
+               &txtftpdf, &txtsmtpserver, &txtsmtpport, &txtsmtpusername, &txtsmtppassword,
+               &txtsmtpto, &txtsmtpsubject, &txtsmtpbody});
+  // A button runs its click only as it becomes checked: a click on the button left checked
+  // from an earlier showing keeps a Send Email step one.
+  for (std::size_t i = 0; i < buttons.size(); ++i)
+    buttons[i]->OnClick = [this, i] { SetCurrentKind(FtpKinds[i]); };
 }
 
 void Tfrminternet::FillControls() {
-  InternetValues values = Values();
-  const InternetShown shown = ShowInternetStep(ShownStep(), CurrentKind(), values);
-  SetCurrentKind(shown.currentKind);
-  ShowValues(values);
-  if (!shown.view) return;
-  pages_.Show(static_cast<int>(shown.view->page));
-  SetHeading(shown.view->title, shown.view->description);
+  ShowMappedStep();
+  if (const auto view = InternetViewOf(ShownStep().kind)) ShowView(*view);
+}
+
+void Tfrminternet::ShowView(const InternetPageView& view) {
+  pages_.Show(static_cast<int>(view.page));
+  SetHeading(view.title, view.description);
 }
 
 void Tfrminternet::LinkClicked(InternetPage page) {
   std::uint8_t kind = CurrentKind();
   const InternetPageView view = FollowInternetLink(page, kind);
   SetCurrentKind(kind);
-  pages_.Show(static_cast<int>(view.page));
-  SetHeading(view.title, view.description);
-}
-
-void Tfrminternet::RadioClicked(std::uint8_t kind) {
-  if (!RadioOf(kind)->Checked()) return;
-  InternetValues values;
-  values.ftpAction = checkedAction_;
-  std::uint8_t current = CurrentKind();
-  CheckFtpAction(values, kind, current);
-  checkedAction_ = values.ftpAction;
-  SetCurrentKind(current);
+  ShowView(view);
 }
 
 void Tfrminternet::BrowseLocal(win32::TEdit& box) {
@@ -248,7 +187,7 @@ void Tfrminternet::BrowseLocal(win32::TEdit& box) {
 }
 
 void Tfrminternet::WriteFields(TCommand& step) {
-  ApplyInternetStep(CurrentKind(), Values(), step);
+  ApplyMappedStep(step);
 }
 
 }  // namespace vx::editor

@@ -56,15 +56,13 @@ class Tfrminternet : public TStepDialog {
   std::vector<win32::ControlSlot> FtpPage();
   std::vector<win32::ControlSlot> MailPage();
   void AssignPages();
-  InternetValues Values() const;
-  void ShowValues(const InternetValues& values);
-  win32::TRadioButton* RadioOf(std::uint8_t kind);
+  // The controls in the mapping's numbering, and the FTP buttons' kinds.
+  void BindControls();
+  void ShowView(const InternetPageView& view);
   void LinkClicked(InternetPage page);
-  void RadioClicked(std::uint8_t kind);
   void BrowseLocal(win32::TEdit& box);
 
   DialogPages pages_;
-  std::uint8_t checkedAction_ = 0;  // the FTP radio button checked as the form knows it
 };
 
 }  // namespace vx::editor

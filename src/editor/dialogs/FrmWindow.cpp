@@ -1,8 +1,8 @@
 #include "editor/dialogs/FrmWindow.h"
 
+#include <array>
 #include <string>
-
-#include "core/StepKinds.h"
+#include <vector>
 
 namespace vx::editor {
 
@@ -61,52 +61,28 @@ void Tfrmwindow::Create(HWND owner) {
   pages_.Show(static_cast<int>(WindowPage::Window));
   gotomsg.OnClick = [this] { LinkClicked(WindowPage::Message); };
   gotowindow.OnClick = [this] { LinkClicked(WindowPage::Window); };
-  for (std::uint8_t kind = ckCloseAllWindows; kind <= ckActivateWindow; ++kind)
-    RadioOf(kind)->OnClick = [this, kind] { RadioClicked(kind); };
+  BindControls();
   imgwindowfind.OnWindowFound = [this](const std::string& name) { txtwindowname.SetText(name); };
 }
 
-win32::TRadioButton* Tfrmwindow::RadioOf(std::uint8_t kind) {
-  switch (kind) {
-    case ckActivateWindow:
-      return &rbwindowactivate;
-    case ckMinimizeWindow:
-      return &rbwindowmin;
-    case ckMaximizeWindow:
-      return &rbwindowmax;
-    case ckCloseWindow:
-      return &rbwindowclose;
-    case ckKillWindow:
-      return &rbwindowkill;
-    case ckShowDesktop:
-      return &rbwindowdesktop;
-    case ckCloseAllWindows:
-      return &rbwindowcloseall;
-    default:
-      return nullptr;
-  }
-}
-
-WindowValues Tfrmwindow::Values() const {
-  WindowValues values;
-  values.windowName = txtwindowname.Text();
-  values.windowAction = shownValues_.windowAction;
-  values.messageText = txtmsgtext.Text();
-  values.messageType = cmbmsgtype.ItemIndex();
-  return values;
+void Tfrmwindow::BindControls() {
+  const std::array<win32::TRadioButton*, 7> buttons = {
+      &rbwindowactivate, &rbwindowmin,     &rbwindowmax,     &rbwindowclose,
+      &rbwindowkill,     &rbwindowdesktop, &rbwindowcloseall};
+  BindMapping(WindowMapping,
+              {&txtwindowname,
+               RadioGroup{std::vector<win32::TRadioButton*>(buttons.begin(), buttons.end())},
+               &txtmsgtext, &cmbmsgtype});
+  // A button runs its click only as it becomes checked: a click on the button left checked
+  // from an earlier showing keeps a Show Message step one.
+  for (std::size_t i = 0; i < buttons.size(); ++i)
+    buttons[i]->OnClick = [this, i] { SetCurrentKind(WindowKinds[i]); };
 }
 
 void Tfrmwindow::FillControls() {
   imgwindowfind.Reset();
-  shownValues_ = Values();
-  const WindowShown shown = ShowWindowStep(ShownStep(), CurrentKind(), shownValues_);
-  SetCurrentKind(shown.currentKind);
-  txtwindowname.SetText(shownValues_.windowName);
-  txtmsgtext.SetText(shownValues_.messageText);
-  cmbmsgtype.SetItemIndex(shownValues_.messageType);
-  for (std::uint8_t k = ckCloseAllWindows; k <= ckActivateWindow; ++k)
-    RadioOf(k)->SetChecked(k == shownValues_.windowAction);
-  if (shown.view) ShowView(*shown.view);
+  ShowMappedStep();
+  if (const auto view = WindowViewOf(ShownStep().kind)) ShowView(*view);
 }
 
 void Tfrmwindow::ShowView(const WindowPageView& view) {
@@ -121,15 +97,8 @@ void Tfrmwindow::LinkClicked(WindowPage page) {
   ShowView(view);
 }
 
-void Tfrmwindow::RadioClicked(std::uint8_t kind) {
-  if (!RadioOf(kind)->Checked()) return;
-  std::uint8_t current = CurrentKind();
-  CheckWindowAction(shownValues_, kind, current);
-  SetCurrentKind(current);
-}
-
 void Tfrmwindow::WriteFields(TCommand& step) {
-  ApplyWindowStep(CurrentKind(), Values(), step);
+  ApplyMappedStep(step);
 }
 
 }  // namespace vx::editor

@@ -40,16 +40,12 @@ class Tfrmwindow : public TStepDialog {
   void WriteFields(TCommand& step) override;
 
  private:
-  WindowValues Values() const;
+  // The controls in the mapping's numbering, and the radio buttons' kinds.
+  void BindControls();
   void ShowView(const WindowPageView& view);
   void LinkClicked(WindowPage page);
-  void RadioClicked(std::uint8_t kind);
-  win32::TRadioButton* RadioOf(std::uint8_t kind);
 
   DialogPages pages_;
-  // The kind of the checked radio button as the form last knew it, so that only a button
-  // becoming checked changes the kind.
-  WindowValues shownValues_;
 };
 
 }  // namespace vx::editor

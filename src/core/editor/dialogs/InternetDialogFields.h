@@ -1,44 +1,56 @@
-// The internet dialog's controls and the step fields they stand for: the FTP page (log-on
-// boxes, one radio button and its boxes per FTP kind) and the Send Email page.
+// The internet dialog (Tfrminternet): Send Email and the four FTP kinds: its pages, links
+// and mapping table.
 //
 // A Send Email step packs server, port, user name and password into p1 and recipient and
 // subject into p2, joined by the separator byte; an FTP step packs host, user name and
 // password into p1 and keeps its file names in p2 and p3.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
-#include "core/Command.h"
+#include "core/StepKinds.h"
+#include "core/editor/dialogs/DialogMapping.h"
 
 namespace vx::editor {
 
 enum class InternetPage { Ftp = 0, Email = 1 };
 
-// What the controls hold. The form keeps them between showings; showing a step rewrites
-// only the boxes of its kind, so the others keep what the user last typed.
-struct InternetValues {
-  std::string ftpHost;
-  std::string ftpUserName;
-  std::string ftpPassword;
-  std::uint8_t ftpAction = 0;  // the kind of the checked FTP radio button; 0: none checked
-  std::string ftpDownloadRemote;
-  std::string ftpDownloadLocal;
-  std::string ftpUploadLocal;
-  std::string ftpUploadRemote;
-  std::string ftpRenameOld;
-  std::string ftpRenameNew;
-  std::string ftpDeleteFile;
-
-  std::string smtpServer;
-  std::string smtpPort;
-  std::string smtpUserName;
-  std::string smtpPassword;
-  std::string smtpTo;
-  std::string smtpSubject;
-  std::string smtpBody;  // lines joined by CR LF
+// The controls that hold step fields, as the mapping numbers them.
+enum InternetControl : int {
+  icFtpHost,            // txtftphost
+  icFtpUserName,        // txtftpusername
+  icFtpPassword,        // txtftppassword
+  icFtpAction,          // rbftpr, rbftpdf, rbftpu, rbftpd, in the order of FtpKinds
+  icFtpDownloadRemote,  // txtftpdremote
+  icFtpDownloadLocal,   // txtftpdlocal
+  icFtpUploadLocal,     // txtftpulocal
+  icFtpUploadRemote,    // txtftpuremote
+  icFtpRenameOld,       // txtftpro
+  icFtpRenameNew,       // txtftprn
+  icFtpDeleteFile,      // txtftpdf
+  icSmtpServer,         // txtsmtpserver
+  icSmtpPort,           // txtsmtpport
+  icSmtpUserName,       // txtsmtpusername
+  icSmtpPassword,       // txtsmtppassword
+  icSmtpTo,             // txtsmtpto
+  icSmtpSubject,        // txtsmtpsubject
+  icSmtpBody,           // txtsmtpbody, its lines joined by CR LF
+  InternetControlCount
 };
+
+// The kind each FTP radio button chooses, in the order of the buttons of icFtpAction.
+inline constexpr std::array<std::uint8_t, 4> FtpKinds = {ckFtpRenameFile, ckFtpDeleteFile,
+                                                         ckFtpUploadFile, ckFtpDownloadFile};
+
+// Which control stands for which field of which kind. The form as created has every box
+// empty and no radio button checked; closing empties nothing. Showing a step rewrites only
+// the boxes of its kind (and checks its radio button), so the others keep what the user
+// last typed. Apply writes every separator, also between empty sub-fields, and leaves the
+// fields a kind does not use (p3 of an FTP delete) as they were.
+extern const std::array<ControlBinding, 18> InternetMapping;
 
 // A page as a link shows it: the page and the left band's heading.
 struct InternetPageView {
@@ -51,21 +63,8 @@ struct InternetPageView {
 // leaves the kind to the radio buttons, so a Send Email step stays one until one is clicked.
 InternetPageView FollowInternetLink(InternetPage page, std::uint8_t& currentKind);
 
-// An FTP radio button was clicked. Only a button that becomes checked changes the kind.
-void CheckFtpAction(InternetValues& values, std::uint8_t kind, std::uint8_t& currentKind);
-
-struct InternetShown {
-  std::uint8_t currentKind = 0;
-  std::optional<InternetPageView> view;  // none for a kind this dialog does not serve
-};
-
-// The dialog opens on step (the working step) as kind: the tree's kind when adding, the
-// step's own when editing. Fills the boxes of that kind from the step's fields.
-InternetShown ShowInternetStep(const TCommand& step, std::uint8_t kind, InternetValues& values);
-
-// Apply: the step becomes a step of kind, with the fields that kind uses read from the
-// boxes; every other field (p3 of an FTP delete, the comment, the enabled flag) stays.
-// Every separator is written, also between empty sub-fields.
-void ApplyInternetStep(std::uint8_t kind, const InternetValues& values, TCommand& step);
+// FormShow's view of a step of kind: its page's link; none for a kind the dialog does not
+// serve.
+std::optional<InternetPageView> InternetViewOf(std::uint8_t kind);
 
 }  // namespace vx::editor

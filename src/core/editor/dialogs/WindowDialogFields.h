@@ -1,6 +1,5 @@
-// The window dialog's controls and the step fields they stand for: the message page (text
-// and type of Show Message) and the window page (the window's class name and one radio
-// button per window kind).
+// The window dialog (Tfrmwindow): Show Message and the seven window kinds: its pages,
+// links and mapping table.
 #pragma once
 
 #include <array>
@@ -10,7 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/Command.h"
+#include "core/StepKinds.h"
+#include "core/editor/dialogs/DialogMapping.h"
 
 namespace vx::editor {
 
@@ -20,14 +20,28 @@ enum class WindowPage { Window = 0, Message = 1 };
 inline constexpr std::array<std::string_view, 4> MessageTypes = {"Error", "Information", "Warning",
                                                                  "Question"};
 
-// What the controls hold. The form keeps them between showings; showing a step rewrites
-// only the controls of its page.
-struct WindowValues {
-  std::string windowName;         // class name of the window
-  std::uint8_t windowAction = 0;  // the kind of the checked radio button; 0: none checked
-  std::string messageText;
-  int messageType = -1;  // index into MessageTypes; -1: nothing selected
+// The kind each window radio button chooses, in the order of the buttons of wcWindowAction
+// (top to bottom on the page).
+inline constexpr std::array<std::uint8_t, 7> WindowKinds = {
+    ckActivateWindow, ckMinimizeWindow, ckMaximizeWindow, ckCloseWindow,
+    ckKillWindow,     ckShowDesktop,    ckCloseAllWindows};
+
+// The controls that hold step fields, as the mapping numbers them.
+enum WindowControl : int {
+  wcWindowName,    // txtwindowname: the window's class name
+  wcWindowAction,  // the window radio buttons, in the order of WindowKinds
+  wcMessageText,   // txtmsgtext
+  wcMessageType,   // cmbmsgtype, a fixed list of MessageTypes
+  WindowControlCount
 };
+
+// Which control stands for which field of which kind. The form as created has the boxes
+// empty, no radio button checked and no message type chosen; closing empties nothing.
+// Showing a step rewrites only the controls of its page. The message type is the list item
+// equal to p2 without regard to case (none for any other text) and is stored as the item
+// reads, empty when none is chosen. Close All Windows and Show Desktop store the window box
+// too, although the player never reads it.
+extern const std::array<ControlBinding, 4> WindowMapping;
 
 // A drop-down list's own item search: exact but without regard to case (ASCII letters; the
 // items are ASCII); the index of the first match, -1 when nothing matches.
@@ -43,21 +57,8 @@ struct WindowPageView {
 // leaves the kind to the radio buttons.
 WindowPageView FollowWindowLink(WindowPage page, std::uint8_t& currentKind);
 
-// A window radio button was clicked. Only a button that becomes checked changes the kind.
-void CheckWindowAction(WindowValues& values, std::uint8_t kind, std::uint8_t& currentKind);
-
-struct WindowShown {
-  std::uint8_t currentKind = 0;
-  std::optional<WindowPageView> view;  // none for a kind this dialog does not serve
-};
-
-// The dialog opens on step (the working step) as kind: the tree's kind when adding, the
-// step's own when editing.
-WindowShown ShowWindowStep(const TCommand& step, std::uint8_t kind, WindowValues& values);
-
-// Apply: the step becomes a step of kind with p1 (and for Show Message p2) read from the
-// controls; every other field stays. Close All Windows and Show Desktop store the window
-// box too, although the player never reads it.
-void ApplyWindowStep(std::uint8_t kind, const WindowValues& values, TCommand& step);
+// FormShow's view of a step of kind: its page's link; none for a kind the dialog does not
+// serve.
+std::optional<WindowPageView> WindowViewOf(std::uint8_t kind);
 
 }  // namespace vx::editor

@@ -10,68 +10,91 @@ namespace {
 using vx::TCommand;
 using namespace vx::editor;
 
+// The controls as the form is created.
+DialogValues Fresh() {
+  return InitialValues(WindowMapping, WindowControlCount);
+}
+
 // Shows step, lets edit change the controls and the kind, and applies onto onto: a new step
 // unless a test is about the fields Apply leaves alone, so a field that Show or Apply
 // forgets cannot pass for one kept from the step under test.
 template <typename Edit>
-TCommand ShowEditApply(const TCommand& step, WindowValues& values, Edit edit, TCommand onto = {}) {
-  std::uint8_t kind = ShowWindowStep(step, step.kind, values).currentKind;
+TCommand ShowEditApply(const TCommand& step, DialogValues& values, Edit edit, TCommand onto = {}) {
+  ShowStepValues(WindowMapping, step, {}, values);
+  std::uint8_t kind = step.kind;
   edit(values, kind);
-  ApplyWindowStep(kind, values, onto);
+  ApplyStepValues(WindowMapping, kind, values, onto);
   return onto;
 }
 
-void NoEdit(WindowValues&, std::uint8_t&) {}
+void NoEdit(DialogValues&, std::uint8_t&) {}
+
+// A window radio button that becomes checked: the button and the current kind.
+void CheckWindow(DialogValues& values, std::uint8_t& kind, std::uint8_t chosen) {
+  for (std::size_t i = 0; i < WindowKinds.size(); ++i)
+    if (WindowKinds[i] == chosen) values[wcWindowAction].index = static_cast<int>(i);
+  kind = chosen;
+}
+
+// The kind of the checked radio button; 0 while none is.
+std::uint8_t CheckedWindow(const DialogValues& values) {
+  const int index = values[wcWindowAction].index;
+  return index < 0 ? 0 : WindowKinds[static_cast<std::size_t>(index)];
+}
 
 TEST(WindowDialogTest, ShowMessageTypeIsFoundWithoutRegardToCase) {
-  WindowValues values;
+  DialogValues values = Fresh();
   // A new step applied without a type stores the empty text.
   EXPECT_EQ(ShowEditApply({222, "", "", "", "", 1}, values,
-                          [](WindowValues& v, std::uint8_t&) { v.messageText = "hi"; }),
+                          [](DialogValues& v, std::uint8_t&) { v[wcMessageText].text = "hi"; }),
             (TCommand{222, "hi", "", "", "", 1}));
   EXPECT_EQ(ShowEditApply({222, "m", "warning", "", "c", 0}, values, NoEdit),
             (TCommand{222, "m", "Warning", "", "", 1}));
   EXPECT_EQ(ShowEditApply({222, "m2", "Fatal", "", "", 1}, values, NoEdit),
             (TCommand{222, "m2", "", "", "", 1}));
-  EXPECT_EQ(FindListItem(MessageTypes, "QUESTION"), 3);
-  EXPECT_EQ(FindListItem(MessageTypes, "Question "), -1);
+  ShowStepValues(WindowMapping, {222, "", "QUESTION", "", "", 1}, {}, values);
+  EXPECT_EQ(values[wcMessageType].index, 3);
+  ShowStepValues(WindowMapping, {222, "", "Question ", "", "", 1}, {}, values);
+  EXPECT_EQ(values[wcMessageType].index, -1);
 }
 
 TEST(WindowDialogTest, WindowKindsStoreTheClassName) {
-  WindowValues values;
+  DialogValues values = Fresh();
   for (std::uint8_t kind = vx::ckCloseAllWindows; kind <= vx::ckActivateWindow; ++kind) {
     const std::string name = "Class" + std::to_string(kind);
     EXPECT_EQ(ShowEditApply({kind, name, "old p2", "", "", 1}, values, NoEdit),
               (TCommand{kind, name, "", "", "", 1}))
         << int(kind);
-    EXPECT_EQ(values.windowAction, kind);
+    EXPECT_EQ(CheckedWindow(values), kind);
   }
-  const WindowShown kill = ShowWindowStep({225, "X", "", "", "", 1}, 225, values);
-  EXPECT_EQ(values.windowAction, 225);
-  ASSERT_TRUE(kill.view);
-  EXPECT_EQ(kill.view->page, WindowPage::Window);
-  EXPECT_EQ(kill.view->title, "Window States");
-  EXPECT_EQ(kill.view->description, vx::StepKindDescription(vx::ckActivateWindow));
+  ShowStepValues(WindowMapping, {225, "X", "", "", "", 1}, {}, values);
+  EXPECT_EQ(CheckedWindow(values), 225);
+  const auto kill = WindowViewOf(225);
+  ASSERT_TRUE(kill);
+  EXPECT_EQ(kill->page, WindowPage::Window);
+  EXPECT_EQ(kill->title, "Window States");
+  EXPECT_EQ(kill->description, vx::StepKindDescription(vx::ckActivateWindow));
 }
 
 TEST(WindowDialogTest, KindChangesOnlyByMessageLinkOrANewlyCheckedRadio) {
-  WindowValues values;
-  ShowWindowStep({226, "Old", "", "", "", 1}, 226, values);  // leaves Close checked
+  DialogValues values = Fresh();
+  ShowStepValues(WindowMapping, {226, "Old", "", "", "", 1}, {}, values);  // leaves Close checked
 
-  // Show Message, window link, the radio button still checked from before: stays a message.
+  // Show Message, window link, the radio button still checked from before (a click on it runs
+  // no click action): stays a message.
   const TCommand message = ShowEditApply({222, "text", "Error", "", "", 1}, values,
-                                         [](WindowValues& v, std::uint8_t& kind) {
+                                         [](DialogValues& v, std::uint8_t& kind) {
                                            FollowWindowLink(WindowPage::Window, kind);
-                                           CheckWindowAction(v, vx::ckCloseWindow, kind);
+                                           EXPECT_EQ(CheckedWindow(v), vx::ckCloseWindow);
                                          });
   EXPECT_EQ(message, (TCommand{222, "text", "Error", "", "", 1}));
 
   // Close Window to Show Message: p1 and p2 from the message page.
   const TCommand shown = ShowEditApply({226, "Cls", "keep", "", "c", 1}, values,
-                                       [](WindowValues& v, std::uint8_t& kind) {
+                                       [](DialogValues& v, std::uint8_t& kind) {
                                          FollowWindowLink(WindowPage::Message, kind);
-                                         v.messageText = "Done";
-                                         v.messageType = 1;
+                                         v[wcMessageText].text = "Done";
+                                         v[wcMessageType].index = 1;
                                        });
   EXPECT_EQ(shown, (TCommand{222, "Done", "Information", "", "", 1}));
 
@@ -80,10 +103,10 @@ TEST(WindowDialogTest, KindChangesOnlyByMessageLinkOrANewlyCheckedRadio) {
   const TCommand edited{222, "m", "Error", "", "c", 1};
   const TCommand minimized = ShowEditApply(
       edited, values,
-      [](WindowValues& v, std::uint8_t& kind) {
+      [](DialogValues& v, std::uint8_t& kind) {
         FollowWindowLink(WindowPage::Window, kind);
-        CheckWindowAction(v, vx::ckMinimizeWindow, kind);
-        v.windowName = "Cls";
+        CheckWindow(v, kind, vx::ckMinimizeWindow);
+        v[wcWindowName].text = "Cls";
       },
       edited);
   EXPECT_EQ(minimized, (TCommand{228, "Cls", "Error", "", "c", 1}));
