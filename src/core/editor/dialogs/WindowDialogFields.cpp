@@ -29,14 +29,6 @@ const std::array<ControlBinding, 4> WindowMapping{{
      .codec = ListCodec(MessageTypes)},
 }};
 
-int FindListItem(std::span<const std::string_view> items, std::string_view text) {
-  // The list codec's own search, so that the dialogs' fixed lists all find alike.
-  const ControlBinding list{.control = 0, .codec = ListCodec(items)};
-  DialogValues values(1);
-  list.codec.show(list.codec, std::string(text), list, {}, values);
-  return values[0].index;
-}
-
 WindowPageView FollowWindowLink(WindowPage page, std::uint8_t& currentKind) {
   if (page == WindowPage::Message) {
     currentKind = ckShowMessage;

@@ -43,10 +43,6 @@ enum WindowControl : int {
 // too, although the player never reads it.
 extern const std::array<ControlBinding, 4> WindowMapping;
 
-// A drop-down list's own item search: exact but without regard to case (ASCII letters; the
-// items are ASCII); the index of the first match, -1 when nothing matches.
-int FindListItem(std::span<const std::string_view> items, std::string_view text);
-
 struct WindowPageView {
   WindowPage page = WindowPage::Window;
   std::string title;
