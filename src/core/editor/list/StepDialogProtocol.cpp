@@ -9,7 +9,7 @@ EditOpening DecideEditOpening(const StepList& list) {
   if (list.FirstSelected() == NoItem) return {};
   EditOpening opening{true, StepDialog::None};
   if (list.Current() != NoItem) {
-    opening.dialog = DialogForKind(list.Step(static_cast<std::size_t>(list.Current())).kind);
+    opening.dialog = FamilyOfKind(list.Step(static_cast<std::size_t>(list.Current())).kind);
   }
   return opening;
 }
