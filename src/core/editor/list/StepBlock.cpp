@@ -22,39 +22,22 @@ std::uint32_t ReadU32(std::string_view bytes) {
   return value;
 }
 
-void CheckFits(const TCommand& step, std::size_t position) {
-  const std::string* texts[] = {&step.p1, &step.p2, &step.p3, &step.p4};
-  for (std::size_t i = 0; i < 4; ++i) {
-    if (texts[i]->size() > MaxScriptText) {
-      throw ScriptLimitError("Step " + std::to_string(position) + ": field p" +
-                             std::to_string(i + 1) + " holds " + std::to_string(texts[i]->size()) +
-                             " bytes; a step holds at most 65535 bytes per field.");
-    }
-  }
-}
-
-void AppendStep(std::string& out, const TCommand& step) {
-  AppendU8(out, step.kind);
-  WriteCountedString(out, step.p1);
-  WriteCountedString(out, step.p2);
-  WriteCountedString(out, step.p3);
-  WriteCountedString(out, step.p4);
-  AppendU8(out, step.enabled);
-}
+// Cut and copy name the limit of what they put on the clipboard.
+constexpr std::string_view Holder = "a step";
 
 }  // namespace
 
 std::string EncodeStepBlock(std::span<const TCommand> steps) {
   std::size_t size = CountBytes;
   for (std::size_t i = 0; i < steps.size(); ++i) {
-    CheckFits(steps[i], i + 1);
+    CheckCountedTexts(steps[i], i + 1, Holder);
     const TCommand& s = steps[i];
     size += SmallestStepBytes + s.p1.size() + s.p2.size() + s.p3.size() + s.p4.size();
   }
   std::string out;
   out.reserve(size);
   AppendU32(out, static_cast<std::uint32_t>(steps.size()));
-  for (const TCommand& step : steps) AppendStep(out, step);
+  for (const TCommand& step : steps) WriteStepRecord(out, step);
   return out;
 }
 
@@ -64,7 +47,7 @@ std::string BuildStepBlock(const StepList& list) {
   for (std::size_t i = list.Count(); i-- > 0;) {
     if (!list.IsSelected(i)) continue;
     // Named by its number in the list, as the user sees it, not by its place in the block.
-    CheckFits(list.Step(i), i + 1);
+    CheckCountedTexts(list.Step(i), i + 1, Holder);
     picked.push_back(list.Step(i));
   }
   return EncodeStepBlock(picked);
