@@ -12,16 +12,6 @@ namespace {
 constexpr std::size_t SmallestStepBytes = 10;
 constexpr std::size_t CountBytes = 4;
 
-void AppendU32(std::string& out, std::uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>(value >> shift));
-}
-
-std::uint32_t ReadU32(std::string_view bytes) {
-  std::uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(bytes[i]);
-  return value;
-}
-
 // Cut and copy name the limit of what they put on the clipboard.
 constexpr std::string_view Holder = "a step";
 
@@ -55,7 +45,7 @@ std::string BuildStepBlock(const StepList& list) {
 
 std::optional<std::vector<TCommand>> DecodeStepBlock(std::string_view bytes) {
   if (bytes.size() < CountBytes) return std::nullopt;
-  const std::uint32_t count = ReadU32(bytes);
+  const std::uint32_t count = U32At(bytes, 0);
   // Checked before anything is reserved: a forged count must not allocate gigabytes.
   if (count > (bytes.size() - CountBytes) / SmallestStepBytes) return std::nullopt;
   std::vector<TCommand> steps;
