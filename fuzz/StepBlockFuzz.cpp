@@ -38,9 +38,11 @@ std::size_t BlockSize(const Block& block) {
   return block ? block->size() : 0;
 }
 
-// The current item: none, or any step of a list of count steps.
+// The current item: any step of a list of count steps; none only in an empty list, as the
+// list keeps it.
 std::int32_t CurrentFor(std::string_view bytes, std::size_t count) {
-  return static_cast<std::int32_t>(FromEnd(bytes, 2) % (count + 1)) - 1;
+  if (count == 0) return vx::editor::NoItem;
+  return static_cast<std::int32_t>(FromEnd(bytes, 2) % count);
 }
 
 // Up to 31 steps, all alike (they are told apart by their ids), with a selection pattern
@@ -58,12 +60,13 @@ StepList ShortList(std::string_view bytes) {
 // The pasted steps stand just after the current item (at 0 without one), in the order they
 // had where they were copied (the block holds them last-first), unselected; the steps
 // before and after them are the old ones in their order, with their selection, and the
-// current item stays on its step.
+// current item stays on its step (in a list that was empty, it goes to the first step).
 void CheckPasted(const StepList& before, const StepList& after,
                  const std::vector<TCommand>& block) {
   const std::size_t at = static_cast<std::size_t>(before.Current() + 1);
   const std::size_t k = block.size();
-  Check(after.Count() == before.Count() + k && after.Current() == before.Current());
+  const std::int32_t current = before.Empty() ? 0 : before.Current();
+  Check(after.Count() == before.Count() + k && after.Current() == current);
   for (std::size_t i = 0; i < after.Count(); ++i) {
     if (i >= at && i < at + k) {
       Check(after.Step(i) == block[k - 1 - (i - at)] && !after.IsSelected(i));

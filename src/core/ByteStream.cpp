@@ -28,11 +28,25 @@ std::string ByteReader::ReadBytes(std::size_t count) {
   return text;
 }
 
-void AppendU8(std::string& out, std::uint8_t value) { out.push_back(static_cast<char>(value)); }
+void AppendU8(std::string& out, std::uint8_t value) {
+  out.push_back(static_cast<char>(value));
+}
 
 void AppendU16(std::string& out, std::uint16_t value) {
   out.push_back(static_cast<char>(value & 0xFF));
   out.push_back(static_cast<char>(value >> 8));
+}
+
+void AppendU32(std::string& out, std::uint32_t value) {
+  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>(value >> shift));
+}
+
+std::uint32_t U32At(std::string_view bytes, std::size_t at) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < 4; ++i) {
+    value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
+  }
+  return value;
 }
 
 }  // namespace vx

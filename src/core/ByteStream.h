@@ -1,4 +1,5 @@
-// Little-endian reading and writing of the script file's numbers over bytes in memory.
+// Little-endian reading and writing of numbers over bytes in memory: the script file's, the
+// step clipboard's and the recorded events'.
 #pragma once
 
 #include <cstdint>
@@ -27,5 +28,8 @@ class ByteReader {
 
 void AppendU8(std::string& out, std::uint8_t value);
 void AppendU16(std::string& out, std::uint16_t value);
+void AppendU32(std::string& out, std::uint32_t value);
+// The 32-bit number at offset at; the caller has made sure that four bytes are there.
+std::uint32_t U32At(std::string_view bytes, std::size_t at);
 
 }  // namespace vx

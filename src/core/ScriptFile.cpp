@@ -14,20 +14,26 @@ std::string ReadCountedString(ByteReader& in) {
   return in.ReadBytes(length);
 }
 
-namespace {
-
-void CheckFits(const TCommand& step, std::size_t stepNumber) {
+void CheckCountedTexts(const TCommand& step, std::size_t stepNumber, std::string_view holder) {
   const std::string* texts[] = {&step.p1, &step.p2, &step.p3, &step.p4};
   for (std::size_t i = 0; i < 4; ++i) {
     if (texts[i]->size() > MaxScriptText) {
       throw ScriptLimitError("Step " + std::to_string(stepNumber) + ": field p" +
                              std::to_string(i + 1) + " holds " + std::to_string(texts[i]->size()) +
-                             " bytes; a script file holds at most 65535 bytes per field.");
+                             " bytes; " + std::string(holder) +
+                             " holds at most 65535 bytes per field.");
     }
   }
 }
 
-}  // namespace
+void WriteStepRecord(std::string& out, const TCommand& step) {
+  AppendU8(out, step.kind);
+  WriteCountedString(out, step.p1);
+  WriteCountedString(out, step.p2);
+  WriteCountedString(out, step.p3);
+  WriteCountedString(out, step.p4);
+  AppendU8(out, step.enabled);
+}
 
 std::string EncodeScript(std::span<const TCommand> steps, std::int32_t first, std::int32_t last) {
   if (last == -1) last = static_cast<std::int32_t>(steps.size()) - 1;
@@ -43,7 +49,7 @@ std::string EncodeScript(std::span<const TCommand> steps, std::int32_t first, st
   const auto range = steps.subspan(static_cast<std::size_t>(first), count);
   std::size_t size = 5;
   for (std::size_t i = 0; i < range.size(); ++i) {
-    CheckFits(range[i], static_cast<std::size_t>(first) + i + 1);
+    CheckCountedTexts(range[i], static_cast<std::size_t>(first) + i + 1, "a script file");
     const TCommand& s = range[i];
     size += 10 + s.p1.size() + s.p2.size() + s.p3.size() + s.p4.size();
   }
@@ -53,14 +59,7 @@ std::string EncodeScript(std::span<const TCommand> steps, std::int32_t first, st
   AppendU16(out, ScriptHeaderWord);
   AppendU8(out, ScriptHeaderByte);
   AppendU16(out, static_cast<std::uint16_t>(count));
-  for (const TCommand& step : range) {
-    AppendU8(out, step.kind);
-    WriteCountedString(out, step.p1);
-    WriteCountedString(out, step.p2);
-    WriteCountedString(out, step.p3);
-    WriteCountedString(out, step.p4);
-    AppendU8(out, step.enabled);
-  }
+  for (const TCommand& step : range) WriteStepRecord(out, step);
   return out;
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/ByteStream.h"
@@ -20,8 +21,15 @@ inline constexpr std::size_t MaxScriptSteps = 0xFFFF;
 inline constexpr std::size_t MaxScriptText = 0xFFFF;
 
 // A 16-bit length and exactly that many bytes. The caller guarantees the length fits
-// (EncodeScript checks every text before writing any).
+// (CheckCountedTexts on every step before writing any).
 void WriteCountedString(std::string& out, const std::string& text);
+// Refuses with ScriptLimitError a step whose texts a counted string could not hold, naming
+// the step by stepNumber and the field: "Step 3: field p2 holds 70000 bytes; " + holder +
+// " holds at most 65535 bytes per field."
+void CheckCountedTexts(const TCommand& step, std::size_t stepNumber, std::string_view holder);
+// One step as a script file stores it, and the step clipboard too: kind byte, p1..p4 as
+// counted strings, enabled byte. The caller has checked the texts (CheckCountedTexts).
+void WriteStepRecord(std::string& out, const TCommand& step);
 std::string ReadCountedString(ByteReader& in);
 
 // The bytes of a script file holding steps[first..last]; last -1 stands for the last

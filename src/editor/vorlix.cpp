@@ -1,14 +1,16 @@
 // vorlix, the editor: composes scripts of steps, saves them as .vxz files and runs them in
 // the player. An optional first argument names the script to open.
-#include <objbase.h>
-#include <shellapi.h>
 #include <windows.h>
+// windows.h must come before shellapi.h.
+#include <shellapi.h>
 
 #include <vector>
 
 #include "editor/dialogs/EditorDialogs.h"
 #include "editor/main/FrmMain.h"
 #include "win32/forms/Application.h"
+#include "win32/system/ComApartment.h"
+#include "win32/system/SystemText.h"
 
 namespace {
 
@@ -22,14 +24,7 @@ std::optional<std::string> StartFile() {
   LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
   if (!arguments) return std::nullopt;
   std::optional<std::string> file;
-  if (count > 1) {
-    const int size =
-        ::WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, narrow.data(), size, nullptr, nullptr);
-    narrow.resize(narrow.find('\0'));
-    file = std::move(narrow);
-  }
+  if (count > 1) file = vx::win32::NarrowText(arguments[1], CP_ACP);
   ::LocalFree(arguments);
   if (!file || file->empty()) return file;
   const DWORD needed = ::GetFullPathNameA(file->c_str(), 0, nullptr, nullptr);
@@ -58,24 +53,11 @@ void StartUp() {
   Application().Run();
 }
 
-// COM for the shell's file dialogs and links.
-class ComApartment {
- public:
-  ComApartment() : ok_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-  ~ComApartment() {
-    if (ok_) ::CoUninitialize();
-  }
-
- private:
-  bool ok_;
-};
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  ComApartment com;
+  // COM for the shell's file dialogs and links.
+  vx::win32::ComApartment com;
   int exitCode = 0;
   try {
     StartUp();

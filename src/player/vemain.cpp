@@ -9,6 +9,7 @@
 #include "win32/Handles.h"
 #include "win32/forms/Application.h"
 #include "win32/system/LocaleTime.h"
+#include "win32/system/ProgramPath.h"
 #include "win32/system/Registry.h"
 #include "win32/system/SystemText.h"
 
@@ -17,12 +18,6 @@ namespace vx::player {
 namespace {
 
 using win32::Application;
-
-std::string ProgramFolder() {
-  char path[MAX_PATH] = {};
-  const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return FolderOf(std::string(path, length));
-}
 
 // The page template; FileOpenError "Cannot open file "%s". %s" with the system's reason when
 // it cannot be read.
@@ -55,7 +50,7 @@ std::unique_ptr<TLog> CreateRunLog(const std::string& scriptPath, LogMirror* mir
     setup.folder = settings.ReadString("vpLogPath");
     setup.enabled = settings.ReadBoolOr("vpLog", false);
   }
-  setup.playerFolder = ProgramFolder();
+  setup.playerFolder = FolderOf(win32::ProgramPath());
   setup.scriptPath = scriptPath;
   if (setup.enabled)
     setup.templateText = ReadLogTemplate(setup.playerFolder + std::string(LogTemplateName));

@@ -1,11 +1,11 @@
 // vexec: runs the script file named by its first parameter, with the progress window when
 // "vpShow" is on and without any window otherwise.
-#include <objbase.h>
 #include <windows.h>
 
 #include "player/veinfo.h"
 #include "player/vemain.h"
 #include "win32/forms/Application.h"
+#include "win32/system/ComApartment.h"
 #include "win32/system/Registry.h"
 
 namespace {
@@ -13,20 +13,6 @@ namespace {
 using vx::player::frminfo;
 using vx::player::Program;
 using vx::win32::Application;
-
-// COM for the whole program, in both modes: the Show Desktop step needs it.
-class ComApartment {
- public:
-  ComApartment() : ok_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-  ~ComApartment() {
-    if (ok_) ::CoUninitialize();
-  }
-
- private:
-  bool ok_;
-};
 
 void StartUp() {
   const bool show = vx::win32::RegistryReader(HKEY_CURRENT_USER, vx::win32::SettingsKey)
@@ -49,7 +35,8 @@ void StartUp() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  ComApartment com;
+  // COM for the whole program, in both modes: the Show Desktop step needs it.
+  vx::win32::ComApartment com;
   int exitCode = 0;
   try {
     vx::player::CreateProgram();

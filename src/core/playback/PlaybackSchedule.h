@@ -40,8 +40,6 @@ class PlaybackSchedule {
   // The current event has been delivered; the next request moves on.
   void Skip() { advance_ = true; }
 
-  std::int32_t Delay() const { return delay_; }
-  std::int32_t Total() const { return total_; }
   std::uint32_t StartTick() const { return startTick_; }
 
  private:

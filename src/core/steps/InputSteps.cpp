@@ -40,16 +40,6 @@ void MouseMoveStep(StepContext& context, InputPort& input, const TCommand& step)
   input.SetCursorPos(x, y);
 }
 
-void RecordStep(StepContext& context, InputPort& input, const TCommand& step) {
-  context.log.Add("Starting PlayHook...");
-  const auto speed = static_cast<std::uint32_t>(StrToInt(step.p2));
-  input.StartPlayback(step.p1, speed);
-  if (step.p1.empty())
-    context.ports.boxes.MessageBoxA("No Recorded data found", "Vorlix", MbOk | MbIconQuestion);
-  while (!input.PlaybackFinished()) input.AwaitPlayback();
-  context.log.Add("Finished PlayHook successfully.");
-}
-
 }  // namespace
 
 void SendMouseClick(InputPort& input, const std::string& clickType) {
@@ -97,12 +87,20 @@ void ExecuteInputStep(StepContext& context, const TCommand& step) {
     case ckMouseMove:
       MouseMoveStep(context, input, step);
       break;
-    case ckRecord:
-      RecordStep(context, input, step);
-      break;
     default:
       break;
   }
+}
+
+void ExecuteRecordStep(StepContext& context, const TCommand& step) {
+  InputPort& input = context.ports.input;
+  context.log.Add("Starting PlayHook...");
+  const auto speed = static_cast<std::uint32_t>(StrToInt(step.p2));
+  input.StartPlayback(step.p1, speed);
+  if (step.p1.empty())
+    context.ports.boxes.MessageBoxA("No Recorded data found", "Vorlix", MbOk | MbIconQuestion);
+  while (!input.PlaybackFinished()) input.AwaitPlayback();
+  context.log.Add("Finished PlayHook successfully.");
 }
 
 }  // namespace vx

@@ -88,6 +88,9 @@ void ExecuteSystemStep(StepContext& context, const TCommand& step) {
       context.log.Add("Logging Off...");
       system.ExitWindowsEx(EwxLogoff);
       break;
+    case ckSetVariable:
+      context.state.variables.SetVariable(step.p1, step.p2, context.log);
+      break;
     default:
       break;
   }

@@ -1,3 +1,5 @@
+// The System family: Wait, Execution Speed, Call DLL Function, the power and log-off kinds,
+// and Set Variable.
 #pragma once
 
 #include "core/Command.h"

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "win32/system/ProgramPath.h"
+
 namespace vx::editor {
 
 namespace {
@@ -31,16 +33,7 @@ std::vector<char> SystemFilter(std::string_view filter) {
 }  // namespace
 
 std::string EditorFolder() {
-  std::string path(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD length =
-        ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
+  const std::string path = win32::ProgramPath();
   return path.substr(0, path.find_last_of("\\/") + 1);
 }
 

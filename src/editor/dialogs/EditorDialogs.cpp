@@ -56,23 +56,23 @@ void FreeEditorDialogs() {
   frmselectobject.reset();
 }
 
-TStepDialog* StepDialogFor(StepDialog dialog) {
-  switch (dialog) {
-    case StepDialog::Clipboard:
+TStepDialog* StepDialogFor(StepFamily family) {
+  switch (family) {
+    case StepFamily::Clipboard:
       return frmclipboard.get();
-    case StepDialog::Window:
+    case StepFamily::Window:
       return frmwindow.get();
-    case StepDialog::Internet:
+    case StepFamily::Internet:
       return frminternet.get();
-    case StepDialog::UserInput:
+    case StepFamily::UserInput:
       return frmuserinput.get();
-    case StepDialog::System:
+    case StepFamily::System:
       return frmsystem.get();
-    case StepDialog::FileOp:
+    case StepFamily::FileOp:
       return frmfileop.get();
-    case StepDialog::Record:
+    case StepFamily::Record:
       return frmrecord.get();
-    case StepDialog::None:
+    case StepFamily::None:
       break;
   }
   return nullptr;

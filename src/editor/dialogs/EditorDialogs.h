@@ -38,6 +38,6 @@ void CreateEditorDialogs(HWND owner);
 void FreeEditorDialogs();
 
 // The dialog of a family; null for None and for a family whose dialog does not exist.
-TStepDialog* StepDialogFor(StepDialog dialog);
+TStepDialog* StepDialogFor(StepFamily family);
 
 }  // namespace vx::editor

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "win32/system/ProgramPath.h"
+
 namespace vx::editor {
 
 namespace {
@@ -41,16 +43,7 @@ std::string VersionLine(const std::optional<FileVersion>& version) {
 }
 
 std::string ProgramPath() {
-  std::string path(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD length =
-        ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
+  return win32::ProgramPath();
 }
 
 void Tfrmabout::Create(HWND owner, const std::string& programPath) {

@@ -167,8 +167,8 @@ class Tfrmmain : public win32::TForm, private DocumentUi, private RecentFilesVie
   ListGeometry CurrentListGeometry() const;
   // The step under a point of the list's client area, or NoItem below the last step.
   std::int32_t StepAt(POINT client) const;
-  // Opens a step dialog (none: nothing) modally.
-  void OpenStepDialog(StepDialog dialog);
+  // Asks the family's step dialog (none: nothing) modally and commits the step it gives.
+  void OpenStepDialog(StepFamily family);
   // FrmMainTree.cpp: the tree's nodes, its search, custom draw and double click.
   void SetUpTree();
   void FillTree();

@@ -147,8 +147,8 @@ void Tfrmmain::lstmainDblClick() {
   OpenStepDialog(opening.dialog);
 }
 
-void Tfrmmain::OpenStepDialog(StepDialog dialog) {
-  TStepDialog* form = StepDialogFor(dialog);
+void Tfrmmain::OpenStepDialog(StepFamily family) {
+  TStepDialog* form = StepDialogFor(family);
   if (!form) return;
   const std::optional<StepRequest> request =
       MakeStepRequest(adding_, SelectedTreeNodeText(), Steps());

@@ -6,26 +6,13 @@
 #include "core/ScriptFile.h"
 #include "core/editor/document/RunScript.h"
 #include "editor/main/FrmMain.h"
+#include "win32/system/ProgramPath.h"
 #include "win32/system/RunFile.h"
 
 namespace vx::editor {
 
-namespace {
-
-std::string ExecutablePath() {
-  std::vector<char> path(MAX_PATH);
-  for (;;) {
-    const DWORD length =
-        ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) return std::string(path.data(), length);
-    path.resize(path.size() * 2);
-  }
-}
-
-}  // namespace
-
 void Tfrmmain::StartPlayer(std::int32_t first, std::int32_t last) {
-  const PlayerStart start = PlanPlayerStart(ExecutablePath());
+  const PlayerStart start = PlanPlayerStart(win32::ProgramPath());
   WriteFileReplacing(start.scriptPath, EncodeScript(Steps().Steps(), first, last));
   win32::RunFile(start.verb, start.file, start.parameters, start.directory,
                  static_cast<std::uint16_t>(start.showCommand), start.wait);

@@ -18,8 +18,8 @@ void Tfrmmain::SetUpTree() {
 void Tfrmmain::FillTree() {
   Tvmain.Clear();
   treeItems_.clear();
-  treeItems_.reserve(ActionTree.size());
-  for (const ActionTreeNode& node : ActionTree) {
+  treeItems_.reserve(ActionTree().size());
+  for (const ActionTreeNode& node : ActionTree()) {
     const HTREEITEM parent =
         node.parent >= 0 ? treeItems_[static_cast<std::size_t>(node.parent)] : TVI_ROOT;
     treeItems_.push_back(Tvmain.Add(parent, node.text, node.image, node.image));

@@ -10,6 +10,7 @@
 #include "core/Errors.h"
 #include "core/FileIO.h"
 #include "win32/forms/Form.h"
+#include "win32/system/ProgramPath.h"
 
 namespace vx::win32 {
 
@@ -128,9 +129,7 @@ void ShowLastChanceError(const std::exception_ptr& error) noexcept {
 }
 
 std::string ProgramFileName() {
-  char path[MAX_PATH] = {};
-  const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return FileNameOf(std::string(path, length));
+  return FileNameOf(ProgramPath());
 }
 
 }  // namespace vx::win32

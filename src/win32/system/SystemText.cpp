@@ -39,6 +39,17 @@ std::wstring WideText(const std::string& text, unsigned codePage) {
   return wide;
 }
 
+std::string NarrowText(std::wstring_view text, unsigned codePage) {
+  text = text.substr(0, text.find(L'\0'));
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  const int size =
+      ::WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<std::size_t>(size), '\0');
+  ::WideCharToMultiByte(codePage, 0, text.data(), length, narrow.data(), size, nullptr, nullptr);
+  return narrow;
+}
+
 bool SameTextIgnoringCase(const std::string& a, const std::string& b, unsigned codePage) {
   const std::wstring wideA = WideText(a, codePage);
   const std::wstring wideB = WideText(b, codePage);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vx::win32 {
 
@@ -12,6 +13,9 @@ std::string SystemErrorText(unsigned long code);
 
 // text read in codePage, as the wide calls take it.
 std::wstring WideText(const std::string& text, unsigned codePage);
+// A wide call's text in codePage, up to its first zero; a character the code page lacks
+// becomes what the system puts in its place, as the ...A calls do.
+std::string NarrowText(std::wstring_view text, unsigned codePage);
 
 // Whether a and b, read in codePage, are equal regardless of letter case under the user's
 // default locale (what CompareStringA with NORM_IGNORECASE says for the ANSI code page).

@@ -24,16 +24,6 @@ std::string ComMessage(HRESULT result) {
   return text;
 }
 
-std::string Narrow(BSTR text) {
-  if (text == nullptr) return {};
-  const int length = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (length <= 1) return {};
-  std::string narrow(static_cast<std::size_t>(length), '\0');
-  ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), length, nullptr, nullptr);
-  narrow.pop_back();  // the terminating zero
-  return narrow;
-}
-
 void Check(HRESULT result) {
   if (FAILED(result)) throw ComError(ComMessage(result));
 }
@@ -60,7 +50,8 @@ class Win32ShellApplication : public ShellApplication {
                                          &result, &exception, &badArgument);
     ::VariantClear(&result);
     // An exception raised by the object says more than the bare DISP_E_EXCEPTION.
-    const std::string description = Narrow(exception.bstrDescription);
+    const std::string description =
+        exception.bstrDescription ? NarrowText(exception.bstrDescription, CP_ACP) : std::string();
     ::SysFreeString(exception.bstrSource);
     ::SysFreeString(exception.bstrDescription);
     ::SysFreeString(exception.bstrHelpFile);

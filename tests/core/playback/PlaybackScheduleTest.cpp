@@ -39,11 +39,10 @@ TEST(PlaybackScheduleTest, SpeedIndexesShiftEveryEventByItsNumber) {
   EXPECT_EQ(DueTimes(schedule), (Ticks{990, 1030, 1090}));
   // 7 keeps the delay of the last playback.
   schedule.Start(data, 7, 1000);
-  EXPECT_EQ(schedule.Delay(), -10);
   EXPECT_EQ(DueTimes(schedule), (Ticks{990, 1030, 1090}));
   vx::PlaybackSchedule fresh;
   fresh.Start(data, 7, 1000);
-  EXPECT_EQ(fresh.Delay(), 0);
+  EXPECT_EQ(DueTimes(fresh), (Ticks{1000, 1050, 1120}));  // no delay before the first one
   EXPECT_EQ(vx::DelayForSpeed(1, 9), 100);
   EXPECT_EQ(vx::DelayForSpeed(3, 9), -5);
   // The last entry of the table, and the first index past it.
@@ -84,11 +83,9 @@ TEST(PlaybackScheduleTest, RepeatedRequestsAnswerTheSameEventWithAShrinkingWait)
 TEST(PlaybackScheduleTest, OnlyWholeEventsPlay) {
   vx::PlaybackSchedule schedule;
   schedule.Start(Recording({1, 2}) + "12345", 2, 0);  // 45 bytes
-  EXPECT_EQ(schedule.Total(), 2);
   EXPECT_EQ(DueTimes(schedule).size(), 2u);
   for (std::size_t size : {0, 1, 19}) {
     schedule.Start(std::string(size, '\x7f'), 2, 0);
-    EXPECT_EQ(schedule.Total(), 0);
     EXPECT_TRUE(schedule.GetNext(0).finished) << size;
   }
 }

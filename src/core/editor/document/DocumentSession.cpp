@@ -59,20 +59,15 @@ void DocumentSession::UpdateRecentFiles(const std::string* added) {
 
 bool DocumentSession::Save() {
   if (path_.empty()) return SaveAs();
-  saveCancelled_ = false;
   files_.WriteAll(path_, EncodeScript(list_.Steps(), 0, -1));
   return true;
 }
 
 bool DocumentSession::SaveAs() {
   const std::optional<std::string> chosen = ui_.ChooseFileToSave(kUntitled);
-  if (!chosen) {
-    saveCancelled_ = true;
-    return false;
-  }
+  if (!chosen) return false;
   const std::string path = SaveAsPath(*chosen);
   files_.WriteAll(path, EncodeScript(list_.Steps(), 0, -1));
-  saveCancelled_ = false;
   path_ = path;
   name_ = FileNamePart(SaveAsBase(*chosen));
   const std::string caption = MainCaption(name_);

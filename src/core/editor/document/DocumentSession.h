@@ -57,8 +57,6 @@ class DocumentSession {
   const std::string& Path() const { return path_; }
   // The name in the caption and the save questions.
   const std::string& Name() const { return name_; }
-  // True when the last Save As dialog was cancelled; false after every save carried out.
-  bool SaveCancelled() const { return saveCancelled_; }
 
   // The routine behind every command that replaces the document. With askToSave it first
   // asks "Save changes to this document: <name> ?": Cancel stops; Yes saves and goes on only
@@ -100,7 +98,6 @@ class DocumentSession {
   StepList list_;
   std::string path_;
   std::string name_;
-  bool saveCancelled_ = false;
 };
 
 }  // namespace vx::editor

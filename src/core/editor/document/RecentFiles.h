@@ -71,12 +71,10 @@ class RecentFiles {
   // file no longer exists when fileMustExist is set. Numbers follow the values' numbers.
   void Rebuild();
 
-  // The entries the view shows now, in menu order.
-  const std::vector<RecentEntry>& Entries() const { return entries_; }
-
-  // The click on the entry at entryIndex (its place among Entries()): the file to open, or
-  // nothing when the index names no entry, or when the file has vanished since the menu was
-  // built (the view then shows "File not found. Check the file path.").
+  // The click on the entry at entryIndex (its place among the entries the view shows, in
+  // menu order): the file to open, or nothing when the index names no entry, or when the
+  // file has vanished since the menu was built (the view then shows "File not found. Check
+  // the file path.").
   std::optional<std::string> FileToOpen(std::size_t entryIndex) const;
 
   // The menu that receives the entries, given by its own item count (its items other than

@@ -67,7 +67,6 @@ class InsertionLine {
     std::int64_t draw;
   };
 
-  std::int64_t Y() const { return y_; }
   // Drag start, and the mouse leaving the list (the caller repaints the list then).
   void Hide() { y_ = NoInsertionLine; }
   // Nothing to draw when the line is already there.

@@ -12,49 +12,22 @@ namespace {
 constexpr std::size_t SmallestStepBytes = 10;
 constexpr std::size_t CountBytes = 4;
 
-void AppendU32(std::string& out, std::uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>(value >> shift));
-}
-
-std::uint32_t ReadU32(std::string_view bytes) {
-  std::uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(bytes[i]);
-  return value;
-}
-
-void CheckFits(const TCommand& step, std::size_t position) {
-  const std::string* texts[] = {&step.p1, &step.p2, &step.p3, &step.p4};
-  for (std::size_t i = 0; i < 4; ++i) {
-    if (texts[i]->size() > MaxScriptText) {
-      throw ScriptLimitError("Step " + std::to_string(position) + ": field p" +
-                             std::to_string(i + 1) + " holds " + std::to_string(texts[i]->size()) +
-                             " bytes; a step holds at most 65535 bytes per field.");
-    }
-  }
-}
-
-void AppendStep(std::string& out, const TCommand& step) {
-  AppendU8(out, step.kind);
-  WriteCountedString(out, step.p1);
-  WriteCountedString(out, step.p2);
-  WriteCountedString(out, step.p3);
-  WriteCountedString(out, step.p4);
-  AppendU8(out, step.enabled);
-}
+// Cut and copy name the limit of what they put on the clipboard.
+constexpr std::string_view Holder = "a step";
 
 }  // namespace
 
 std::string EncodeStepBlock(std::span<const TCommand> steps) {
   std::size_t size = CountBytes;
   for (std::size_t i = 0; i < steps.size(); ++i) {
-    CheckFits(steps[i], i + 1);
+    CheckCountedTexts(steps[i], i + 1, Holder);
     const TCommand& s = steps[i];
     size += SmallestStepBytes + s.p1.size() + s.p2.size() + s.p3.size() + s.p4.size();
   }
   std::string out;
   out.reserve(size);
   AppendU32(out, static_cast<std::uint32_t>(steps.size()));
-  for (const TCommand& step : steps) AppendStep(out, step);
+  for (const TCommand& step : steps) WriteStepRecord(out, step);
   return out;
 }
 
@@ -64,7 +37,7 @@ std::string BuildStepBlock(const StepList& list) {
   for (std::size_t i = list.Count(); i-- > 0;) {
     if (!list.IsSelected(i)) continue;
     // Named by its number in the list, as the user sees it, not by its place in the block.
-    CheckFits(list.Step(i), i + 1);
+    CheckCountedTexts(list.Step(i), i + 1, Holder);
     picked.push_back(list.Step(i));
   }
   return EncodeStepBlock(picked);
@@ -72,7 +45,7 @@ std::string BuildStepBlock(const StepList& list) {
 
 std::optional<std::vector<TCommand>> DecodeStepBlock(std::string_view bytes) {
   if (bytes.size() < CountBytes) return std::nullopt;
-  const std::uint32_t count = ReadU32(bytes);
+  const std::uint32_t count = U32At(bytes, 0);
   // Checked before anything is reserved: a forged count must not allocate gigabytes.
   if (count > (bytes.size() - CountBytes) / SmallestStepBytes) return std::nullopt;
   std::vector<TCommand> steps;

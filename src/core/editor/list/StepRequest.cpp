@@ -52,9 +52,9 @@ CommitOutcome CommitStep(const StepRequest& request, const TCommand& result, Ste
 
 EditOpening DecideEditOpening(const StepList& list) {
   if (list.FirstSelected() == NoItem) return {};
-  EditOpening opening{true, StepDialog::None};
+  EditOpening opening{true, StepFamily::None};
   if (list.Current() != NoItem) {
-    opening.dialog = DialogForKind(list.Step(static_cast<std::size_t>(list.Current())).kind);
+    opening.dialog = FamilyOfKind(list.Step(static_cast<std::size_t>(list.Current())).kind);
   }
   return opening;
 }

@@ -53,7 +53,7 @@ CommitOutcome CommitStep(const StepRequest& request, const TCommand& result, Ste
 // step is selected, nor for a kind that no dialog serves.
 struct EditOpening {
   bool clearAdding = false;
-  StepDialog dialog = StepDialog::None;
+  StepFamily dialog = StepFamily::None;
 };
 EditOpening DecideEditOpening(const StepList& list);
 

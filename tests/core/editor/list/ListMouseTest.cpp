@@ -87,7 +87,6 @@ TEST(ListGeometryRules, ItemUnderAPointAndTheInsertionLineFollowTheScrollPositio
 
 TEST(ListGeometryRules, TheInsertionLineIsRedrawnOnlyWhenItMoves) {
   InsertionLine line;
-  EXPECT_EQ(line.Y(), NoInsertionLine);
   const auto first = line.MoveTo(80);
   ASSERT_TRUE(first.has_value());
   EXPECT_EQ(first->erase, NoInsertionLine);
@@ -97,7 +96,7 @@ TEST(ListGeometryRules, TheInsertionLineIsRedrawnOnlyWhenItMoves) {
   ASSERT_TRUE(second.has_value());
   EXPECT_EQ(second->erase, 80);
   line.Hide();
-  EXPECT_EQ(line.Y(), NoInsertionLine);
+  EXPECT_EQ(line.MoveTo(120)->erase, NoInsertionLine);
 }
 
 }  // namespace

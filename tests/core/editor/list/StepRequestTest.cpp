@@ -82,14 +82,14 @@ TEST(StepRequest, AnAddPastTheStepLimitIsRefusedAndTheListUnchanged) {
 
 TEST(StepRequest, TheListOpensTheDialogOfTheCurrentStepsKindWhenOneIsSelected) {
   StepList list = NumberedList(3, {}, 2);
-  EXPECT_EQ(DecideEditOpening(list).dialog, StepDialog::None);
+  EXPECT_EQ(DecideEditOpening(list).dialog, StepFamily::None);
   EXPECT_FALSE(DecideEditOpening(list).clearAdding);
   list.SetSelected(0, true);  // the current item, not the selection, decides
   list.Step(1).kind = ckSendEmail;
   EXPECT_TRUE(DecideEditOpening(list).clearAdding);
-  EXPECT_EQ(DecideEditOpening(list).dialog, StepDialog::Internet);
+  EXPECT_EQ(DecideEditOpening(list).dialog, StepFamily::Internet);
   list.Step(1).kind = 203;
-  EXPECT_EQ(DecideEditOpening(list).dialog, StepDialog::None);
+  EXPECT_EQ(DecideEditOpening(list).dialog, StepFamily::None);
 }
 
 }  // namespace
