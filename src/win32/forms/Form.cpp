@@ -245,12 +245,8 @@ int TForm::ShowModal() {
   Show();
   ::SetForegroundWindow(Handle());
   // Keys typed at once reach the first control in tab order (of the page the show event
-  // chose), as a form of the class library gets them; activation left the focus on the
-  // window itself, where they went nowhere.
-  const HWND focus = ::GetFocus();
-  if (!focus || !::IsChild(Handle(), focus)) {
-    if (const HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE)) ::SetFocus(first);
-  }
+  // chose), as a form of the class library gets them, also where no activation came.
+  FocusAControl();
   while (modal_) {
     MSG msg;
     const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
@@ -311,6 +307,17 @@ void TForm::ChangeDpi(UINT dpi, const RECT* suggested) {
 void TForm::ClientResized() {
   for (TWinControl* control : controls_.Windowed()) control->ParentResized();
   FormResize();
+}
+
+bool TForm::FocusAControl() {
+  const HWND focus = ::GetFocus();
+  if (focus && ::IsChild(Handle(), focus)) return true;
+  HWND next = lastFocus_;
+  if (!next || !::IsChild(Handle(), next) || !::IsWindowVisible(next) || !::IsWindowEnabled(next))
+    next = ::GetNextDlgTabItem(Handle(), nullptr, FALSE);
+  if (!next) return false;
+  ::SetFocus(next);
+  return true;
 }
 
 bool TForm::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {

@@ -158,6 +158,7 @@ class TForm {
   void OnShowWindow(bool shown, LPARAM status);
   void OnSize(WPARAM kind);
   Handled OnControlColor(HDC dc);
+  Handled OnActivate(WORD state, bool minimized);
   void OnMenuSelect(WORD item, WORD flags, HMENU menu);
   Handled OnSetCursor(HWND under, WORD hitTest, WORD mouseMessage);
   void OnNcDestroy();
@@ -175,6 +176,8 @@ class TForm {
   void CloseRequested();
   void ChangeDpi(UINT dpi, const RECT* suggested);
   void ClientResized();
+  // Gives the focus to a control when none of the form's has it; false when none can.
+  bool FocusAControl();
 
   UniqueWindow window_;
   UniqueGdiObject backgroundBrush_;
@@ -185,6 +188,7 @@ class TForm {
   TFormControls controls_;
   TGraphicControl* hovered_ = nullptr;
   TGraphicControl* pressed_ = nullptr;  // the clickable control the left button went down on
+  HWND lastFocus_ = nullptr;            // the control that had the focus when the form lost it
   int nextId_ = FirstControlId;
   UINT dpi_ = 96;
   bool modal_ = false;

@@ -51,6 +51,8 @@ TForm::Handled TForm::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_SIZE:
       OnSize(wParam);
       return std::nullopt;
+    case WM_ACTIVATE:
+      return OnActivate(LOWORD(wParam), HIWORD(wParam) != 0);
     case WM_MENUSELECT:
       OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
       return std::nullopt;
@@ -159,7 +161,11 @@ TForm::Handled TForm::OnContextMenuMessage(HWND window, POINT screen) {
 // --- the form's own messages
 
 void TForm::OnShowWindow(bool shown, LPARAM status) {
-  if (shown && status == 0) FormShow();
+  if (!shown || status != 0) return;
+  // A form shown again starts from its first control (or the one its show event chose), not
+  // from the one that had the focus when it was hidden.
+  lastFocus_ = nullptr;
+  FormShow();
 }
 
 void TForm::OnSize(WPARAM kind) {
@@ -170,6 +176,20 @@ TForm::Handled TForm::OnControlColor(HDC dc) {
   ::SetBkColor(dc, def_.background);
   ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
   return reinterpret_cast<LRESULT>(backgroundBrush_.Get());
+}
+
+// As the dialog manager does: the focus leaves with the activation and comes back with it,
+// to the control that had it (or the first in tab order). The default handling would leave
+// it on the form's own window, where typed keys go nowhere (after a message box of the form
+// closed, say).
+TForm::Handled TForm::OnActivate(WORD state, bool minimized) {
+  if (state == WA_INACTIVE) {
+    const HWND focus = ::GetFocus();
+    if (focus && ::IsChild(Handle(), focus)) lastFocus_ = focus;
+    return std::nullopt;
+  }
+  if (minimized || !FocusAControl()) return std::nullopt;
+  return 0;
 }
 
 void TForm::OnMenuSelect(WORD item, WORD flags, HMENU menu) {
