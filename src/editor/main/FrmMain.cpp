@@ -188,7 +188,6 @@ void Tfrmmain::MakeUp() {
   const int panels[] = {50};
   sbmain.SetPanels(panels);
   sbmain.SetText(0, "Ready");
-  SetHintBar(&sbmain);
 
   hdmain.AddSection("Action", Scale(200));
   hdmain.AddSection("#", Scale(50));

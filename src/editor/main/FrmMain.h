@@ -106,6 +106,8 @@ class Tfrmmain : public win32::TForm, private DocumentUi, private RecentFilesVie
   void FormClose() override;
   void FormResize() override;
   void OnDpiChanged() override;
+  // The status bar shows the hint of the command or control under the mouse.
+  void OnHint(const std::string& hint) override { sbmain.ShowHint(hint); }
 
  private:
   // FrmMain.cpp

@@ -316,9 +316,28 @@ void TToolBar::AutoSize() {
   bounds_ = r;
 }
 
+bool TToolBar::OnWindowMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+  if (message != WM_NOTIFY || !form_) return false;
+  const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+  const bool tip = header.code == TTN_GETDISPINFOA || header.code == TTN_GETDISPINFOW;
+  if (!tip || !IsCommandId(static_cast<unsigned>(header.idFrom))) return false;
+  // A button's tip is its command's hint. The text must outlive this message.
+  static thread_local std::string text;
+  static thread_local std::wstring wide;
+  text = form_->Commands().Hint(static_cast<WORD>(header.idFrom));
+  if (header.code == TTN_GETDISPINFOA) {
+    reinterpret_cast<NMTTDISPINFOA*>(lParam)->lpszText = text.data();
+  } else {
+    wide.assign(text.begin(), text.end());
+    reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = wide.data();
+  }
+  result = 0;
+  return true;
+}
+
 bool TToolBar::Notification(NMHDR& header, LRESULT& result) {
   if (header.code != TBN_HOTITEMCHANGE || !form_) return false;
-  // The status bar shows the hint of the button under the mouse, as it does for menu items.
+  // The form hands on the hint of the button under the mouse, as it does for menu items.
   const auto& hot = reinterpret_cast<NMTBHOTITEM&>(header);
   const bool leaving = (hot.dwFlags & HICF_LEAVING) != 0;
   form_->ShowCommandHint(leaving ? 0 : static_cast<WORD>(hot.idNew));

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -119,6 +120,9 @@ class TToolBar : public TWinControl {
   // Sizes itself across the top of its parent (done when the parent's size changes).
   void AutoSize();
   void ParentResized() override { AutoSize(); }
+  void CommandEnabled(WORD command, bool enabled) override { EnableButton(command, enabled); }
+  // The button under the mouse hands on its command's hint (TBN_HOTITEMCHANGE).
+  std::optional<std::string> HoverHint() const override { return std::nullopt; }
 
   bool Notification(NMHDR& header, LRESULT& result) override;
 
@@ -127,6 +131,10 @@ class TToolBar : public TWinControl {
   DWORD OwnStyle() const override;
   void AfterCreate() override;
   void ApplyDpi() override;
+  // Its tool tip asks the toolbar for a button's text (the toolbar would ask its parent): the
+  // toolbar answers with the command's hint itself.
+  bool WantsSubclass() const override { return true; }
+  bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
 
 // A status bar of panels; the last panel's text gives way to a hint while one is shown.

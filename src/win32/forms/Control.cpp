@@ -6,6 +6,7 @@
 
 #include "win32/forms/Application.h"
 #include "win32/forms/Form.h"
+#include "win32/forms/FormControls.h"
 
 namespace vx::win32 {
 
@@ -89,6 +90,10 @@ void TControl::ApplyDpi() {
   SetBounds(DesignRect());
 }
 
+void TGraphicControl::Enlist(TFormControls& controls) {
+  controls.AddPainted(*this);
+}
+
 void TGraphicControl::Invalidate() const {
   const HWND parent = ParentHandle();
   if (parent) ::InvalidateRect(parent, &bounds_, FALSE);
@@ -122,6 +127,10 @@ void TWinControl::CreateWindowFor(int id) {
   }
   AfterCreate();
   ApplyDpi();
+}
+
+void TWinControl::Enlist(TFormControls& controls) {
+  controls.AddWindowed(*this);
 }
 
 void TWinControl::ApplyDpi() {

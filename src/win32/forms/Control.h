@@ -9,14 +9,15 @@
 // at run time with SetBounds are client pixels of the parent and are kept exactly.
 // Painted controls (TGraphicControl) have no window: the form paints them on its surface in
 // the order they were placed, so a label lies over the gradient placed before it.
-// Windowed controls (TWinControl) receive their own notifications: the form passes
-// WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM and WM_CONTEXTMENU to the control that
-// sent them.
+// Windowed controls (TWinControl) receive their own notifications: the form finds the control
+// that sent WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM or WM_CONTEXTMENU by its window
+// and passes the notification on.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "win32/Handles.h"
@@ -24,6 +25,7 @@
 namespace vx::win32 {
 
 class TForm;
+class TFormControls;
 class TWinControl;
 
 // The window-text colour.
@@ -118,6 +120,8 @@ class TControl {
 
  protected:
   friend class TForm;
+  // Joins the form's list of its own kind (once its window, if any, exists).
+  virtual void Enlist(TFormControls& controls) = 0;
   // The design bounds scaled to the form's DPI.
   RECT DesignRect() const;
   TForm* form_ = nullptr;
@@ -145,6 +149,9 @@ class TGraphicControl : public TControl {
   virtual void MouseLeave() {}
   virtual HCURSOR Cursor() const { return nullptr; }  // null: the form's own cursor
   std::function<void()> OnClick;
+
+ protected:
+  void Enlist(TFormControls& controls) override;
 };
 
 // A control with a window of its own.
@@ -176,6 +183,12 @@ class TWinControl : public TControl {
   std::function<void()> OnResize;
   // The parent's client size changed: bars that size themselves to it do so here.
   virtual void ParentResized() {}
+  // The hint the form hands on while the mouse is over the control: its ControlDef's, or "";
+  // nullopt where the control's parts hand on hints of their own (a toolbar's buttons).
+  virtual std::optional<std::string> HoverHint() const { return def_.hint ? def_.hint : ""; }
+  // A command the form enabled or disabled, for a control that shows commands (a toolbar's
+  // buttons).
+  virtual void CommandEnabled(WORD /*command*/, bool /*enabled*/) {}
 
  protected:
   // The window class and the styles every control of this class has.
@@ -191,6 +204,7 @@ class TWinControl : public TControl {
   LRESULT CallClassProc(UINT message, WPARAM wParam, LPARAM lParam);
   // The font of the control at the form's DPI.
   HFONT Font() const { return static_cast<HFONT>(font_.Get()); }
+  void Enlist(TFormControls& controls) override;
 
   HWND window_ = nullptr;  // destroyed with its parent
 

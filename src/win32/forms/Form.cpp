@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "win32/forms/Application.h"
-#include "win32/forms/CommonControls.h"
 
 namespace vx::win32 {
 
@@ -69,8 +68,7 @@ HFONT CreateFontFor(const FontDef& font, const FontDef& fallback, UINT dpi) {
 
 TForm::~TForm() {
   if (window_) ::SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, 0);
-  for (TControl* control : controls_) control->form_ = nullptr;
-  controls_.clear();
+  for (TControl* control : controls_.All()) control->form_ = nullptr;
   window_.Reset();
 }
 
@@ -112,32 +110,23 @@ void TForm::AddControl(const ControlSlot& slot) {
     throw std::logic_error(
         std::string("A control id outside the control range: ").append(std::to_string(id)));
   slot.control->Place(*this, slot.parent, slot.def);
-  controls_.push_back(slot.control);
+  controls_.Add(*slot.control);
   slot.control->CreateWindowFor(id);
+  slot.control->Enlist(controls_);
 }
 
 void TForm::ForgetControl(const TControl* control) {
-  std::erase(controls_, control);
+  controls_.Forget(control);
   if (hovered_ == control) hovered_ = nullptr;
   if (pressed_ == control) pressed_ = nullptr;
-  if (hintBar_ == control) hintBar_ = nullptr;
 }
 
 TWinControl* TForm::ControlOf(HWND window) const {
-  if (!window) return nullptr;
-  for (TControl* control : controls_) {
-    auto* windowed = dynamic_cast<TWinControl*>(control);
-    if (windowed && windowed->Handle() == window) return windowed;
-  }
-  return nullptr;
+  return controls_.OfWindow(window);
 }
 
 TWinControl* TForm::ControlOfId(int id) const {
-  for (TControl* control : controls_) {
-    auto* windowed = dynamic_cast<TWinControl*>(control);
-    if (windowed && windowed->Id() == id) return windowed;
-  }
-  return nullptr;
+  return controls_.OfId(id);
 }
 
 void TForm::SetCommands(const TCommandTable& commands) {
@@ -157,8 +146,11 @@ void TForm::SetMainMenu(std::span<const MenuItemDef> items) {
 void TForm::EnableCommand(WORD command, bool enabled) {
   mainMenu_.Enable(command, enabled);
   if (mainMenu_.Handle()) ::DrawMenuBar(Handle());
-  for (TControl* control : controls_)
-    if (auto* bar = dynamic_cast<TToolBar*>(control)) bar->EnableButton(command, enabled);
+  for (TWinControl* control : controls_.Windowed()) control->CommandEnabled(command, enabled);
+}
+
+void TForm::ShowCommandHint(WORD command) {
+  OnHint(command ? commands_.Hint(command) : std::string());
 }
 
 void TForm::Perform(WORD command) {
@@ -253,12 +245,8 @@ int TForm::ShowModal() {
   Show();
   ::SetForegroundWindow(Handle());
   // Keys typed at once reach the first control in tab order (of the page the show event
-  // chose), as a form of the class library gets them; activation left the focus on the
-  // window itself, where they went nowhere.
-  const HWND focus = ::GetFocus();
-  if (!focus || !::IsChild(Handle(), focus)) {
-    if (const HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE)) ::SetFocus(first);
-  }
+  // chose), as a form of the class library gets them, also where no activation came.
+  FocusAControl();
   while (modal_) {
     MSG msg;
     const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
@@ -305,37 +293,35 @@ void TForm::CloseRequested() {
 
 void TForm::ChangeDpi(UINT dpi, const RECT* suggested) {
   dpi_ = dpi;
-  for (TControl* control : controls_) control->ApplyDpi();
+  for (TControl* control : controls_.All()) control->ApplyDpi();
   if (suggested) {
     ::SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
                    suggested->right - suggested->left, suggested->bottom - suggested->top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  for (TControl* control : controls_)
-    if (auto* windowed = dynamic_cast<TWinControl*>(control)) windowed->ParentResized();
-  FormResize();
+  ClientResized();
   OnDpiChanged();
   ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-bool TForm::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
-  return false;
+void TForm::ClientResized() {
+  for (TWinControl* control : controls_.Windowed()) control->ParentResized();
+  FormResize();
 }
 
-LRESULT CALLBACK TForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* form = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    if (form) form->window_.Reset(window);
-  }
-  auto* form = reinterpret_cast<TForm*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!form) return ::DefWindowProcA(window, message, wParam, lParam);
-  try {
-    return form->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    Application().HandleException();
-    return 0;
-  }
+bool TForm::FocusAControl() {
+  const HWND focus = ::GetFocus();
+  if (focus && ::IsChild(Handle(), focus)) return true;
+  HWND next = lastFocus_;
+  if (!next || !::IsChild(Handle(), next) || !::IsWindowVisible(next) || !::IsWindowEnabled(next))
+    next = ::GetNextDlgTabItem(Handle(), nullptr, FALSE);
+  if (!next) return false;
+  ::SetFocus(next);
+  return true;
+}
+
+bool TForm::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+  return false;
 }
 
 }  // namespace vx::win32

@@ -9,16 +9,15 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "win32/Handles.h"
 #include "win32/forms/Commands.h"
 #include "win32/forms/Control.h"
+#include "win32/forms/FormControls.h"
 
 namespace vx::win32 {
-
-class TStatusBar;
 
 // What closing does and what Esc may do: a main form ends the message loop when it closes
 // and never closes on Esc; a dialog closes on Esc (as Cancel); a tool window hides.
@@ -80,11 +79,9 @@ class TForm {
   // form's bounds are set (from the registry, say), as it sizes the window again.
   void SetMainMenu(std::span<const MenuItemDef> items);
   TMenu& MainMenu() { return mainMenu_; }
-  // Enables or disables a command in the menu bar and on the toolbars of the form.
+  // Enables or disables a command in the menu bar and in the controls that show it.
   void EnableCommand(WORD command, bool enabled);
-  // The status bar that shows the hint of the command or control under the mouse.
-  void SetHintBar(TStatusBar* bar) { hintBar_ = bar; }
-  // Shows a command's hint in the hint bar (0: the bar's panels again).
+  // Hands on a command's hint, as for the menu item under the mouse (0: no hint).
   void ShowCommandHint(WORD command);
   // Runs a command as its menu item would.
   void Perform(WORD command);
@@ -141,16 +138,46 @@ class TForm {
   virtual void OnDpiChanged() {}
   // Esc (IDCANCEL without a cancel button): a dialog closes; a main form does nothing.
   virtual void OnCancelKey();
+  // The hint of the command or control under the mouse ("": none), for a form that shows
+  // hints (in its status bar, say). Asked on every move of the mouse.
+  virtual void OnHint(const std::string& /*hint*/) {}
 
  private:
+  // A handler's result; nullopt: the default window procedure handles the message too.
+  using Handled = std::optional<LRESULT>;
+
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void CloseRequested();
-  void ChangeDpi(UINT dpi, const RECT* suggested);
+  Handled HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // FormMessages.cpp: one handler per message.
+  Handled OnChildCommand(WORD id, WORD code, HWND from);
+  Handled OnNotify(NMHDR& header);
+  Handled OnDrawItem(DRAWITEMSTRUCT& item);
+  Handled OnMeasureItem(MEASUREITEMSTRUCT& item);
+  Handled OnContextMenuMessage(HWND window, POINT screen);
+  void OnShowWindow(bool shown, LPARAM status);
+  void OnSize(WPARAM kind);
+  Handled OnControlColor(HDC dc);
+  Handled OnActivate(WORD state, bool minimized);
+  void OnMenuSelect(WORD item, WORD flags, HMENU menu);
+  Handled OnSetCursor(HWND under, WORD hitTest, WORD mouseMessage);
+  void OnNcDestroy();
+  // FormSurface.cpp: the form's painting and its painted controls under the mouse.
+  Handled OnEraseBackground(HDC dc) const;
+  Handled OnPrintClient(HDC dc) const;
+  Handled OnPaint() const;
   void Paint(HDC dc, const RECT& area) const;
   void TrackMouse(POINT client);
-  TGraphicControl* GraphicAt(POINT client) const;
-  bool HandleCommand(WPARAM wParam, LPARAM lParam);
+  Handled SetHoveredCursor();
+  void OnMouseLeave();
+  Handled OnLeftButtonDown(POINT client);
+  Handled OnLeftButtonUp(POINT client);
+  // Form.cpp
+  void CloseRequested();
+  void ChangeDpi(UINT dpi, const RECT* suggested);
+  void ClientResized();
+  // Gives the focus to a control when none of the form's has it; false when none can.
+  bool FocusAControl();
 
   UniqueWindow window_;
   UniqueGdiObject backgroundBrush_;
@@ -158,10 +185,10 @@ class TForm {
   FormDef def_{};
   TCommandTable commands_;
   TMenu mainMenu_;
-  TStatusBar* hintBar_ = nullptr;
-  std::vector<TControl*> controls_;
+  TFormControls controls_;
   TGraphicControl* hovered_ = nullptr;
   TGraphicControl* pressed_ = nullptr;  // the clickable control the left button went down on
+  HWND lastFocus_ = nullptr;            // the control that had the focus when the form lost it
   int nextId_ = FirstControlId;
   UINT dpi_ = 96;
   bool modal_ = false;

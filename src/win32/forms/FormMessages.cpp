@@ -1,248 +1,77 @@
-// The form's message handling: notifications to the controls that sent them, commands by
-// id, the close query, and the painting and mouse of its window-less controls.
+// The form's window procedure: one handler per message. Notifications go to the control
+// that sent them, commands by id, closing through the close query; the painting and the
+// mouse of the window-less controls are in FormSurface.cpp.
 #include <windowsx.h>
 
-#include <utility>
-
 #include "win32/forms/Application.h"
-#include "win32/forms/CommonControls.h"
 #include "win32/forms/Form.h"
 
 namespace vx::win32 {
 
-void TForm::Paint(HDC dc, const RECT& area) const {
-  // Drawn off screen first: a gradient's many bands would otherwise flicker.
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  if (width <= 0 || height <= 0) return;
-  const HDC memory = ::CreateCompatibleDC(dc);
-  UniqueGdiObject surface(::CreateCompatibleBitmap(dc, width, height));
-  if (!memory || !surface) {
-    if (memory) ::DeleteDC(memory);
-    return;
+LRESULT CALLBACK TForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* form = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    if (form) form->window_.Reset(window);
   }
-  const HGDIOBJ oldBitmap = ::SelectObject(memory, surface.Get());
-  ::SetViewportOrgEx(memory, -area.left, -area.top, nullptr);
-  ::FillRect(memory, &area, static_cast<HBRUSH>(backgroundBrush_.Get()));
-  for (const TControl* control : controls_) {
-    const auto* painted = dynamic_cast<const TGraphicControl*>(control);
-    if (painted && painted->Visible() && !painted->ParentControl()) painted->Paint(memory);
-  }
-  ::SetViewportOrgEx(memory, 0, 0, nullptr);
-  ::BitBlt(dc, area.left, area.top, width, height, memory, 0, 0, SRCCOPY);
-  ::SelectObject(memory, oldBitmap);
-  ::DeleteDC(memory);
-}
-
-TGraphicControl* TForm::GraphicAt(POINT client) const {
-  // The last placed lies on top.
-  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-    auto* painted = dynamic_cast<TGraphicControl*>(*it);
-    if (!painted || !painted->Visible() || !painted->WantsMouse() || painted->ParentControl())
-      continue;
-    const RECT r = painted->Bounds();
-    if (::PtInRect(&r, client)) return painted;
-  }
-  return nullptr;
-}
-
-void TForm::TrackMouse(POINT client) {
-  TGraphicControl* under = GraphicAt(client);
-  if (under == hovered_) return;
-  if (hovered_) hovered_->MouseLeave();
-  hovered_ = under;
-  if (hovered_) {
-    hovered_->MouseEnter();
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
-    ::TrackMouseEvent(&track);
-  }
-}
-
-void TForm::ShowCommandHint(WORD command) {
-  if (hintBar_) hintBar_->ShowHint(command ? commands_.Hint(command) : std::string());
-}
-
-bool TForm::HandleCommand(WPARAM wParam, LPARAM lParam) {
-  const WORD id = LOWORD(wParam);
-  const HWND from = reinterpret_cast<HWND>(lParam);
-  if (IsCommandId(id)) {
-    OnCommand(id);
-    return true;
-  }
-  if (TWinControl* control = ControlOf(from)) {
-    control->CommandNotification(HIWORD(wParam));
-    return true;
-  }
-  if (!from && id == IDCANCEL) {
-    OnCancelKey();
-    return true;
-  }
-  return false;
-}
-
-bool TForm::RouteChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  result = 0;
-  switch (message) {
-    case WM_COMMAND:
-      return HandleCommand(wParam, lParam);
-    case WM_NOTIFY: {
-      auto& header = *reinterpret_cast<NMHDR*>(lParam);
-      if ((header.code == TTN_GETDISPINFOA || header.code == TTN_GETDISPINFOW) &&
-          IsCommandId(static_cast<unsigned>(header.idFrom))) {
-        // A toolbar button's tip is its command's hint.
-        static thread_local std::string tip;
-        tip = commands_.Hint(static_cast<WORD>(header.idFrom));
-        if (header.code == TTN_GETDISPINFOA) {
-          reinterpret_cast<NMTTDISPINFOA*>(lParam)->lpszText = tip.data();
-        } else {
-          static thread_local std::wstring wide;
-          wide.assign(tip.begin(), tip.end());
-          reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = wide.data();
-        }
-        return true;
-      }
-      TWinControl* control = ControlOf(header.hwndFrom);
-      return control && control->Notification(header, result);
-    }
-    case WM_DRAWITEM: {
-      auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-      if (item.CtlType == ODT_MENU) return false;
-      TWinControl* control = ControlOf(item.hwndItem);
-      if (!control || !control->DrawItem(item)) return false;
-      result = TRUE;
-      return true;
-    }
-    case WM_MEASUREITEM: {
-      auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      if (item.CtlType == ODT_MENU) return false;
-      TWinControl* control = ControlOfId(static_cast<int>(item.CtlID));
-      if (!control || !control->MeasureItem(item)) return false;
-      result = TRUE;
-      return true;
-    }
-    case WM_CONTEXTMENU: {
-      TWinControl* control = ControlOf(reinterpret_cast<HWND>(wParam));
-      if (!control || !control->OnContextMenu) return false;
-      control->OnContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      return true;
-    }
-    default:
-      return false;
+  auto* form = reinterpret_cast<TForm*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!form) return ::DefWindowProcA(window, message, wParam, lParam);
+  try {
+    return form->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    Application().HandleException();
+    return 0;
   }
 }
 
 LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  const HWND window = Handle();
+  const HWND window = Handle();  // gone from the form after WM_NCDESTROY's handler
   LRESULT result = 0;
   if (OnMessage(message, wParam, lParam, result)) return result;
   if (RouteChildMessage(message, wParam, lParam, result)) return result;
+  if (const Handled handled = HandleOwnMessage(message, wParam, lParam)) return *handled;
+  return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+TForm::Handled TForm::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   switch (message) {
-    case WM_ERASEBKGND: {
-      // The form paints its whole surface in WM_PAINT; a transparent child (a flat toolbar)
-      // asks for the background under it with its own device context.
-      const HDC dc = reinterpret_cast<HDC>(wParam);
-      if (::WindowFromDC(dc) != window) {
-        RECT area{};
-        ::GetClipBox(dc, &area);
-        Paint(dc, area);
-      }
-      return 1;
-    }
-    case WM_PRINTCLIENT: {
-      RECT area{};
-      ::GetClientRect(window, &area);
-      Paint(reinterpret_cast<HDC>(wParam), area);
-      return 0;
-    }
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      const HDC dc = ::BeginPaint(window, &ps);
-      Paint(dc, ps.rcPaint);
-      ::EndPaint(window, &ps);
-      return 0;
-    }
-    case WM_SHOWWINDOW:
-      if (wParam && lParam == 0) FormShow();
-      break;
-    case WM_SIZE:
-      if (wParam != SIZE_MINIMIZED) {
-        for (TControl* control : controls_)
-          if (auto* windowed = dynamic_cast<TWinControl*>(control)) windowed->ParentResized();
-        FormResize();
-      }
-      break;
+    case WM_ERASEBKGND:
+      return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_PRINTCLIENT:
+      return OnPrintClient(reinterpret_cast<HDC>(wParam));
+    case WM_PAINT:
+      return OnPaint();
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-      const HDC dc = reinterpret_cast<HDC>(wParam);
-      ::SetBkColor(dc, def_.background);
-      ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-      return reinterpret_cast<LRESULT>(backgroundBrush_.Get());
-    }
+    case WM_CTLCOLORBTN:
+      return OnControlColor(reinterpret_cast<HDC>(wParam));
+    case WM_SHOWWINDOW:
+      OnShowWindow(wParam != FALSE, lParam);
+      return std::nullopt;
+    case WM_SIZE:
+      OnSize(wParam);
+      return std::nullopt;
+    case WM_ACTIVATE:
+      return OnActivate(LOWORD(wParam), HIWORD(wParam) != 0);
     case WM_MENUSELECT:
-      if (HIWORD(wParam) == 0xFFFF && lParam == 0) {
-        if (hintBar_) hintBar_->ShowHint("");
-      } else if (HIWORD(wParam) & MF_POPUP) {
-        if (hintBar_) hintBar_->ShowHint("");
-      } else {
-        ShowCommandHint(LOWORD(wParam));
-      }
-      break;
+      OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+      return std::nullopt;
     case WM_SETCURSOR:
-      if (reinterpret_cast<HWND>(wParam) != window) {
-        // The hint of the control under the mouse; a toolbar shows its buttons' own hints.
-        const TWinControl* control = ControlOf(reinterpret_cast<HWND>(wParam));
-        if (HIWORD(lParam) == WM_MOUSEMOVE && hintBar_ && !dynamic_cast<const TToolBar*>(control))
-          hintBar_->ShowHint(control && control->Hint() ? control->Hint() : "");
-        break;
-      }
-      if (HIWORD(lParam) == WM_MOUSEMOVE && hintBar_) hintBar_->ShowHint("");
-      if (LOWORD(lParam) == HTCLIENT) {
-        // The cursor is asked for before the move arrives: hover is decided here too.
-        POINT at{};
-        ::GetCursorPos(&at);
-        ::ScreenToClient(window, &at);
-        TrackMouse(at);
-        if (hovered_ && hovered_->Cursor()) {
-          ::SetCursor(hovered_->Cursor());
-          return TRUE;
-        }
-      }
-      break;
+      return OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam));
     case WM_MOUSEMOVE:
-      TrackMouse({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      break;
+      TrackMouse(at);
+      return std::nullopt;
     case WM_MOUSELEAVE:
-      if (hovered_) {
-        hovered_->MouseLeave();
-        hovered_ = nullptr;
-      }
-      break;
+      OnMouseLeave();
+      return std::nullopt;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      // A click is a press and a release on the same control: the press is remembered,
-      // with the mouse held so the release comes here wherever it lands.
-      pressed_ = GraphicAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      if (pressed_ && pressed_->OnClick) {
-        ::SetCapture(window);
-        return 0;
-      }
-      pressed_ = nullptr;
-      break;
-    case WM_LBUTTONUP: {
-      // A release alone, such as the end of the double click that opened this window, is
-      // no click.
-      TGraphicControl* const pressed = std::exchange(pressed_, nullptr);
-      if (::GetCapture() == window) ::ReleaseCapture();
-      if (pressed && pressed->OnClick &&
-          pressed == GraphicAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
-        pressed->OnClick();
-        return 0;
-      }
-      break;
-    }
+      return OnLeftButtonDown(at);
+    case WM_LBUTTONUP:
+      return OnLeftButtonUp(at);
     case WM_CAPTURECHANGED:
       pressed_ = nullptr;
-      break;
+      return std::nullopt;
     case WM_CLOSE:
       CloseRequested();
       return 0;
@@ -250,13 +79,145 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ChangeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_NCDESTROY:
-      ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-      window_.Release();
+      OnNcDestroy();
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+// --- notifications, to the control that sent them
+
+bool TForm::RouteChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  Handled handled;
+  switch (message) {
+    case WM_COMMAND:
+      handled = OnChildCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      break;
+    case WM_NOTIFY:
+      handled = OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+      break;
+    case WM_DRAWITEM:
+      handled = OnDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+      break;
+    case WM_MEASUREITEM:
+      handled = OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+      break;
+    case WM_CONTEXTMENU:
+      handled = OnContextMenuMessage(reinterpret_cast<HWND>(wParam),
+                                     {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       break;
     default:
       break;
   }
-  return ::DefWindowProcA(window, message, wParam, lParam);
+  result = handled.value_or(0);
+  return handled.has_value();
+}
+
+TForm::Handled TForm::OnChildCommand(WORD id, WORD code, HWND from) {
+  if (IsCommandId(id)) {
+    OnCommand(id);
+    return 0;
+  }
+  if (TWinControl* control = controls_.OfWindow(from)) {
+    control->CommandNotification(code);
+    return 0;
+  }
+  if (!from && id == IDCANCEL) {
+    OnCancelKey();
+    return 0;
+  }
+  return std::nullopt;
+}
+
+TForm::Handled TForm::OnNotify(NMHDR& header) {
+  TWinControl* control = controls_.OfWindow(header.hwndFrom);
+  LRESULT result = 0;
+  if (!control || !control->Notification(header, result)) return std::nullopt;
+  return result;
+}
+
+TForm::Handled TForm::OnDrawItem(DRAWITEMSTRUCT& item) {
+  if (item.CtlType == ODT_MENU) return std::nullopt;
+  TWinControl* control = controls_.OfWindow(item.hwndItem);
+  if (!control || !control->DrawItem(item)) return std::nullopt;
+  return TRUE;
+}
+
+TForm::Handled TForm::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+  if (item.CtlType == ODT_MENU) return std::nullopt;
+  TWinControl* control = controls_.OfId(static_cast<int>(item.CtlID));
+  if (!control || !control->MeasureItem(item)) return std::nullopt;
+  return TRUE;
+}
+
+TForm::Handled TForm::OnContextMenuMessage(HWND window, POINT screen) {
+  TWinControl* control = controls_.OfWindow(window);
+  if (!control || !control->OnContextMenu) return std::nullopt;
+  control->OnContextMenu(screen);
+  return 0;
+}
+
+// --- the form's own messages
+
+void TForm::OnShowWindow(bool shown, LPARAM status) {
+  if (!shown || status != 0) return;
+  // A form shown again starts from its first control (or the one its show event chose), not
+  // from the one that had the focus when it was hidden.
+  lastFocus_ = nullptr;
+  FormShow();
+}
+
+void TForm::OnSize(WPARAM kind) {
+  if (kind != SIZE_MINIMIZED) ClientResized();
+}
+
+TForm::Handled TForm::OnControlColor(HDC dc) {
+  ::SetBkColor(dc, def_.background);
+  ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+  return reinterpret_cast<LRESULT>(backgroundBrush_.Get());
+}
+
+// As the dialog manager does: the focus leaves with the activation and comes back with it,
+// to the control that had it (or the first in tab order). The default handling would leave
+// it on the form's own window, where typed keys go nowhere (after a message box of the form
+// closed, say).
+TForm::Handled TForm::OnActivate(WORD state, bool minimized) {
+  if (state == WA_INACTIVE) {
+    const HWND focus = ::GetFocus();
+    if (focus && ::IsChild(Handle(), focus)) lastFocus_ = focus;
+    return std::nullopt;
+  }
+  if (minimized || !FocusAControl()) return std::nullopt;
+  return 0;
+}
+
+void TForm::OnMenuSelect(WORD item, WORD flags, HMENU menu) {
+  const bool closed = flags == 0xFFFF && !menu;
+  ShowCommandHint(closed || (flags & MF_POPUP) ? 0 : item);
+}
+
+TForm::Handled TForm::OnSetCursor(HWND under, WORD hitTest, WORD mouseMessage) {
+  if (under != Handle()) {
+    // The hint of the control under the mouse, unless its parts show their own.
+    const TWinControl* control = controls_.OfWindow(under);
+    const std::optional<std::string> hint = control ? control->HoverHint() : std::string();
+    if (mouseMessage == WM_MOUSEMOVE && hint) OnHint(*hint);
+    return std::nullopt;
+  }
+  if (mouseMessage == WM_MOUSEMOVE) OnHint("");
+  if (hitTest != HTCLIENT) return std::nullopt;
+  // The cursor is asked for before the move arrives: hover is decided here too.
+  POINT at{};
+  ::GetCursorPos(&at);
+  ::ScreenToClient(Handle(), &at);
+  TrackMouse(at);
+  return SetHoveredCursor();
+}
+
+void TForm::OnNcDestroy() {
+  ::SetWindowLongPtrA(Handle(), GWLP_USERDATA, 0);
+  window_.Release();
 }
 
 }  // namespace vx::win32

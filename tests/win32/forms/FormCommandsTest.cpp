@@ -83,11 +83,36 @@ class CommandForm : public TForm {
     return allowClose && closeQueries > refusals;
   }
   void FormClose() override { ++closes; }
+  void OnHint(const std::string& hint) override { status.ShowHint(hint); }
 };
 
 void PostKey(HWND to, UINT key) {
   ::PostMessageA(to, WM_KEYDOWN, key, 1);
   ::PostMessageA(to, WM_KEYUP, key, 0xC0000001);
+}
+
+// The pointer moved onto the middle of a rectangle of window's client area and on over it by
+// a few pixels, as a user moves it (each event carries its own position: the X server may
+// report a warp late, after the next one); returns once the moves have arrived.
+void HoverWithPointer(HWND window, RECT client) {
+  POINT at = {(client.left + client.right) / 2, (client.top + client.bottom) / 2};
+  ::ClientToScreen(window, &at);
+  const auto normal = [](LONG value, int metric) {
+    const int size = ::GetSystemMetrics(metric);
+    return static_cast<LONG>((value * 65536 + size - 1) / size);
+  };
+  INPUT moves[2]{};
+  for (int i = 0; i < 2; ++i) {
+    moves[i].type = INPUT_MOUSE;
+    moves[i].mi.dx = normal(at.x - 2 + 2 * i, SM_CXSCREEN);
+    moves[i].mi.dy = normal(at.y - 2 + 2 * i, SM_CYSCREEN);
+    moves[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  }
+  ::SendInput(2, moves, sizeof(INPUT));
+  PumpUntil([at] {
+    POINT now{};
+    return ::GetCursorPos(&now) && now.x == at.x && now.y == at.y;
+  });
 }
 
 std::string MenuText(HMENU menu, int position) {
@@ -107,7 +132,6 @@ TEST(FormCommands, MenusAcceleratorsAndToolbarButtonsReachTheFormByTheirId) {
   images.AddPixels(pixels);
   form.bar.SetImageList(images);
   form.bar.SetButtons(Buttons);
-  form.SetHintBar(&form.status);
   form.Show();
 
   // The menu takes captions and shortcuts from the command table; a submenu is found by id.
@@ -140,6 +164,26 @@ TEST(FormCommands, MenusAcceleratorsAndToolbarButtonsReachTheFormByTheirId) {
   ::SendMessageA(form.Handle(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
   EXPECT_FALSE(::SendMessageA(form.status.Handle(), SB_ISSIMPLE, 0, 0));
   EXPECT_EQ(form.status.PanelText(0), "Ready");
+
+  // A toolbar button under the pointer shows its command's hint in the status bar, also
+  // while the pointer moves on over it, and as its tip; the hint goes when the pointer moves
+  // on to a control without one.
+  ::SetForegroundWindow(form.Handle());
+  ::SendMessageA(form.bar.Handle(), TB_GETRECT, CmdRun, reinterpret_cast<LPARAM>(&button));
+  HoverWithPointer(form.bar.Handle(), button);
+  EXPECT_TRUE(PumpUntil([&] { return form.status.PanelText(0) == "Run seleted file"; }));
+  const HWND tip = reinterpret_cast<HWND>(::SendMessageA(form.bar.Handle(), TB_GETTOOLTIPS, 0, 0));
+  const auto tipText = [tip] {
+    char text[64] = {};
+    ::GetWindowTextA(tip, text, sizeof text);
+    return std::string(text);
+  };
+  EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(tip) && tipText() == "Run seleted file"; }))
+      << tipText();
+  RECT edit{};
+  ::GetClientRect(form.txt.Handle(), &edit);
+  HoverWithPointer(form.txt.Handle(), edit);
+  EXPECT_TRUE(PumpUntil([&] { return form.status.PanelText(0) == "Ready"; }));
 }
 
 TEST(FormCommands, AnAcceleratorComesBeforeTheDialogKeys) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <thread>
+
+#include "DesktopHelper.h"
 #include "win32/forms/Form.h"
 #include "win32/forms/StdControls.h"
 
@@ -15,10 +19,15 @@ const FormDef Dialog = {.className = "TVxModalDialog",
                         .style = WS_POPUP | WS_CAPTION,
                         .role = FormRole::Dialog};
 
+// Posted to a dialog to run its onPosted inside its modal loop.
+constexpr UINT RunPosted = FirstFormMessage + 1;
+
 class OkForm : public TForm {
  public:
   int clicks = 0;
+  std::function<void()> onPosted;
   TEdit txt;
+  TEdit txtSecond;
   TButton cmdOk;
   TButton cmdCancel;
 
@@ -26,7 +35,8 @@ class OkForm : public TForm {
     CreateForm(
         Dialog,
         {
-            {&txt, {.left = 8, .top = 8, .width = 100, .height = 20}},
+            {&txt, {.left = 8, .top = 8, .width = 90, .height = 20}},
+            {&txtSecond, {.left = 102, .top = 8, .width = 90, .height = 20}},
             {&cmdOk,
              {.caption = "OK", .left = 8, .top = 40, .width = 60, .height = 24, .id = IDOK}},
             {&cmdCancel, {.caption = "Cancel", .left = 80, .top = 40, .width = 60, .height = 24}},
@@ -37,15 +47,29 @@ class OkForm : public TForm {
       EndModal(IDOK);
     };
   }
+
+ protected:
+  bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) override {
+    if (message != RunPosted || !onPosted) return false;
+    onPosted();
+    result = 0;
+    return true;
+  }
 };
 
-TEST(PlayerModalForm, EnterPressesTheDefaultButtonEscCancelsAndTheOwnerComesBack) {
+// A shown owner and its dialog, not shown yet.
+class PlayerModalForm : public ::testing::Test {
+ protected:
+  PlayerModalForm() {
+    owner.CreateForm(Owner, {});
+    owner.Show();
+    dialog.CreateTestDialog(owner.Handle());
+  }
   OkForm owner;
-  owner.CreateForm(Owner, {});
-  owner.Show();
   OkForm dialog;
-  dialog.CreateTestDialog(owner.Handle());
+};
 
+TEST_F(PlayerModalForm, EnterPressesTheDefaultButtonEscCancelsAndTheOwnerComesBack) {
   ::PostMessageA(dialog.txt.Handle(), WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_EQ(dialog.ShowModal(), IDOK);
   EXPECT_EQ(dialog.clicks, 1);
@@ -59,6 +83,28 @@ TEST(PlayerModalForm, EnterPressesTheDefaultButtonEscCancelsAndTheOwnerComesBack
   ::PostMessageA(dialog.Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(dialog.ShowModal(), IDCANCEL);
   EXPECT_TRUE(::IsWindowEnabled(owner.Handle()));
+}
+
+// A message box (an Apply refusal, say) hands the activation back to the dialog when it
+// closes: the keys typed next reach the box that had the focus, not the dialog's frame.
+TEST_F(PlayerModalForm, KeysTypedAfterAMessageBoxReachTheBoxThatHadTheFocus) {
+  dialog.onPosted = [&] {
+    dialog.txtSecond.SetFocus();
+    {
+      vxtest::MessageBoxAnswerer answerer({.caption = "Refused"});
+      ::MessageBoxA(dialog.Handle(), "Not this value", "Refused", MB_OK | MB_ICONWARNING);
+    }
+    vxtest::TypeText("42");
+  };
+  std::thread closer([&] {
+    vxtest::WaitUntil([&] { return vxtest::WindowText(dialog.txtSecond.Handle()) == "42"; }, 5000);
+    ::PostMessageA(dialog.Handle(), WM_CLOSE, 0, 0);
+  });
+  ::PostMessageA(dialog.Handle(), RunPosted, 0, 0);
+  dialog.ShowModal();
+  closer.join();
+  EXPECT_EQ(dialog.txtSecond.Text(), "42");
+  EXPECT_EQ(dialog.txt.Text(), "");
 }
 
 }  // namespace
