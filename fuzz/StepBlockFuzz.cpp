@@ -58,12 +58,16 @@ StepList ShortList(std::string_view bytes) {
 // The pasted steps stand just after the current item (at 0 without one), in the order they
 // had where they were copied (the block holds them last-first), unselected; the steps
 // before and after them are the old ones in their order, with their selection, and the
-// current item stays on its step.
+// current item stays on its step (or, in a list that had none, comes to the first step).
 void CheckPasted(const StepList& before, const StepList& after,
                  const std::vector<TCommand>& block) {
   const std::size_t at = static_cast<std::size_t>(before.Current() + 1);
   const std::size_t k = block.size();
-  Check(after.Count() == before.Count() + k && after.Current() == before.Current());
+  // A list without a current item gets one on its first step once it holds any.
+  const std::int32_t current = before.Current() != vx::editor::NoItem ? before.Current()
+                               : after.Count() > 0                    ? 0
+                                                                      : vx::editor::NoItem;
+  Check(after.Count() == before.Count() + k && after.Current() == current);
   for (std::size_t i = 0; i < after.Count(); ++i) {
     if (i >= at && i < at + k) {
       Check(after.Step(i) == block[k - 1 - (i - at)] && !after.IsSelected(i));
