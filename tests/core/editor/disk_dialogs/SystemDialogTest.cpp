@@ -4,6 +4,7 @@
 
 #include "DialogSteps.h"
 #include "core/StepKinds.h"
+#include "core/editor/MappedDialog.h"
 #include "core/editor/dialogs/SystemDialog.h"
 
 namespace vxtest {
@@ -12,21 +13,7 @@ namespace {
 using vx::TCommand;
 using namespace vx::editor;
 
-// The controls as the form is created.
-DialogValues Fresh() {
-  return InitialValues(SystemMapping, SystemControlCount);
-}
-
-DialogValues Shown(const TCommand& step, DialogValues values = Fresh()) {
-  ShowStepValues(SystemMapping, step, {}, values);
-  return values;
-}
-
-// Applies onto a blank of step: every field must come from a control.
-TCommand Applied(std::uint8_t kind, const DialogValues& values, TCommand onto) {
-  ApplyStepValues(SystemMapping, kind, values, onto);
-  return onto;
-}
+const MappedDialog Dialog{SystemMapping, SystemControlCount};
 
 const SystemLink& Link(SystemPage page) {
   for (const auto& link : SystemLinks)
@@ -57,12 +44,13 @@ TEST(SystemDialog, EveryPageShowsItsStepAndStoresItBack) {
     const SystemView view = SystemViewOf(c.step.kind);
     EXPECT_EQ(view.page, c.page);
     EXPECT_EQ(view.kind, c.step.kind);
-    const DialogValues values = Shown(c.step);
+    const DialogValues values = Dialog.Shown(c.step);
     // An exit kind checks its own radio button, the first and the last of the range too.
     if (c.page == SystemPage::Exit) {
       EXPECT_EQ(SystemExitChoices[values[scExitChoice].index].kind, c.step.kind);
     }
-    EXPECT_EQ(Applied(c.step.kind, values, Blank(c.step)), c.step) << vx::StepKindName(c.step.kind);
+    EXPECT_EQ(Dialog.Applied(c.step.kind, values, Blank(c.step)), c.step)
+        << vx::StepKindName(c.step.kind);
   }
   EXPECT_EQ(SystemViewOf(vx::ckSetVariable).title, "Set Variable");
 }
@@ -71,51 +59,52 @@ TEST(SystemDialog, AnExitKindShowsTheSharedPageAndStoresItsWord) {
   const SystemView lock = SystemViewOf(vx::ckLockComputer);
   EXPECT_EQ(lock.title, "System States");
   EXPECT_EQ(lock.description, vx::StepKindDescription(vx::ckLogOFFCurrentUser));
-  EXPECT_EQ(
-      Applied(vx::ckLockComputer, Shown(NewStep(vx::ckLockComputer)), NewStep(vx::ckLockComputer)),
-      Step(vx::ckLockComputer, "lock"));
+  EXPECT_EQ(Dialog.Applied(vx::ckLockComputer, Dialog.Shown(NewStep(vx::ckLockComputer)),
+                           NewStep(vx::ckLockComputer)),
+            Step(vx::ckLockComputer, "lock"));
 }
 
 TEST(SystemDialog, DllChoiceIsExactAndAnEmptyNameKeepsTheLastChoice) {
   // Another spelling of a system DLL goes to "Other:" and is stored unchanged.
-  const DialogValues other = Shown(Step(vx::ckCallDLLFunction, "F", "Kernel32.dll"));
+  const DialogValues other = Dialog.Shown(Step(vx::ckCallDLLFunction, "F", "Kernel32.dll"));
   EXPECT_EQ(other[scDllChoice].index, dllOther);
   EXPECT_EQ(other[scDllOther].text, "Kernel32.dll");
 
   // No DLL button ever checked: "Other:"'s text, empty when nothing was typed.
   const TCommand dll = NewStep(vx::ckCallDLLFunction);
-  EXPECT_EQ(Applied(dll.kind, Shown(dll), dll).p2, "");
-  DialogValues typed = Fresh();
+  EXPECT_EQ(Dialog.Applied(dll.kind, Dialog.Shown(dll), dll).p2, "");
+  DialogValues typed = Dialog.Fresh();
   typed[scDllOther].text = "mine.dll";
-  EXPECT_EQ(Applied(dll.kind, Shown(dll, typed), dll).p2, "mine.dll");
+  EXPECT_EQ(Dialog.Applied(dll.kind, Dialog.Shown(dll, typed), dll).p2, "mine.dll");
 
   // A browsed file fills "Other:" but a checked system DLL wins, and an empty name keeps it.
-  DialogValues user = Fresh();
+  DialogValues user = Dialog.Fresh();
   user[scDllChoice].index = dllUser;
   user[scDllOther].text = "C:\\browsed.dll";
-  EXPECT_EQ(Applied(dll.kind, Shown(Step(vx::ckCallDLLFunction, "F", ""), user), dll).p2,
-            "user32.dll");
+  EXPECT_EQ(
+      Dialog.Applied(dll.kind, Dialog.Shown(Step(vx::ckCallDLLFunction, "F", ""), user), dll).p2,
+      "user32.dll");
 }
 
 TEST(SystemDialog, SwitchingPagesWritesOnlyTheCurrentKind) {
   // Wait, then the exit link without a radio click: still a Wait with txtwait's text.
   const TCommand wait = Step(vx::ckWait, "5", "keep");
-  DialogValues values = Shown(wait);
+  DialogValues values = Dialog.Shown(wait);
   values[scWait].text = "6";
   const SystemView exit = SystemLinkClick(Link(SystemPage::Exit), wait.kind);
-  EXPECT_EQ(Applied(exit.kind, values, wait), Step(vx::ckWait, "6", "keep"));
+  EXPECT_EQ(Dialog.Applied(exit.kind, values, wait), Step(vx::ckWait, "6", "keep"));
 
   // Set Variable switched to Wait keeps the value in p2; the Wait box kept its text.
-  DialogValues earlier = Fresh();
+  DialogValues earlier = Dialog.Fresh();
   earlier[scWait].text = "100";
   const TCommand variable = Step(vx::ckSetVariable, "v", "value", "", "note");
   const SystemView toWait = SystemLinkClick(Link(SystemPage::Wait), variable.kind);
-  EXPECT_EQ(Applied(toWait.kind, Shown(variable, earlier), variable),
+  EXPECT_EQ(Dialog.Applied(toWait.kind, Dialog.Shown(variable, earlier), variable),
             Step(vx::ckWait, "100", "value", "", "note"));
 
   // A radio button of the exit page chooses the kind; the step keeps its p2.
   const TCommand lock = Step(vx::ckLockComputer, "lock", "x");
-  EXPECT_EQ(Applied(vx::ckRestartWindows, Shown(lock), lock),
+  EXPECT_EQ(Dialog.Applied(vx::ckRestartWindows, Dialog.Shown(lock), lock),
             Step(vx::ckRestartWindows, "restart", "x"));
 }
 

@@ -5,45 +5,26 @@
 #include <vector>
 
 #include "core/StepKinds.h"
+#include "core/editor/MappedDialog.h"
 #include "core/editor/dialogs/InternetDialogFields.h"
 
 namespace {
 
 using vx::TCommand;
 using namespace vx::editor;
+using namespace vxtest;
 
 const std::string S(1, vx::FieldSeparator);
 
-// The controls as the form is created.
-DialogValues Fresh() {
-  return InitialValues(InternetMapping, InternetControlCount);
-}
-
-// Shows the step as the dialog opens it, lets edit change the controls and the kind, and
-// applies onto onto: a new step unless a test is about the fields Apply leaves alone, so a
-// field that Show or Apply forgets cannot pass for one kept from the step under test.
-template <typename Edit>
-TCommand ShowEditApply(const TCommand& step, DialogValues& values, Edit edit, TCommand onto = {}) {
-  ShowStepValues(InternetMapping, step, {}, values);
-  std::uint8_t kind = step.kind;
-  edit(values, kind);
-  ApplyStepValues(InternetMapping, kind, values, onto);
-  return onto;
-}
-
-void NoEdit(DialogValues&, std::uint8_t&) {}
+const MappedDialog Dialog{InternetMapping, InternetControlCount};
 
 // An FTP radio button that becomes checked: the button and the current kind.
 void CheckFtp(DialogValues& values, std::uint8_t& kind, std::uint8_t chosen) {
-  for (std::size_t i = 0; i < FtpKinds.size(); ++i)
-    if (FtpKinds[i] == chosen) values[icFtpAction].index = static_cast<int>(i);
-  kind = chosen;
+  CheckKind(values[icFtpAction], FtpKinds, kind, chosen);
 }
 
-// The kind of the checked FTP radio button; 0 while none is.
 std::uint8_t CheckedFtp(const DialogValues& values) {
-  const int index = values[icFtpAction].index;
-  return index < 0 ? 0 : FtpKinds[static_cast<std::size_t>(index)];
+  return CheckedKind(values[icFtpAction], FtpKinds);
 }
 
 std::vector<std::string> Texts(const DialogValues& values, std::initializer_list<int> controls) {
@@ -53,21 +34,21 @@ std::vector<std::string> Texts(const DialogValues& values, std::initializer_list
 }
 
 TEST(InternetDialogTest, SendEmailPacksSubFieldsAndShowsThemBack) {
-  DialogValues values = Fresh();
-  const TCommand added = ShowEditApply({vx::ckSendEmail, "", "", "", "", 1}, values,
-                                       [](DialogValues& v, std::uint8_t&) {
-                                         v[icSmtpServer].text = "mail";
-                                         v[icSmtpPort].text = "25";
-                                         v[icSmtpUserName].text = "u";
-                                         v[icSmtpPassword].text = "p w";
-                                         v[icSmtpTo].text = "a";
-                                         v[icSmtpSubject].text = "s";
-                                         v[icSmtpBody].text = "line 1\r\nline 2";
-                                       });
+  DialogValues values = Dialog.Fresh();
+  const TCommand added = Dialog.ShowEditApply({vx::ckSendEmail, "", "", "", "", 1}, values,
+                                              [](DialogValues& v, std::uint8_t&) {
+                                                v[icSmtpServer].text = "mail";
+                                                v[icSmtpPort].text = "25";
+                                                v[icSmtpUserName].text = "u";
+                                                v[icSmtpPassword].text = "p w";
+                                                v[icSmtpTo].text = "a";
+                                                v[icSmtpSubject].text = "s";
+                                                v[icSmtpBody].text = "line 1\r\nline 2";
+                                              });
   EXPECT_EQ(added, (TCommand{235, "mail" + S + "25" + S + "u" + S + "p w", "a" + S + "s",
                              "line 1\r\nline 2", "", 1}));
 
-  DialogValues fresh = Fresh();
+  DialogValues fresh = Dialog.Fresh();
   ShowStepValues(InternetMapping, added, {}, fresh);
   EXPECT_EQ(Texts(fresh, {icSmtpServer, icSmtpPort, icSmtpUserName, icSmtpPassword, icSmtpTo,
                           icSmtpSubject, icSmtpBody}),
@@ -80,15 +61,15 @@ TEST(InternetDialogTest, SendEmailPacksSubFieldsAndShowsThemBack) {
 }
 
 TEST(InternetDialogTest, EmptyBoxesStillWriteEverySeparator) {
-  DialogValues values = Fresh();
-  EXPECT_EQ(ShowEditApply({235, "", "", "", "", 1}, values, NoEdit),
+  DialogValues values = Dialog.Fresh();
+  EXPECT_EQ(Dialog.ShowEditApply({235, "", "", "", "", 1}, values, NoEdit),
             (TCommand{235, S + S + S, S, "", "", 1}));
 
   // A server without separators after a full step: port, user and password show empty and
   // come back packed.
   ShowStepValues(InternetMapping,
                  {235, "m" + S + "25" + S + "u" + S + "pw", "a" + S + "s", "x", "", 1}, {}, values);
-  EXPECT_EQ(ShowEditApply({235, "mail", "to", "b", "note", 0}, values, NoEdit),
+  EXPECT_EQ(Dialog.ShowEditApply({235, "mail", "to", "b", "note", 0}, values, NoEdit),
             (TCommand{235, "mail" + S + S + S, "to" + S, "b", "", 1}));
 }
 
@@ -102,24 +83,24 @@ TEST(InternetDialogTest, EachFtpKindKeepsItsOwnBoxes) {
   };
   const std::string logOns[] = {"h1" + S + "u1" + S + "pw1", "h2" + S + "u2" + S,
                                 "h3" + S + S + "pw3", "h4" + S + S};
-  DialogValues values = Fresh();
+  DialogValues values = Dialog.Fresh();
   for (std::size_t i = 0; i < std::size(steps); ++i) {
     // Shown and applied onto a new step, every kind stores what it was.
     TCommand expected = steps[i];
     expected.p1 = logOns[i];
-    EXPECT_EQ(ShowEditApply(steps[i], values, NoEdit), expected) << i;
+    EXPECT_EQ(Dialog.ShowEditApply(steps[i], values, NoEdit), expected) << i;
     EXPECT_EQ(CheckedFtp(values), steps[i].kind);
   }
   // Delete uses no p3: applied onto the edited step, its p3 stays.
   const TCommand deleted{vx::ckFtpDeleteFile, "h" + S + "u" + S + "p", "gone", "kept", "c", 0};
-  EXPECT_EQ(ShowEditApply(deleted, values, NoEdit, deleted), deleted);
+  EXPECT_EQ(Dialog.ShowEditApply(deleted, values, NoEdit, deleted), deleted);
   // Each showing left the other actions' boxes alone.
   EXPECT_EQ(Texts(values, {icFtpRenameOld, icFtpDeleteFile, icFtpUploadLocal, icFtpDownloadRemote}),
             (std::vector<std::string>{"old", "gone", "C:\\local", "remote.txt"}));
 }
 
 TEST(InternetDialogTest, UploadOpensTheFtpPageWithTheDownloadDescription) {
-  DialogValues values = Fresh();
+  DialogValues values = Dialog.Fresh();
   ShowStepValues(InternetMapping, {238, "h" + S + "u" + S + "p", "l", "r", "", 1}, {}, values);
   EXPECT_EQ(CheckedFtp(values), 238);
   EXPECT_EQ(Texts(values, {icFtpHost, icFtpUploadLocal, icFtpUploadRemote}),
@@ -132,34 +113,34 @@ TEST(InternetDialogTest, UploadOpensTheFtpPageWithTheDownloadDescription) {
 }
 
 TEST(InternetDialogTest, KindSwitchesByRadioAndLinks) {
-  DialogValues values = Fresh();
+  DialogValues values = Dialog.Fresh();
   // Delete File turned into Rename File by its radio button.
-  const TCommand renamed = ShowEditApply({237, "h" + S + S, "x", "", "c", 1}, values,
-                                         [](DialogValues& v, std::uint8_t& kind) {
-                                           CheckFtp(v, kind, vx::ckFtpRenameFile);
-                                           v[icFtpRenameOld].text = "a.txt";
-                                           v[icFtpRenameNew].text = "b.txt";
-                                         });
+  const TCommand renamed = Dialog.ShowEditApply({237, "h" + S + S, "x", "", "c", 1}, values,
+                                                [](DialogValues& v, std::uint8_t& kind) {
+                                                  CheckFtp(v, kind, vx::ckFtpRenameFile);
+                                                  v[icFtpRenameOld].text = "a.txt";
+                                                  v[icFtpRenameNew].text = "b.txt";
+                                                });
   EXPECT_EQ(renamed, (TCommand{236, "h" + S + S, "a.txt", "b.txt", "", 1}));
 
   // A Send Email step stays one when the FTP link is clicked and no radio button, even
   // one left checked from an earlier showing (a click on it runs no click action).
-  const TCommand stillMail =
-      ShowEditApply({235, "srv", "", "", "", 1}, values, [](DialogValues& v, std::uint8_t& kind) {
-        FollowInternetLink(InternetPage::Ftp, kind);
-        EXPECT_EQ(CheckedFtp(v), vx::ckFtpRenameFile);
-      });
+  const TCommand stillMail = Dialog.ShowEditApply({235, "srv", "", "", "", 1}, values,
+                                                  [](DialogValues& v, std::uint8_t& kind) {
+                                                    FollowInternetLink(InternetPage::Ftp, kind);
+                                                    EXPECT_EQ(CheckedFtp(v), vx::ckFtpRenameFile);
+                                                  });
   EXPECT_EQ(stillMail.kind, vx::ckSendEmail);
   EXPECT_EQ(stillMail.p1, "srv" + S + S + S);
 
   // Upload turned into Send Email by the link, applied onto the edited step: every field is
   // rewritten from the mail page.
   const TCommand upload{238, "h" + S + "u" + S + "p", "l", "r", "", 1};
-  const TCommand mail = ShowEditApply(
+  const TCommand mail = Dialog.ShowEditApply(
       upload, values,
       [](DialogValues& v, std::uint8_t& kind) {
         FollowInternetLink(InternetPage::Email, kind);
-        v = Fresh();
+        v = Dialog.Fresh();
       },
       upload);
   EXPECT_EQ(mail, (TCommand{235, S + S + S, S, "", "", 1}));
@@ -168,7 +149,7 @@ TEST(InternetDialogTest, KindSwitchesByRadioAndLinks) {
 TEST(InternetDialogTest, SeparatorNeverEntersASubField) {
   // Whatever reached a log-on box, the step keeps its sub-fields apart; the body and the
   // file names are whole fields and stored as typed.
-  DialogValues values = Fresh();
+  DialogValues values = Dialog.Fresh();
   values[icSmtpUserName].text =
       "a\x01"
       "b";

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/StepKinds.h"
+#include "core/editor/MappedDialog.h"
 #include "core/editor/dialogs/UserInputDialogFields.h"
 #include "core/editor/disk_dialogs/DialogSteps.h"
 
@@ -11,22 +12,7 @@ namespace {
 using vx::TCommand;
 using namespace vx::editor;
 
-// The controls as the form is created.
-DialogValues Fresh() {
-  return InitialValues(UserInputMapping, UserInputControlCount);
-}
-
-DialogValues Shown(const TCommand& step, DialogValues values = Fresh()) {
-  ShowStepValues(UserInputMapping, step, {}, values);
-  return values;
-}
-
-// Applies onto onto: a blank of the step unless a test is about the fields Apply leaves
-// alone, so a field that show or Apply forgets cannot pass for one kept from the step.
-TCommand Applied(std::uint8_t kind, const DialogValues& values, TCommand onto) {
-  ApplyStepValues(UserInputMapping, kind, values, onto);
-  return onto;
-}
+const MappedDialog Dialog{UserInputMapping, UserInputControlCount};
 
 TEST(UserInputDialogTest, NewSendKeysOpensTheKeyboardPageAndSendsWhole) {
   const std::optional<UserInputPageView> view = UserInputViewOf(vx::ckSendKeys);
@@ -34,43 +20,44 @@ TEST(UserInputDialogTest, NewSendKeysOpensTheKeyboardPageAndSendsWhole) {
   EXPECT_EQ(view->page, UserInputPage::Keyboard);
   EXPECT_EQ(view->title, "Control Keyboard");
   EXPECT_EQ(view->description, vx::StepKindDescription(vx::ckSendKeys));
-  EXPECT_EQ(Fresh()[uiSendMode].index, sendCharByChar) << "as the form is created";
-  const DialogValues values = Shown(NewStep(vx::ckSendKeys));
+  EXPECT_EQ(Dialog.Fresh()[uiSendMode].index, sendCharByChar) << "as the form is created";
+  const DialogValues values = Dialog.Shown(NewStep(vx::ckSendKeys));
   EXPECT_EQ(values[uiSendMode].index, sendWhole);
-  EXPECT_EQ(Applied(vx::ckSendKeys, values, NewStep(vx::ckSendKeys)),
+  EXPECT_EQ(Dialog.Applied(vx::ckSendKeys, values, NewStep(vx::ckSendKeys)),
             Step(vx::ckSendKeys, "", "a"));
 }
 
 TEST(UserInputDialogTest, OnlyASmallCIsCharacterByCharacter) {
   const TCommand small = Step(vx::ckSendKeys, "ab{ENTER}\r\nc\td", "c", "", "note", 0);
-  const DialogValues values = Shown(small);
+  const DialogValues values = Dialog.Shown(small);
   EXPECT_EQ(values[uiSendMode].index, sendCharByChar);
-  EXPECT_EQ(Applied(small.kind, values, Blank(small)), small);
-  const DialogValues capital = Shown(Step(vx::ckSendKeys, "x", "C"), values);
+  EXPECT_EQ(Dialog.Applied(small.kind, values, Blank(small)), small);
+  const DialogValues capital = Dialog.Shown(Step(vx::ckSendKeys, "x", "C"), values);
   EXPECT_EQ(capital[uiSendMode].index, sendWhole);
-  EXPECT_EQ(Applied(vx::ckSendKeys, capital, NewStep(vx::ckSendKeys)),
+  EXPECT_EQ(Dialog.Applied(vx::ckSendKeys, capital, NewStep(vx::ckSendKeys)),
             Step(vx::ckSendKeys, "x", "a"));
 }
 
 TEST(UserInputDialogTest, MouseStepsKeepTheirFields) {
   const TCommand move = Step(vx::ckMouseMove, "300, 400", "old", "p3");
-  DialogValues values = Shown(Step(vx::ckMouseClick, "Left Button Click"));
-  values = Shown(move, values);
+  DialogValues values = Dialog.Shown(Step(vx::ckMouseClick, "Left Button Click"));
+  values = Dialog.Shown(move, values);
   EXPECT_EQ(values[uiClickType].index, -1) << "a Mouse Move clears the click type";
-  EXPECT_EQ(Applied(move.kind, values, NewStep(move.kind)), Step(vx::ckMouseMove, "300, 400"));
+  EXPECT_EQ(Dialog.Applied(move.kind, values, NewStep(move.kind)),
+            Step(vx::ckMouseMove, "300, 400"));
 
   // The click type is found without regard to case and stored as the list writes it.
-  values = Shown(Step(vx::ckMouseClick, "right button hold"), values);
+  values = Dialog.Shown(Step(vx::ckMouseClick, "right button hold"), values);
   EXPECT_EQ(values[uiMousePosition].text, "") << "a Mouse Click empties the position box";
-  EXPECT_EQ(Applied(vx::ckMouseClick, values, NewStep(vx::ckMouseClick)),
+  EXPECT_EQ(Dialog.Applied(vx::ckMouseClick, values, NewStep(vx::ckMouseClick)),
             Step(vx::ckMouseClick, "Right Button Hold"));
   // A new Mouse Click applied without a click type stores p1 empty.
-  EXPECT_EQ(Applied(vx::ckMouseClick, Shown(NewStep(vx::ckMouseClick), values),
-                    Step(vx::ckMouseClick, "stale")),
+  EXPECT_EQ(Dialog.Applied(vx::ckMouseClick, Dialog.Shown(NewStep(vx::ckMouseClick), values),
+                           Step(vx::ckMouseClick, "stale")),
             NewStep(vx::ckMouseClick));
   for (std::size_t i = 0; i < ClickTypes.size(); ++i) {
     const TCommand typed = Step(vx::ckMouseClick, std::string(ClickTypes[i]));
-    EXPECT_EQ(Applied(typed.kind, Shown(typed), Blank(typed)), typed);
+    EXPECT_EQ(Dialog.Applied(typed.kind, Dialog.Shown(typed), Blank(typed)), typed);
     if (i > 0) {
       EXPECT_LT(ClickTypes[i - 1], ClickTypes[i]);  // the list is sorted
     }
@@ -82,33 +69,34 @@ TEST(UserInputDialogTest, MouseLinkKeepsTheKindAndDescribesMouseMove) {
   ASSERT_TRUE(click);
   EXPECT_EQ(click->title, "Control Mouse");
   EXPECT_EQ(click->description, vx::StepKindDescription(vx::ckMouseMove));
-  DialogValues values = Shown(Step(vx::ckMouseClick, "Left Button Click"));
+  DialogValues values = Dialog.Shown(Step(vx::ckMouseClick, "Left Button Click"));
   EXPECT_EQ(MouseActionKinds[values[uiMouseAction].index], vx::ckMouseClick);
 
   // Send Keys, mouse link, Apply without a radio button: still Send Keys, and the mouse
   // radio button keeps what the last mouse step checked.
   const TCommand keys = Step(vx::ckSendKeys, "old", "c");
-  values = Shown(keys, values);
+  values = Dialog.Shown(keys, values);
   EXPECT_EQ(MouseActionKinds[values[uiMouseAction].index], vx::ckMouseClick);
   std::uint8_t kind = keys.kind;
   EXPECT_EQ(FollowUserInputLink(UserInputPage::Mouse, kind).page, UserInputPage::Mouse);
   values[uiKeyText].text = "new";
-  EXPECT_EQ(Applied(kind, values, Blank(keys)), Step(vx::ckSendKeys, "new", "c"));
+  EXPECT_EQ(Dialog.Applied(kind, values, Blank(keys)), Step(vx::ckSendKeys, "new", "c"));
 
   // Mouse Move made a Mouse Click by its radio button.
   const TCommand move = Step(vx::ckMouseMove, "1, 2");
-  values = Shown(move, values);
+  values = Dialog.Shown(move, values);
   values[uiClickType].index = 8;
-  EXPECT_EQ(Applied(MouseActionKinds[1], values, Blank(move)),
+  EXPECT_EQ(Dialog.Applied(MouseActionKinds[1], values, Blank(move)),
             Step(vx::ckMouseClick, "Right Button Click"));
 
   // Send Keys made a Mouse Move, applied onto the edited step, keeps its old p2.
   const TCommand keysStep = Step(vx::ckSendKeys, "k", "c");
-  values = Shown(keysStep, values);
+  values = Dialog.Shown(keysStep, values);
   kind = keysStep.kind;
   FollowUserInputLink(UserInputPage::Mouse, kind);
   values[uiMousePosition].text = CursorPositionText(5, 6);
-  EXPECT_EQ(Applied(MouseActionKinds[0], values, keysStep), Step(vx::ckMouseMove, "5, 6", "c"));
+  EXPECT_EQ(Dialog.Applied(MouseActionKinds[0], values, keysStep),
+            Step(vx::ckMouseMove, "5, 6", "c"));
   // The keyboard link makes it Send Keys again.
   FollowUserInputLink(UserInputPage::Keyboard, kind);
   EXPECT_EQ(kind, vx::ckSendKeys);

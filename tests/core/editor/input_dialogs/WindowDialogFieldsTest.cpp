@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/StepKinds.h"
+#include "core/editor/MappedDialog.h"
 #include "core/editor/dialogs/WindowDialogFields.h"
 #include "core/editor/dialogs/WindowFinder.h"
 
@@ -9,48 +10,29 @@ namespace {
 
 using vx::TCommand;
 using namespace vx::editor;
+using namespace vxtest;
 
-// The controls as the form is created.
-DialogValues Fresh() {
-  return InitialValues(WindowMapping, WindowControlCount);
-}
-
-// Shows step, lets edit change the controls and the kind, and applies onto onto: a new step
-// unless a test is about the fields Apply leaves alone, so a field that Show or Apply
-// forgets cannot pass for one kept from the step under test.
-template <typename Edit>
-TCommand ShowEditApply(const TCommand& step, DialogValues& values, Edit edit, TCommand onto = {}) {
-  ShowStepValues(WindowMapping, step, {}, values);
-  std::uint8_t kind = step.kind;
-  edit(values, kind);
-  ApplyStepValues(WindowMapping, kind, values, onto);
-  return onto;
-}
-
-void NoEdit(DialogValues&, std::uint8_t&) {}
+const MappedDialog Dialog{WindowMapping, WindowControlCount};
 
 // A window radio button that becomes checked: the button and the current kind.
 void CheckWindow(DialogValues& values, std::uint8_t& kind, std::uint8_t chosen) {
-  for (std::size_t i = 0; i < WindowKinds.size(); ++i)
-    if (WindowKinds[i] == chosen) values[wcWindowAction].index = static_cast<int>(i);
-  kind = chosen;
+  CheckKind(values[wcWindowAction], WindowKinds, kind, chosen);
 }
 
-// The kind of the checked radio button; 0 while none is.
 std::uint8_t CheckedWindow(const DialogValues& values) {
-  const int index = values[wcWindowAction].index;
-  return index < 0 ? 0 : WindowKinds[static_cast<std::size_t>(index)];
+  return CheckedKind(values[wcWindowAction], WindowKinds);
 }
 
 TEST(WindowDialogTest, ShowMessageTypeIsFoundWithoutRegardToCase) {
-  DialogValues values = Fresh();
+  DialogValues values = Dialog.Fresh();
   // A new step applied without a type stores the empty text.
-  EXPECT_EQ(ShowEditApply({222, "", "", "", "", 1}, values,
-                          [](DialogValues& v, std::uint8_t&) { v[wcMessageText].text = "hi"; }),
-            (TCommand{222, "hi", "", "", "", 1}));
-  EXPECT_EQ(ShowEditApply({222, "m", "warning", "", "c", 0}, values, NoEdit),
+  EXPECT_EQ(
+      Dialog.ShowEditApply({222, "", "", "", "", 1}, values,
+                           [](DialogValues& v, std::uint8_t&) { v[wcMessageText].text = "hi"; }),
+      (TCommand{222, "hi", "", "", "", 1}));
+  EXPECT_EQ(Dialog.ShowEditApply({222, "m", "warning", "", "c", 0}, values, NoEdit),
             (TCommand{222, "m", "Warning", "", "", 1}));
-  EXPECT_EQ(ShowEditApply({222, "m2", "Fatal", "", "", 1}, values, NoEdit),
+  EXPECT_EQ(Dialog.ShowEditApply({222, "m2", "Fatal", "", "", 1}, values, NoEdit),
             (TCommand{222, "m2", "", "", "", 1}));
   ShowStepValues(WindowMapping, {222, "", "QUESTION", "", "", 1}, {}, values);
   EXPECT_EQ(values[wcMessageType].index, 3);
@@ -59,10 +41,10 @@ TEST(WindowDialogTest, ShowMessageTypeIsFoundWithoutRegardToCase) {
 }
 
 TEST(WindowDialogTest, WindowKindsStoreTheClassName) {
-  DialogValues values = Fresh();
+  DialogValues values = Dialog.Fresh();
   for (std::uint8_t kind = vx::ckCloseAllWindows; kind <= vx::ckActivateWindow; ++kind) {
     const std::string name = "Class" + std::to_string(kind);
-    EXPECT_EQ(ShowEditApply({kind, name, "old p2", "", "", 1}, values, NoEdit),
+    EXPECT_EQ(Dialog.ShowEditApply({kind, name, "old p2", "", "", 1}, values, NoEdit),
               (TCommand{kind, name, "", "", "", 1}))
         << int(kind);
     EXPECT_EQ(CheckedWindow(values), kind);
@@ -77,31 +59,31 @@ TEST(WindowDialogTest, WindowKindsStoreTheClassName) {
 }
 
 TEST(WindowDialogTest, KindChangesOnlyByMessageLinkOrANewlyCheckedRadio) {
-  DialogValues values = Fresh();
+  DialogValues values = Dialog.Fresh();
   ShowStepValues(WindowMapping, {226, "Old", "", "", "", 1}, {}, values);  // leaves Close checked
 
   // Show Message, window link, the radio button still checked from before (a click on it runs
   // no click action): stays a message.
-  const TCommand message = ShowEditApply({222, "text", "Error", "", "", 1}, values,
-                                         [](DialogValues& v, std::uint8_t& kind) {
-                                           FollowWindowLink(WindowPage::Window, kind);
-                                           EXPECT_EQ(CheckedWindow(v), vx::ckCloseWindow);
-                                         });
+  const TCommand message = Dialog.ShowEditApply({222, "text", "Error", "", "", 1}, values,
+                                                [](DialogValues& v, std::uint8_t& kind) {
+                                                  FollowWindowLink(WindowPage::Window, kind);
+                                                  EXPECT_EQ(CheckedWindow(v), vx::ckCloseWindow);
+                                                });
   EXPECT_EQ(message, (TCommand{222, "text", "Error", "", "", 1}));
 
   // Close Window to Show Message: p1 and p2 from the message page.
-  const TCommand shown = ShowEditApply({226, "Cls", "keep", "", "c", 1}, values,
-                                       [](DialogValues& v, std::uint8_t& kind) {
-                                         FollowWindowLink(WindowPage::Message, kind);
-                                         v[wcMessageText].text = "Done";
-                                         v[wcMessageType].index = 1;
-                                       });
+  const TCommand shown = Dialog.ShowEditApply({226, "Cls", "keep", "", "c", 1}, values,
+                                              [](DialogValues& v, std::uint8_t& kind) {
+                                                FollowWindowLink(WindowPage::Message, kind);
+                                                v[wcMessageText].text = "Done";
+                                                v[wcMessageType].index = 1;
+                                              });
   EXPECT_EQ(shown, (TCommand{222, "Done", "Information", "", "", 1}));
 
   // Show Message to Minimize, applied onto the edited step: p1 from the window box, the old
   // p2 and the comment stay.
   const TCommand edited{222, "m", "Error", "", "c", 1};
-  const TCommand minimized = ShowEditApply(
+  const TCommand minimized = Dialog.ShowEditApply(
       edited, values,
       [](DialogValues& v, std::uint8_t& kind) {
         FollowWindowLink(WindowPage::Window, kind);
