@@ -113,20 +113,27 @@ TEST_F(RecordDialogE2ETest, XInputRecordedInTheDialogIsPlayedByThePlayerInOrder)
   EXPECT_EQ(target.Events(), typed);
 }
 
+// The pointer first leaves the place where the dialog came up, onto the target: the system may
+// report it there once more, under the dialog's owner, and a press reported there would
+// land on the recorder's buttons.
+void PointerOntoTheTarget() {
+  const vxtest::Program away =
+      vxtest::StartCommand("/usr/bin/xdotool mousemove " + std::to_string(InputLog::ClickX) + " " +
+                           std::to_string(InputLog::ClickY));
+  vxtest::WaitUntil([&] {
+    POINT at{};
+    ::GetCursorPos(&at);
+    return !away.Running() && at.x == InputLog::ClickX && at.y == InputLog::ClickY;
+  });
+}
+
 TEST_F(RecordDialogE2ETest, TheClickOnStopIsNotRecorded) {
   InputLog target;
   host.AddFromTree("Record");
   RECT recorder{};
   bool stopped = false;
   InModalLoop({[&] {
-    // The pointer first leaves the place where the dialog came up: the system may report it
-    // there once more, under the dialog's owner.
-    const vxtest::Program away = vxtest::StartCommand("/usr/bin/xdotool mousemove 900 400");
-    vxtest::WaitUntil([&] {
-      POINT at{};
-      ::GetCursorPos(&at);
-      return !away.Running() && at.x == 900 && at.y == 400;
-    });
+    PointerOntoTheTarget();
     Click(dialog.chkrecmousemove.Handle());
     Click(dialog.cmdrecord.Handle());
     ::GetWindowRect(dialog.Handle(), &recorder);
@@ -163,6 +170,7 @@ TEST_F(RecordDialogE2ETest, AFullRecordingStopsWithItsMessageAndIsKeptWhole) {
   std::vector<vxtest::AnsweredBox> boxes;
   std::string kept;
   InModalLoop({[&] {
+    PointerOntoTheTarget();
     Click(dialog.cmdrecord.Handle());
     const vxtest::MessageBoxAnswerer answerer({.caption = "Record"});
     // More clicks than a step can hold, from another thread while this one runs the hooks.
