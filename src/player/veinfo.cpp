@@ -123,10 +123,16 @@ void Tfrminfo::RunScriptMessage() {
     bool& running;
     ~RunEnds() { running = false; }
   } ends{running_};
-  if (Program().HasScript())
-    RunScript(Program().ScriptPath(), *this);
-  else
-    ShowNoParameters();
+  try {
+    if (Program().HasScript())
+      RunScript(Program().ScriptPath(), *this);
+    else
+      ShowNoParameters();
+  } catch (...) {
+    // The message loop reports the error and the window stays with its last caption.
+    runFailed_ = true;
+    throw;
+  }
   Close();
 }
 

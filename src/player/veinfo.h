@@ -26,6 +26,10 @@ class Tfrminfo : public win32::TForm, public RunHost {
   void Pause(std::uint32_t milliseconds) override;
   LogMirror* LogLines() override;
 
+  // Whether the run ended with an error: the program then ends with exit code 1, as a run
+  // without a window does, once the user has closed the window.
+  bool RunFailed() const { return runFailed_; }
+
   win32::TGradientBox grd;
   win32::TLabel Label1;
   win32::TLabel lblstep;
@@ -47,6 +51,7 @@ class Tfrminfo : public win32::TForm, public RunHost {
   bool shown_ = false;
   bool extended_ = false;
   bool running_ = false;
+  bool runFailed_ = false;
   std::unique_ptr<win32::ListBoxMirror> mirror_;
 };
 

@@ -14,7 +14,8 @@ using vx::player::frminfo;
 using vx::player::Program;
 using vx::win32::Application;
 
-void StartUp() {
+// The program's exit code: 1 after a run that ended with an error.
+int StartUp() {
   const bool show = vx::win32::RegistryReader(HKEY_CURRENT_USER, vx::win32::SettingsKey)
                         .ReadBoolOr("vpShow", false);
   if (show) {
@@ -25,11 +26,13 @@ void StartUp() {
     Application().SetMainWindow(frminfo->Handle());
     frminfo->Show();
     Application().Run();
-  } else if (Program().HasScript()) {
-    vx::player::RunScript(Program().ScriptPath());
-  } else {
-    vx::player::ShowNoParameters();
+    return frminfo->RunFailed() ? 1 : 0;
   }
+  if (Program().HasScript())
+    vx::player::RunScript(Program().ScriptPath());
+  else
+    vx::player::ShowNoParameters();
+  return 0;
 }
 
 }  // namespace
@@ -40,7 +43,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   int exitCode = 0;
   try {
     vx::player::CreateProgram();
-    StartUp();
+    exitCode = StartUp();
   } catch (...) {
     vx::win32::ShowLastChanceError(std::current_exception());
     exitCode = 1;

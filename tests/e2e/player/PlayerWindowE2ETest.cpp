@@ -33,6 +33,11 @@ void ExpectFlushBottomRight(HWND window, int width, int height) {
   EXPECT_EQ(r.bottom, work.bottom);
 }
 
+bool Foreground(HWND window) {
+  ::SetForegroundWindow(window);
+  return WaitUntil([&] { return ::GetForegroundWindow() == window; }, 5000);
+}
+
 HWND ListOf(HWND info) {
   return ::FindWindowExA(info, nullptr, "LISTBOX", nullptr);
 }
@@ -95,13 +100,13 @@ TEST_F(PlayerE2E, ErrorInsideTheWindowIsReportedAndTheWindowStaysWithItsLines) {
   // The step's outcome lines were mirrored into the list.
   EXPECT_EQ(ListBoxItems(ListOf(info)).size(), 1u);
   ::PostMessageW(info, WM_CLOSE, 0, 0);
-  EXPECT_EQ(player.Wait(15000), 0u);
+  EXPECT_EQ(player.Wait(15000), 1u) << "a failed run ends the player with exit code 1";
   const auto page = ReadFileText(LogOf(script));
   ASSERT_TRUE(page);
   EXPECT_EQ(CountOf(*page, "CellStepMain\" scope"), 1);
 }
 
-TEST_F(PlayerE2E, EscIsIgnoredWhileTheScriptRunsAndEndsThePlayerAfterAnError) {
+TEST_F(PlayerE2E, EscIsIgnoredWhileTheScriptRunsAndAfterAnErrorEndsThePlayerWithCode1) {
   SetPlayerSettings({.show = true, .extended = false, .log = true, .logPath = LogFolder()});
   // A script's own keystrokes may reach the window: Esc must not cut the run short.
   const std::string slow = Script("slow.vxz", SlowSteps(3));
@@ -114,15 +119,24 @@ TEST_F(PlayerE2E, EscIsIgnoredWhileTheScriptRunsAndEndsThePlayerAfterAnError) {
   ASSERT_TRUE(page);
   EXPECT_EQ(CountOf(*page, "CellStepMain\" scope"), 3);
 
-  // Once an error has ended the run, the window waits for the user: Esc closes it.
-  const std::string cut = Script("cut.vxz", {Step(ckSetVariable, "a", "1")});
-  std::filesystem::resize_file(cut, std::filesystem::file_size(cut) - 3);
-  Program failed = StartVexec({cut});
-  EXPECT_EQ(ExpectBox(failed, "Vorlix Parser"), "Read beyond end of file");
+  // Once a failing step has ended the run, the window waits for the user, who dismisses the
+  // report and closes the window with Esc; the exit code tells a batch file the run failed.
+  const std::string bad = Script("bad.vxz", {Step(ckWait, "x"), Step(ckWait, "1")});
+  Program failed = StartVexec({bad});
+  const HWND box = WaitForWindow({"#32770", "Vorlix Parser", failed.Id()}, 15000);
+  ASSERT_TRUE(box);
+  EXPECT_EQ(MessageBoxText(box), "'x' is not a valid integer value");
+  ASSERT_TRUE(Foreground(box));
+  PressKeys({VK_RETURN});
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
   info = InfoWindow(failed, 5000);
   ASSERT_TRUE(info);
-  ::PostMessageW(info, WM_KEYDOWN, VK_ESCAPE, 0);
-  EXPECT_EQ(failed.Wait(15000), 0u);
+  ASSERT_TRUE(Foreground(info));
+  PressKeys({VK_ESCAPE});
+  EXPECT_EQ(failed.Wait(15000), 1u);
+  const auto failedPage = ReadFileText(LogOf(bad));
+  ASSERT_TRUE(failedPage);
+  EXPECT_EQ(CountOf(*failedPage, "CellStepMain\" scope"), 1);
 }
 
 TEST_F(PlayerE2E, ScriptWithoutStepsClosesTheWindowAtOnceAndLogsAnEmptyTable) {
