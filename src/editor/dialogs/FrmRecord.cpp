@@ -158,16 +158,18 @@ void Tfrmrecord::PlayClick() {
   ::MessageBoxA(Handle(), "Playback Finished", "Confirm", MB_OK | MB_ICONQUESTION);
 }
 
+// Apply first ends a running recording, as "Stop" does: should the add then be refused (a
+// full script), the dialog stays open, idle, with its recording, and the click on the error
+// box is not recorded.
 bool Tfrmrecord::RefuseApply() {
-  return !RecorderButtonsAct(mode_);
+  if (!RecorderButtonsAct(mode_)) return true;
+  if (mode_ == RecorderMode::Recording) StopRecording();
+  return false;
 }
 
 void Tfrmrecord::WriteFields(TCommand& step) {
-  hooks_.Stop();
   ApplyMappedStep(step);
   ApplyRecording(session_, step);
-  // Should the add be refused (a full script), the dialog stays open, idle.
-  SetMode(RecorderMode::Idle);
 }
 
 void Tfrmrecord::CancelClick() {

@@ -6,8 +6,9 @@
 //
 //   FillControls()        put ShownStep() into the controls and set the heading
 //                         (ShowKindHeading or SetHeading);
-//   RefuseApply()         its own check before Apply; true (after its warning) keeps the
-//                         dialog open; most dialogs never refuse;
+//   RefuseApply()         its own check before Apply, where it also ends what it has
+//                         running (the recorder its recording); true (after its warning)
+//                         keeps the dialog open; most dialogs never refuse;
 //   WriteFields(step)     reads its controls into the fields the current kind uses.
 //
 // A dialog whose mapping is a table (DialogMapping.h) binds it with BindMapping and lets

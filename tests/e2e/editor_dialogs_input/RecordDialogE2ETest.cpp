@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -203,6 +204,56 @@ TEST_F(RecordDialogE2ETest, AFullRecordingStopsWithItsMessageAndIsKeptWhole) {
   ASSERT_EQ(host.steps.Count(), 1u);
   EXPECT_EQ(host.steps.Step(0).p1.size(), MaxRecordedEvents * 20u);
   EXPECT_NO_THROW(vxtest::SavedAndReadBack(host.steps)) << "the recording still fits a file";
+}
+
+// A new step refused because the script is full: the recording has stopped first, so the
+// click on the error box is not recorded; the dialog stays, idle, with its recording.
+TEST_F(RecordDialogE2ETest, AnAddRefusedForAFullScriptLeavesTheRecorderIdleWithItsRecording) {
+  InputLog target;
+  host.steps.Assign(std::vector<TCommand>(MaxListSteps, TCommand{ckWait, "1", "", "", "", 1}));
+  host.AddFromTree("Record");
+  std::string before, after;
+  std::optional<vxtest::AnsweredBox> box;
+  RecorderMode mode = RecorderMode::Recording;
+  std::string recordCaption;
+  bool playEnabled = false;
+  InModalLoop({[&] {
+    PointerOntoTheTarget();
+    Click(dialog.cmdrecord.Handle());
+    // A click on the target, from another thread: this one runs the hooks.
+    std::thread clicker([] { vxtest::ClickWithPointer(::FindWindowA("VxRecordTarget", nullptr)); });
+    vxtest::WaitUntil([&] { return dialog.Session().Data().size() >= 2 * RecordedEventSize; });
+    clicker.join();
+    before = dialog.Session().Data();
+    // The user clicks OK on the error box with the pointer.
+    std::thread user([&] {
+      const vxtest::BoxMatch match{.processId = ::GetCurrentProcessId()};
+      HWND shown = nullptr;
+      if (!vxtest::WaitUntil([&] { return (shown = vxtest::FindMessageBox(match)) != nullptr; }))
+        return;
+      box = vxtest::AnsweredBox{vxtest::Caption(shown), vxtest::MessageBoxText(shown)};
+      vxtest::ClickWithPointer(::GetDlgItem(shown, IDOK));
+    });
+    Click(dialog.cmdapply.Handle());
+    user.join();
+    vxtest::PumpMessages();
+    after = dialog.Session().Data();
+    mode = dialog.Mode();
+    recordCaption = vxtest::WindowText(dialog.cmdrecord.Handle());
+    playEnabled = ::IsWindowEnabled(dialog.cmdplay.Handle()) != FALSE;
+    Click(dialog.cmdcancel.Handle());
+  }});
+  EXPECT_EQ(host.Open(dialog), IDCANCEL);
+  ASSERT_TRUE(box) << "no error box";
+  EXPECT_EQ(box->text,
+            "The script would have 65536 steps; a script holds at most 65535 steps. "
+            "Nothing was added.");
+  EXPECT_EQ(mode, RecorderMode::Idle);
+  EXPECT_EQ(recordCaption, "Record");
+  EXPECT_TRUE(playEnabled);
+  EXPECT_EQ(RecordedEventCount(before), 2u);
+  EXPECT_EQ(after, before) << "the recording is kept, and the box's click is not in it";
+  EXPECT_EQ(host.steps.Count(), MaxListSteps);
 }
 
 // Ends the dialog with Cancel once the playback is over; checks every 50 ms.
