@@ -47,9 +47,14 @@ void RecorderHooks::Ended(RecorderResult result) {
 LRESULT CALLBACK RecorderHooks::KeyboardProc(int code, WPARAM message, LPARAM event) {
   if (code == HC_ACTION && running && running->session_) {
     const auto& key = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(event);
-    const KeyHookEvent hooked{
-        static_cast<std::uint32_t>(message), key.vkCode, key.scanCode, key.flags, key.time,
-        HandleBits(::GetForegroundWindow())};
+    const HWND front = ::GetForegroundWindow();
+    const KeyHookEvent hooked{static_cast<std::uint32_t>(message),
+                              key.vkCode,
+                              key.scanCode,
+                              key.flags,
+                              key.time,
+                              HandleBits(front),
+                              front && ::GetAncestor(front, GA_ROOT) == running->recorder_};
     try {
       running->Ended(running->session_->OnKey(hooked));
     } catch (...) {

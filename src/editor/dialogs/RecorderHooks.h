@@ -20,7 +20,8 @@ class RecorderHooks {
   ~RecorderHooks() { Stop(); }
 
   // Installs both hooks feeding session; false (and nothing installed) when the system
-  // refuses either. recorder is the recorder's window: the mouse events on it are marked.
+  // refuses either. recorder is the recorder's window: the mouse events on it, and the keys
+  // typed while it is in front, are marked.
   // onEnded runs when an event ended the recording (Pause, a full buffer).
   bool Start(RecorderSession& session, HWND recorder, std::function<void(RecorderResult)> onEnded);
   void Stop();

@@ -128,7 +128,9 @@ void PointerOntoTheTarget() {
   });
 }
 
-TEST_F(RecordDialogE2ETest, TheClickOnStopIsNotRecorded) {
+// What the user does on the recorder itself is not recorded: a click on it, keys typed while
+// it is in front (Tab between its buttons, Space on "Stop").
+TEST_F(RecordDialogE2ETest, ClicksAndKeysOnTheRecorderAreNotRecorded) {
   InputLog target;
   host.AddFromTree("Record");
   RECT recorder{};
@@ -136,14 +138,16 @@ TEST_F(RecordDialogE2ETest, TheClickOnStopIsNotRecorded) {
   InModalLoop({[&] {
     PointerOntoTheTarget();
     Click(dialog.chkrecmousemove.Handle());
+    Click(dialog.chkreckeyboard.Handle());
+    ::SetFocus(dialog.chkreckeyboard.Handle());  // Tab goes on to "Record"
     Click(dialog.cmdrecord.Handle());
     ::GetWindowRect(dialog.Handle(), &recorder);
-    RECT stop{};
-    ::GetWindowRect(dialog.cmdrecord.Handle(), &stop);
-    // A click on the target, then the pointer onto "Stop" and a click there, as a user does.
+    target.Focus();
+    // A key and a click on the target; then a click on the recorder's coloured band brings it
+    // to the front, Tab goes to "Stop" and Space presses it.
     const vxtest::Program user = vxtest::StartCommand(
-        "/usr/bin/xdotool click 1 mousemove " + std::to_string((stop.left + stop.right) / 2) + " " +
-        std::to_string((stop.top + stop.bottom) / 2) + " click 1");
+        "/usr/bin/xdotool key h click 1 mousemove " + std::to_string(recorder.left + 30) + " " +
+        std::to_string((recorder.top + recorder.bottom) / 2) + " click 1 key Tab key space");
     stopped = vxtest::WaitUntil([&] { return dialog.Mode() == RecorderMode::Idle; });
     Click(dialog.cmdapply.Handle());
   }});
@@ -152,17 +156,25 @@ TEST_F(RecordDialogE2ETest, TheClickOnStopIsNotRecorded) {
   ASSERT_EQ(host.steps.Count(), 1u);
   const std::string& recording = host.steps.Step(0).p1;
   const std::size_t count = RecordedEventCount(recording);
-  ASSERT_GE(count, 2u);
+  std::vector<std::string> keys;
+  std::optional<RecordedEvent> lastButton;
   for (std::size_t i = 0; i < count; ++i) {
     const RecordedEvent event = ReadRecordedEvent(recording, i);
+    if (event.message < msg::MouseMove) {  // a key message
+      keys.push_back((event.message == msg::KeyDown ? "down " : "up ") +
+                     std::to_string(event.paramL & 0xFF));
+      continue;
+    }
     const POINT at{static_cast<LONG>(event.paramL), static_cast<LONG>(event.paramH)};
     EXPECT_FALSE(::PtInRect(&recorder, at))
         << "event " << i << " (message " << event.message << ") at " << at.x << ", " << at.y;
+    if (event.message != msg::MouseMove) lastButton = event;
   }
-  const RecordedEvent last = ReadRecordedEvent(recording, count - 1);
-  EXPECT_EQ(last.message, msg::LButtonUp);
-  EXPECT_EQ(last.paramL, 900u);
-  EXPECT_EQ(last.paramH, 400u);
+  EXPECT_EQ(keys, (Events{"down 72", "up 72"})) << "only the h typed on the target";
+  ASSERT_TRUE(lastButton);
+  EXPECT_EQ(lastButton->message, msg::LButtonUp);
+  EXPECT_EQ(lastButton->paramL, 900u);
+  EXPECT_EQ(lastButton->paramH, 400u);
 }
 
 TEST_F(RecordDialogE2ETest, AFullRecordingStopsWithItsMessageAndIsKeptWhole) {

@@ -58,6 +58,7 @@ void RecorderSession::Start(const RecorderOptions& options, std::uint32_t startT
   buffer_.reserve(MaxRecordingBytes);
   recording_ = true;
   heldOnRecorder_ = 0;
+  keysHeldOnRecorder_.reset();
 }
 
 // Tick counts wrap after 49.7 days, so the difference is taken in 32 bits and read signed:
@@ -81,11 +82,23 @@ RecorderResult RecorderSession::OnKey(const KeyHookEvent& event) {
     recording_ = false;
     return RecorderResult::Paused;
   }
-  if (!options_.recordKeyboard) return RecorderResult::Ignored;
+  if (RecordersOwn(event) || !options_.recordKeyboard) return RecorderResult::Ignored;
   return Append(MakeKeyRecord(event.message, static_cast<std::uint8_t>(event.virtualKey),
                               static_cast<std::uint8_t>(event.scanCode),
                               (event.flags & llkhf::Extended) != 0, Elapsed(event.time),
                               event.window));
+}
+
+bool RecorderSession::RecordersOwn(const KeyHookEvent& event) {
+  const std::size_t key = event.virtualKey & 0xFF;
+  if ((event.flags & llkhf::Up) != 0) {
+    const bool own = keysHeldOnRecorder_[key];
+    keysHeldOnRecorder_[key] = false;
+    return own;
+  }
+  const bool own = event.onRecorder || keysHeldOnRecorder_[key];
+  if (own) keysHeldOnRecorder_[key] = true;
+  return own;
 }
 
 bool RecorderSession::RecordersOwn(const MouseHookEvent& event) {

@@ -4,6 +4,7 @@
 // playback plays them and recordings made elsewhere stay compatible.
 #pragma once
 
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -28,6 +29,7 @@ struct KeyHookEvent {
   std::uint32_t flags = 0;   // LLKHF_ bits: extended, injected, up
   std::uint32_t time = 0;    // the system's tick count of the event
   std::uint32_t window = 0;  // the window that receives it (the foreground window)
+  bool onRecorder = false;   // that window is the recorder's own
 };
 
 namespace llkhf {
@@ -79,6 +81,11 @@ class RecorderSession {
 
   // The Pause key, pressed, stops the recording. The hook's own event tells it: a hook of
   // another thread does not see the key state, and the key is no input to play back.
+  // Keys typed on the recorder itself (Tab between its buttons, Space on "Stop", Enter on
+  // "Apply") are no input to play back either, as its clicks: a key pressed while the
+  // recorder is in front is left out, with its repeats and its release wherever they land.
+  // A release on the recorder of a key pressed elsewhere is kept, so a playback never
+  // leaves a key down.
   RecorderResult OnKey(const KeyHookEvent& event);
   // The user's handling of the recorder itself (the click on "Stop" or "Apply", a drag of
   // its title bar) is no input to play back: a press on the recorder's window and whatever
@@ -96,13 +103,15 @@ class RecorderSession {
  private:
   RecorderResult Append(const RecordedEvent& event);
   std::uint32_t Elapsed(std::uint32_t time) const;
+  bool RecordersOwn(const KeyHookEvent& event);
   bool RecordersOwn(const MouseHookEvent& event);
 
   std::string buffer_;
   RecorderOptions options_;
   std::uint32_t startTick_ = 0;
   bool recording_ = false;
-  std::uint32_t heldOnRecorder_ = 0;  // a bit per button pressed on the recorder, not yet up
+  std::uint32_t heldOnRecorder_ = 0;     // a bit per button pressed on the recorder, not yet up
+  std::bitset<256> keysHeldOnRecorder_;  // by virtual key: pressed on the recorder, not yet up
 };
 
 }  // namespace vx::editor

@@ -114,6 +114,45 @@ TEST(RecorderTest, TheRecordersOwnWindowIsLeftOut) {
   EXPECT_EQ(session.OnMouse(Mouse(0x202, 1, 1, 10)), RecorderResult::Recorded);
 }
 
+// The same with the recorder in front.
+KeyHookEvent KeyOnRecorder(std::uint32_t message, std::uint32_t vk, std::uint32_t flags,
+                           std::uint32_t time) {
+  KeyHookEvent event = Key(message, vk, 0x39, flags, time);
+  event.onRecorder = true;
+  return event;
+}
+
+TEST(RecorderTest, KeysTypedOnTheRecorderAreLeftOut) {
+  constexpr std::uint32_t Tab = 0x09, Space = 0x20, Alt = 0x12;
+  RecorderSession session;
+  session.Start({false, false, true}, 0);
+  // Tab to "Stop" and Space on it.
+  EXPECT_EQ(session.OnKey(KeyOnRecorder(0x100, Tab, 0, 1)), RecorderResult::Ignored);
+  EXPECT_EQ(session.OnKey(KeyOnRecorder(0x101, Tab, llkhf::Up, 2)), RecorderResult::Ignored);
+  EXPECT_EQ(session.OnKey(KeyOnRecorder(0x100, Space, 0, 3)), RecorderResult::Ignored);
+  // Alt+Tab away from the recorder: the keys, their repeats and their releases in the window
+  // that came to the front are the recorder's.
+  session.OnKey(KeyOnRecorder(0x104, Alt, 0, 4));
+  session.OnKey(KeyOnRecorder(0x104, Tab, 0, 5));
+  EXPECT_EQ(session.OnKey(Key(0x104, Tab, 0x0F, 0, 6)), RecorderResult::Ignored);
+  EXPECT_EQ(session.OnKey(Key(0x105, Tab, 0x0F, llkhf::Up, 7)), RecorderResult::Ignored);
+  EXPECT_EQ(session.OnKey(Key(0x101, Alt, 0x38, llkhf::Up, 8)), RecorderResult::Ignored);
+  EXPECT_EQ(session.OnKey(Key(0x101, Space, 0x39, llkhf::Up, 9)), RecorderResult::Ignored);
+  // Pressed elsewhere and released on the recorder: the release is kept, so a playback never
+  // leaves a key down.
+  EXPECT_EQ(session.OnKey(Key(0x100, Space, 0x39, 0, 10)), RecorderResult::Recorded);
+  EXPECT_EQ(session.OnKey(KeyOnRecorder(0x101, Space, llkhf::Up, 11)), RecorderResult::Recorded);
+  EXPECT_EQ(vx::RecordedEventCount(session.Data()), 2u);
+  // The Pause key still pauses there.
+  EXPECT_EQ(session.OnKey(KeyOnRecorder(0x100, PauseKey, 0, 12)), RecorderResult::Paused);
+
+  // A new recording forgets a key held on the recorder when the last one stopped.
+  session.Start({false, false, true}, 0);
+  session.OnKey(KeyOnRecorder(0x100, Tab, 0, 13));
+  session.Start({false, false, true}, 0);
+  EXPECT_EQ(session.OnKey(Key(0x101, Tab, 0x0F, llkhf::Up, 14)), RecorderResult::Recorded);
+}
+
 TEST(RecorderTest, TimesCountFromTheStartAndNeverBeforeIt) {
   RecorderSession session;
   session.Start({true, false, true}, 0xFFFFFF00u);        // the tick count wraps during it
