@@ -2,8 +2,8 @@
 // Actions"), the script being composed on the right ("Selected Actions"), toolbar, menus,
 // pop-up menu and status bar. The window is split by concern over several files:
 // FrmMain.cpp (make-up, commands, start and close), FrmMainLayout.cpp, FrmMainDocument.cpp,
-// FrmMainRecent.cpp, FrmMainRun.cpp, FrmMainGeometry.cpp, FrmMainLinks.cpp, FrmMainList.cpp,
-// FrmMainTree.cpp and FrmMainEdit.cpp.
+// FrmMainRecent.cpp, FrmMainRun.cpp, FrmMainGeometry.cpp, FrmMainLinks.cpp,
+// FrmMainSession.cpp, FrmMainList.cpp, FrmMainTree.cpp and FrmMainEdit.cpp.
 #pragma once
 
 #include <memory>
@@ -104,6 +104,7 @@ class Tfrmmain : public win32::TForm, private DocumentUi, private RecentFilesVie
   bool OnCommand(WORD command) override;
   bool CloseQuery() override;
   void FormClose() override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void FormResize() override;
   void OnDpiChanged() override;
   // The status bar shows the hint of the command or control under the mouse.
@@ -146,6 +147,9 @@ class Tfrmmain : public win32::TForm, private DocumentUi, private RecentFilesVie
   // FrmMainLinks.cpp
   void acHomepageExecute();
   void mReportClick();
+  // FrmMainSession.cpp
+  bool QueryEndSession();
+  void EndSession();
 
   // ==== The step list, the tree and the Edit commands ===================================
   // Declared here, defined in FrmMainList.cpp, FrmMainTree.cpp and FrmMainEdit.cpp.

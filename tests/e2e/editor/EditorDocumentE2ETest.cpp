@@ -1,6 +1,10 @@
 // The document commands as the user meets them: Save and Save As writing the bytes the core
-// writes and never replacing a file unasked, the save questions, the recent files, a damaged
-// file that costs nothing, and a script deeper than 260 characters.
+// writes and never replacing a file unasked, the save questions (also at the end of the
+// Windows session), the recent files, a damaged file that costs nothing, and a script
+// deeper than 260 characters.
+#include <chrono>
+#include <future>
+
 #include "EditorE2EFixture.h"
 #include "win32/system/SystemText.h"
 
@@ -111,6 +115,76 @@ TEST_F(EditorSaveE2E, SaveAndSaveAsNeverReplaceAFileUnasked) {
   EXPECT_EQ(FindTopWindow({"#32770", std::nullopt, editor_.Id()}), nullptr);
   EXPECT_TRUE(CloseAnswering(IDNO));
   EXPECT_EQ(lastQuestion_, "Save the changes to this document: report.bak ?");
+}
+
+// Logging off, restarting or shutting down asks what closing asks; the system's question
+// gets its answer once the user has answered.
+TEST_F(EditorSaveE2E, TheEndOfTheSessionAsksTheCloseQuestion) {
+  const std::string path = WriteScriptFile("b.vxz", Steps);
+  const std::string expected = ReadAll(path);
+  ASSERT_TRUE(Start({path}));
+  const auto send = [this](UINT message, WPARAM wParam) {
+    return std::async(std::launch::async, [window = window_, message, wParam] {
+      DWORD_PTR answer = 0;
+      if (!::SendMessageTimeoutW(window, message, wParam, ENDSESSION_LOGOFF, SMTO_NORMAL, 30000,
+                                 &answer))
+        return -1;
+      return static_cast<int>(answer);
+    });
+  };
+
+  // While a window of the editor holds the main window (here the About box), the session
+  // may not end, and nothing is asked over it: the user finishes there first.
+  Post(vx::editor::acAbout);
+  const HWND about = WaitForWindow({"Tfrmabout", std::nullopt, editor_.Id()});
+  ASSERT_TRUE(about && WaitUntil([&] { return ::IsWindowVisible(about) != FALSE; }));
+  auto query = send(WM_QUERYENDSESSION, 0);
+  const bool answered = query.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+  if (!answered) Answer(IDCANCEL);
+  EXPECT_TRUE(answered) << "a question was asked over the About box";
+  EXPECT_EQ(query.get(), FALSE);
+  ASSERT_TRUE(Foreground(about));
+  PressKeys({VK_ESCAPE});
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(about); }));
+
+  // Cancel: the session may not end, and the editor stays.
+  query = send(WM_QUERYENDSESSION, 0);
+  EXPECT_EQ(Answer(IDCANCEL), "Save the changes to this document: b.vxz ?");
+  EXPECT_EQ(query.get(), FALSE);
+  ASSERT_TRUE(::IsWindowVisible(window_));
+
+  // Yes with a save that fails: the error is shown, and the session may not end.
+  WriteAll(path, "kept");
+  ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  query = send(WM_QUERYENDSESSION, 0);
+  Answer(IDYES);
+  EXPECT_EQ(BoxText("Vorlix"), "Cannot create file \"" + path + "\". " +
+                                   vx::win32::SystemErrorText(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(query.get(), FALSE);
+  EXPECT_EQ(ReadAll(path), "kept");
+  ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  // No: the session may end; when another program then keeps it from ending, the editor
+  // goes on.
+  query = send(WM_QUERYENDSESSION, 0);
+  Answer(IDNO);
+  EXPECT_EQ(query.get(), TRUE);
+  EXPECT_EQ(send(WM_ENDSESSION, FALSE).get(), 0);
+  ASSERT_TRUE(Idle());
+  EXPECT_TRUE(::IsWindowVisible(window_));
+  EXPECT_EQ(ReadAll(path), "kept");
+
+  // Yes saves, and the session may end. When it does, the editor keeps its geometry, as a
+  // close does, and ends without a second question.
+  query = send(WM_QUERYENDSESSION, 0);
+  Answer(IDYES);
+  EXPECT_EQ(query.get(), TRUE);
+  EXPECT_EQ(ReadAll(path), expected);
+  ASSERT_EQ(RegistryInteger("Width"), std::nullopt);
+  EXPECT_EQ(send(WM_ENDSESSION, TRUE).get(), 0);
+  EXPECT_EQ(editor_.Wait(10000), 0u);
+  for (const char* name : {"Left", "Top", "Width", "Height", "pnlleftwidth"})
+    EXPECT_TRUE(RegistryInteger(name).has_value()) << name;
 }
 
 // Past 260 characters the ANSI file calls and the C runtime's stat fail: a script there
