@@ -267,19 +267,25 @@ inline void PressKeys(std::initializer_list<WORD> keys) {
   ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-// Text typed into the focused control, character by character.
-inline void TypeText(const std::string& text) {
+// Text typed into the focused control, character by character: any character, also one
+// the ANSI code page lacks.
+inline void TypeText(const std::wstring& text) {
   std::vector<INPUT> inputs;
-  for (const char c : text) {
+  for (const wchar_t c : text) {
     INPUT key{};
     key.type = INPUT_KEYBOARD;
-    key.ki.wScan = static_cast<unsigned char>(c);
+    key.ki.wScan = static_cast<WORD>(c);
     key.ki.dwFlags = KEYEVENTF_UNICODE;
     inputs.push_back(key);
     key.ki.dwFlags |= KEYEVENTF_KEYUP;
     inputs.push_back(key);
   }
   ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+inline void TypeText(const std::string& text) {
+  std::wstring wide;
+  for (const char c : text) wide += static_cast<wchar_t>(static_cast<unsigned char>(c));
+  TypeText(wide);
 }
 
 // The left button pressed and released in the middle of a window. Each event carries its
@@ -371,6 +377,17 @@ inline Program StartCommand(std::string commandLine) {
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info))
+    return Program();
+  return Program(info);
+}
+
+// The same for a command line with characters the ANSI code page lacks.
+inline Program StartCommand(std::wstring commandLine) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &info))
     return Program();
   return Program(info);

@@ -3,11 +3,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vx {
 
 // Every parameter, the program's own name first.
-std::vector<std::string> SplitCommandLine(const std::string& commandLine);
+std::vector<std::string> SplitCommandLine(std::string_view commandLine);
+// The same for the wide command line, which holds every character a file name may have.
+std::vector<std::wstring> SplitCommandLine(std::wstring_view commandLine);
 
 }  // namespace vx

@@ -4,42 +4,44 @@
 // windows.h must come before shellapi.h.
 #include <shellapi.h>
 
-#include <vector>
+#include <optional>
+#include <string>
 
 #include "editor/dialogs/EditorDialogs.h"
 #include "editor/main/FrmMain.h"
 #include "win32/forms/Application.h"
 #include "win32/system/ComApartment.h"
-#include "win32/system/SystemText.h"
 
 namespace {
 
 using vx::editor::frmmain;
 using vx::win32::Application;
 
-// The first command-line argument, made absolute so that a later Save writes where the file
-// was read whatever the current folder is then; nothing without an argument.
-std::optional<std::string> StartFile() {
+// The first command-line argument as the system holds it, made absolute so that a later
+// Save writes where the file was read whatever the current folder is then; nothing without
+// an argument.
+std::optional<std::wstring> StartFile() {
   int count = 0;
   LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
   if (!arguments) return std::nullopt;
-  std::optional<std::string> file;
-  if (count > 1) file = vx::win32::NarrowText(arguments[1], CP_ACP);
+  std::optional<std::wstring> file;
+  if (count > 1) file = arguments[1];
   ::LocalFree(arguments);
   if (!file || file->empty()) return file;
-  const DWORD needed = ::GetFullPathNameA(file->c_str(), 0, nullptr, nullptr);
+  const DWORD needed = ::GetFullPathNameW(file->c_str(), 0, nullptr, nullptr);
   if (needed == 0) return file;
-  std::vector<char> full(needed);
-  const DWORD length = ::GetFullPathNameA(file->c_str(), needed, full.data(), nullptr);
+  std::wstring full(needed, L'\0');
+  const DWORD length = ::GetFullPathNameW(file->c_str(), needed, full.data(), nullptr);
   if (length == 0 || length >= needed) return file;
-  return std::string(full.data(), length);
+  full.resize(length);
+  return full;
 }
 
 void StartUp() {
   Application().Initialize();
   Application().SetTitle("Vorlix");
   frmmain = std::make_unique<vx::editor::Tfrmmain>();
-  if (std::optional<std::string> file = StartFile()) frmmain->SetStartFile(std::move(*file));
+  if (std::optional<std::wstring> file = StartFile()) frmmain->SetStartFile(std::move(*file));
   frmmain->Create();
   Application().SetMainWindow(frmmain->Handle());
 

@@ -8,6 +8,7 @@
 #include "core/PlayerRun.h"
 #include "win32/Handles.h"
 #include "win32/forms/Application.h"
+#include "win32/system/AnsiPath.h"
 #include "win32/system/LocaleTime.h"
 #include "win32/system/ProgramPath.h"
 #include "win32/system/Registry.h"
@@ -50,20 +51,26 @@ std::unique_ptr<TLog> CreateRunLog(const std::string& scriptPath, LogMirror* mir
     setup.folder = settings.ReadString("vpLogPath");
     setup.enabled = settings.ReadBoolOr("vpLog", false);
   }
-  setup.playerFolder = FolderOf(win32::ProgramPath());
   setup.scriptPath = scriptPath;
-  if (setup.enabled)
-    setup.templateText = ReadLogTemplate(setup.playerFolder + std::string(LogTemplateName));
+  if (setup.enabled) {
+    const std::string templateName(LogTemplateName);
+    setup.playerFolder = win32::ProgramFolderFor(templateName, win32::PathUse::Open);
+    setup.templateText = ReadLogTemplate(setup.playerFolder + templateName);
+  }
   return std::make_unique<TLog>(std::move(setup), *program.clock, mirror);
 }
 
 }  // namespace
 
 PlayerProgram::PlayerProgram()
-    : params(SplitCommandLine(::GetCommandLineA())),
+    : params(SplitCommandLine(std::wstring_view(::GetCommandLineW()))),
       clock(std::make_unique<win32::LocaleTimeOfDay>()) {}
 
 PlayerProgram::~PlayerProgram() = default;
+
+std::string PlayerProgram::ScriptPath() const {
+  return win32::AnsiPath(params.at(1), win32::PathUse::Open);
+}
 
 void PlayerProgram::End() {
   state.queryList.clear();

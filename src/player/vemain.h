@@ -20,16 +20,19 @@ struct PlayerProgram {
   PlayerProgram& operator=(const PlayerProgram&) = delete;
   ~PlayerProgram();
 
-  std::vector<std::string> params;  // the command line, the program's own name first
+  // The command line as the system holds it, the program's own name first.
+  std::vector<std::wstring> params;
   PlayerState state;
   win32::PlatformPorts platform;
   Ports ports = platform.View();
   std::unique_ptr<TimeOfDaySource> clock;
   std::unique_ptr<TLog> log;
 
-  // Whether the command line names a script, and its path (the first parameter).
+  // Whether the command line names a script.
   bool HasScript() const { return params.size() > 1; }
-  const std::string& ScriptPath() const { return params.at(1); }
+  // Its path (the first parameter). A name the ANSI code page cannot hold is refused with
+  // FileOpenError before anything is read or the run log begun: a look-alike would run.
+  std::string ScriptPath() const;
 
   // Empties the query list and the variable list, then writes the run log's page and frees
   // the log. Raises the log's file-creation error.

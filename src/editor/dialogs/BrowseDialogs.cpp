@@ -3,82 +3,90 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
-#include <string_view>
+#include <algorithm>
 #include <vector>
 
+#include "core/FileCalls.h"
+#include "win32/system/AnsiPath.h"
 #include "win32/system/ProgramPath.h"
+#include "win32/system/ShellItemPath.h"
+#include "win32/system/SystemText.h"
 
 namespace vx::editor {
 
 namespace {
 
+// Long enough for any path the system can give.
 constexpr DWORD FileNameCapacity = 32768;
 
 // The chooser opens at the folder handed over as its data.
 int CALLBACK SelectStartFolder(HWND chooser, UINT message, LPARAM, LPARAM start) {
-  if (message == BFFM_INITIALIZED) ::SendMessageA(chooser, BFFM_SETSELECTIONA, TRUE, start);
+  if (message == BFFM_INITIALIZED) ::SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, start);
   return 0;
 }
 
-// "a|b|c|d" as the system takes it: each part ended by a zero byte, and one more at the end.
-std::vector<char> SystemFilter(std::string_view filter) {
-  std::vector<char> out(filter.begin(), filter.end());
-  for (char& c : out)
-    if (c == '|') c = '\0';
-  out.push_back('\0');
-  out.push_back('\0');
+std::optional<std::string> Browse(HWND owner, const std::wstring& start) {
+  BROWSEINFOW info{};
+  info.hwndOwner = owner;
+  info.lpszTitle = L"Select a location";
+  info.lpfn = SelectStartFolder;
+  info.lParam = reinterpret_cast<LPARAM>(start.c_str());
+  PIDLIST_ABSOLUTE chosen = ::SHBrowseForFolderW(&info);
+  if (!chosen) return std::nullopt;
+  std::optional<std::wstring> path;
+  try {
+    path = win32::ShellItemPath(chosen);
+  } catch (...) {
+    ::CoTaskMemFree(chosen);
+    throw;
+  }
+  ::CoTaskMemFree(chosen);
+  // A place with no path of its own (the Desktop's printers, say) cannot be a location.
+  if (!path) return std::nullopt;
+  return win32::AnsiPath(*path, win32::PathUse::Folder);
+}
+
+std::wstring EditorFolder() {
+  const std::wstring path = win32::ProgramPathWide();
+  return path.substr(0, path.find_last_of(L"\\/") + 1);
+}
+
+// "a|b|c|d" as the system takes it: each part ended by a zero, and one more at the end.
+std::wstring SystemFilter(const std::string& filter) {
+  std::wstring out = win32::WideText(filter, CP_ACP);
+  std::replace(out.begin(), out.end(), L'|', L'\0');
+  out.push_back(L'\0');
   return out;
 }
 
 }  // namespace
 
-std::string EditorFolder() {
-  const std::string path = win32::ProgramPath();
-  return path.substr(0, path.find_last_of("\\/") + 1);
-}
-
-bool FolderExists(const std::string& path) {
-  const DWORD attributes = ::GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-std::optional<std::string> BrowseForFolder(HWND owner, const std::string& start) {
-  BROWSEINFOA info{};
-  info.hwndOwner = owner;
-  info.lpszTitle = "Select a location";
-  info.lpfn = SelectStartFolder;
-  info.lParam = reinterpret_cast<LPARAM>(start.c_str());
-  PIDLIST_ABSOLUTE chosen = ::SHBrowseForFolderA(&info);
-  if (!chosen) return std::nullopt;
-  std::string path(MAX_PATH, '\0');
-  const BOOL named = ::SHGetPathFromIDListA(chosen, path.data());
-  ::CoTaskMemFree(chosen);
-  // A place with no path of its own (the Desktop's printers, say) cannot be a location.
-  if (!named) return std::nullopt;
-  path.resize(path.find('\0'));
-  return path;
+std::optional<std::string> BrowseForFolder(HWND owner) {
+  return Browse(owner, EditorFolder());
 }
 
 std::optional<std::string> BrowseFromFolder(HWND owner, const std::string& folder) {
-  return BrowseForFolder(owner, !folder.empty() && FolderExists(folder) ? folder : EditorFolder());
+  if (folder.empty() || !files::Inspect(folder).folder) return BrowseForFolder(owner);
+  return Browse(owner, win32::WideText(folder, CP_ACP));
 }
 
 std::optional<std::string> ChooseFile(HWND owner, const FileChooser& chooser) {
-  std::vector<char> name(FileNameCapacity, '\0');
-  const std::string_view filterText = chooser.filter;
-  const std::vector<char> filter = SystemFilter(filterText);
-  OPENFILENAMEA dialog{};
+  std::vector<wchar_t> name(FileNameCapacity, L'\0');
+  const std::string filterText = chooser.filter;
+  const std::wstring filter = SystemFilter(filterText);
+  const std::wstring title = chooser.title ? win32::WideText(chooser.title, CP_ACP) : L"";
+  OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
-  dialog.lpstrFilter = filterText.empty() ? nullptr : filter.data();
+  dialog.lpstrFilter = filterText.empty() ? nullptr : filter.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = FileNameCapacity;
-  dialog.lpstrTitle = chooser.title;
+  dialog.lpstrTitle = chooser.title ? title.c_str() : nullptr;
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
-  const BOOL chosen = chooser.save ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog);
+  const BOOL chosen = chooser.save ? ::GetSaveFileNameW(&dialog) : ::GetOpenFileNameW(&dialog);
   if (!chosen) return std::nullopt;
-  return std::string(name.data());
+  return win32::AnsiPath(name.data(), chooser.save ? win32::PathUse::Create : win32::PathUse::Open);
 }
 
 }  // namespace vx::editor

@@ -1,5 +1,7 @@
 // The system's file and folder choosers as the editor's dialogs show them, each owned by the
-// dialog that asks.
+// dialog that asks. They are the wide ones, and what they give is taken whole: a path of any
+// length, and a name the ANSI code page cannot hold refused (win32::AnsiPath) rather than
+// turned into a look-alike.
 #pragma once
 
 #include <windows.h>
@@ -9,15 +11,10 @@
 
 namespace vx::editor {
 
-// The folder of the editor's own program, with its trailing backslash.
-std::string EditorFolder();
-// Whether path names an existing folder.
-bool FolderExists(const std::string& path);
-
-// The folder chooser titled "Select a location", rooted at the Desktop, opened at start,
-// with no edit box and no new-folder button. nullopt when the user cancels.
-std::optional<std::string> BrowseForFolder(HWND owner, const std::string& start);
-// The folder chooser opened at folder when it exists, otherwise at the editor's folder.
+// The folder chooser titled "Select a location", rooted at the Desktop, with no edit box and
+// no new-folder button, opened at the editor's own folder. nullopt when the user cancels.
+std::optional<std::string> BrowseForFolder(HWND owner);
+// The same chooser opened at folder when it names an existing folder.
 std::optional<std::string> BrowseFromFolder(HWND owner, const std::string& folder);
 
 // A file chooser. filter: pairs of description and pattern separated by "|", as the

@@ -193,7 +193,7 @@ void Tfrmfileop::FDButtonClick(TListBoxEx& list) {
 
 void Tfrmfileop::BrowseFolderInto(win32::TEdit& box) {
   // Opens at the editor's folder whatever the box holds.
-  if (const auto folder = BrowseForFolder(Handle(), EditorFolder())) {
+  if (const auto folder = BrowseForFolder(Handle())) {
     box.SetText(*folder);
     box.SelectAll();
   }

@@ -1,8 +1,8 @@
 #include "editor/dialogs/FrmInternet.h"
 
-#include <commdlg.h>
-
 #include <array>
+
+#include "editor/dialogs/BrowseDialogs.h"
 
 namespace vx::editor {
 
@@ -174,16 +174,10 @@ void Tfrminternet::LinkClicked(InternetPage page) {
   ShowView(view);
 }
 
+// One save dialog for both boxes, so a name that does not exist yet is taken for an upload too.
 void Tfrminternet::BrowseLocal(win32::TEdit& box) {
-  std::array<char, MAX_PATH> file{};
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = Handle();
-  dialog.lpstrFilter = "All Files (*.*)\0*.*\0";
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (::GetSaveFileNameA(&dialog)) box.SetText(file.data());
+  if (const auto file = ChooseFile(Handle(), {.filter = "All Files (*.*)|*.*", .save = true}))
+    box.SetText(*file);
 }
 
 void Tfrminternet::WriteFields(TCommand& step) {

@@ -6,6 +6,7 @@
 #include "core/editor/document/DocumentNames.h"
 #include "editor/main/MainImages.h"
 #include "win32/forms/Application.h"
+#include "win32/system/AnsiPath.h"
 
 namespace vx::editor {
 
@@ -13,6 +14,9 @@ UINT CommandFormat = 0;
 std::unique_ptr<Tfrmmain> frmmain;
 
 namespace {
+
+// Posted by the first show: open the command line's file.
+constexpr UINT OpenStartFileMessage = win32::FirstFormMessage;
 
 using win32::CommandDef;
 using win32::MenuItemDef;
@@ -221,10 +225,20 @@ void Tfrmmain::OnDpiChanged() {
 }
 
 void Tfrmmain::FormShow() {
-  if (!startFile_) return;
-  const std::string file = std::move(*startFile_);
+  if (startFile_) ::PostMessageA(Handle(), OpenStartFileMessage, 0, 0);
+}
+
+// The command line's file is opened once the window is up, so that an error about it is
+// shown over the window. A name the ANSI code page cannot hold is refused there, and the
+// document stays the empty one the window started with.
+bool Tfrmmain::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+  if (message != OpenStartFileMessage) return SessionMessage(message, wParam, result);
+  result = 0;
+  if (!startFile_) return true;
+  const std::wstring file = std::move(*startFile_);
   startFile_.reset();
-  document_->StartWith(file);
+  document_->StartWith(win32::AnsiPath(file, win32::PathUse::Open));
+  return true;
 }
 
 bool Tfrmmain::OnCommand(WORD command) {

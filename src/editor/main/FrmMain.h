@@ -75,8 +75,8 @@ class Tfrmmain : public win32::TForm, private DocumentUi, private RecentFilesVie
   ~Tfrmmain() override;
   // Creates the window hidden, restores its geometry and starts the empty document.
   void Create();
-  // The command line's file (made absolute), opened when the window is first shown.
-  void SetStartFile(std::string path) { startFile_ = std::move(path); }
+  // The command line's file (made absolute), opened once the window is first shown.
+  void SetStartFile(std::wstring path) { startFile_ = std::move(path); }
 
   DocumentSession& Document() { return *document_; }
   StepList& Steps() { return document_->List(); }
@@ -101,10 +101,10 @@ class Tfrmmain : public win32::TForm, private DocumentUi, private RecentFilesVie
 
  protected:
   void FormShow() override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool OnCommand(WORD command) override;
   bool CloseQuery() override;
   void FormClose() override;
-  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void FormResize() override;
   void OnDpiChanged() override;
   // The status bar shows the hint of the command or control under the mouse.
@@ -147,7 +147,8 @@ class Tfrmmain : public win32::TForm, private DocumentUi, private RecentFilesVie
   // FrmMainLinks.cpp
   void acHomepageExecute();
   void mReportClick();
-  // FrmMainSession.cpp
+  // FrmMainSession.cpp: the end of the Windows session; false for any other message.
+  bool SessionMessage(UINT message, WPARAM wParam, LRESULT& result);
   bool QueryEndSession();
   void EndSession();
 
@@ -208,8 +209,8 @@ class Tfrmmain : public win32::TForm, private DocumentUi, private RecentFilesVie
   std::unique_ptr<ValueStore> recentStore_;
   std::unique_ptr<RecentFiles> rfmain;
   std::unique_ptr<DocumentSession> document_;
-  std::optional<std::string> startFile_;
-  std::string lastOpenName_;  // the open dialog keeps the last chosen file name
+  std::optional<std::wstring> startFile_;
+  std::wstring lastOpenName_;  // the open dialog keeps the last chosen file name
   std::size_t recentShown_ = 0;
   int actionsWidth_ = 0;  // pnlActions' width, client pixels
   UINT layoutDpi_ = 96;   // the DPI the kept widths are in

@@ -13,6 +13,8 @@
 #include "core/editor/document/DocumentNames.h"
 #include "editor/main/FrmMain.h"
 #include "win32/forms/Application.h"
+#include "win32/system/AnsiPath.h"
+#include "win32/system/SystemText.h"
 
 namespace vx::editor {
 
@@ -21,15 +23,17 @@ namespace {
 // Long enough for any path the system can give (paths are kept whole).
 constexpr DWORD FileNameCapacity = 32768;
 
-constexpr char OpenFilter[] = "Vorlix Script (*.vxz)\0*.vxz\0All Files (*.*)\0*.*\0";
-constexpr char SaveFilter[] = "Vorlix File\0*.vxz\0";
+// The wide dialogs: the ANSI ones would hand back a name the code page cannot hold as a
+// look-alike of it, another file's name.
+constexpr wchar_t OpenFilter[] = L"Vorlix Script (*.vxz)\0*.vxz\0All Files (*.*)\0*.*\0";
+constexpr wchar_t SaveFilter[] = L"Vorlix File\0*.vxz\0";
 
 // The folder the dialog shows, with its trailing "\"; empty when it has none.
 std::string DialogFolder(HWND dialog) {
-  std::vector<char> text(FileNameCapacity, '\0');
+  std::wstring text(FileNameCapacity, L'\0');
   const LRESULT length =
-      ::SendMessageA(dialog, CDM_GETFOLDERPATH, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  std::string folder = length > 0 ? std::string(text.data()) : std::string();
+      ::SendMessageW(dialog, CDM_GETFOLDERPATH, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  std::string folder = length > 0 ? win32::NarrowText(text, CP_ACP) : std::string();
   if (!folder.empty() && folder.back() != '\\') folder += '\\';
   return folder;
 }
@@ -38,17 +42,18 @@ std::string DialogFolder(HWND dialog) {
 // dialog's own question before replacing a file is about that file.
 void ResubmitAs(HWND dialog, const std::string& target) {
   const bool here = SameTextIgnoringCase(FolderOf(target), DialogFolder(dialog));
-  const std::string shown = here ? FileNameOf(target) : target;
+  const std::wstring shown = win32::WideText(here ? FileNameOf(target) : target, CP_ACP);
   const int nameBox = ::GetDlgItem(dialog, cmb13) ? cmb13 : edt1;
-  ::SendMessageA(dialog, CDM_SETCONTROLTEXT, nameBox, reinterpret_cast<LPARAM>(shown.c_str()));
-  ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+  ::SendMessageW(dialog, CDM_SETCONTROLTEXT, nameBox, reinterpret_cast<LPARAM>(shown.c_str()));
+  ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
 }
 
 // The dialog asks before replacing the name it checked, but Save As writes SaveAsPath of that
 // name ("report.bak" is written as "report.bak.vxz"). A name that is not yet the file to be
 // written is refused and handed back as that file, so the question is asked about it.
-// SaveAsPath of a name it gave returns that name or a shorter one, so this ends.
+// SaveAsPath of a name it gave returns that name or a shorter one, so this ends. A name the
+// ANSI code page cannot hold goes through: the dialog's caller refuses it.
 UINT_PTR CALLBACK SaveDialogHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
   if (message != WM_NOTIFY || reinterpret_cast<const NMHDR*>(lParam)->code != CDN_FILEOK) return 0;
   const HWND dialog = ::GetParent(child);
@@ -56,24 +61,28 @@ UINT_PTR CALLBACK SaveDialogHook(HWND child, UINT message, WPARAM, LPARAM lParam
   try {
     // The name as the dialog resolved it (Wine's CDM_GETFILEPATH joins the folder to the
     // name box's text even when that is a full path).
-    const OPENFILENAMEA* request = reinterpret_cast<const OFNOTIFYA*>(lParam)->lpOFN;
-    const std::string chosen = request && request->lpstrFile ? request->lpstrFile : "";
-    if (!chosen.empty()) {
-      const std::string target = SaveAsPath(chosen);
-      refuse = target != chosen;
+    const OPENFILENAMEW* request = reinterpret_cast<const OFNOTIFYW*>(lParam)->lpOFN;
+    const std::wstring chosen = request && request->lpstrFile ? request->lpstrFile : L"";
+    const std::optional<std::string> name = win32::ExactNarrowText(chosen, CP_ACP);
+    if (!name) {
+      refuse = false;
+    } else if (!name->empty()) {
+      const std::string target = SaveAsPath(*name);
+      refuse = target != *name;
       if (refuse) ResubmitAs(dialog, target);
     }
   } catch (...) {
   }
-  ::SetWindowLongPtrA(child, DWLP_MSGRESULT, refuse ? 1 : 0);
+  ::SetWindowLongPtrW(child, DWLP_MSGRESULT, refuse ? 1 : 0);
   return refuse ? 1 : 0;
 }
 
-std::optional<std::string> RunFileDialog(HWND owner, const char* filter,
-                                         const std::string& initialName, bool save) {
-  std::vector<char> name(FileNameCapacity, '\0');
+std::optional<std::wstring> RunFileDialog(HWND owner, const wchar_t* filter,
+                                          const std::wstring& initialName, bool save) {
+  std::vector<wchar_t> name(FileNameCapacity, L'\0');
   initialName.copy(name.data(), std::min<std::size_t>(initialName.size(), name.size() - 1));
-  OPENFILENAMEA dialog{};
+  const std::wstring defaultExtension = win32::WideText(kScriptExtension + 1, CP_ACP);
+  OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
   dialog.lpstrFilter = filter;
@@ -86,13 +95,13 @@ std::optional<std::string> RunFileDialog(HWND owner, const char* filter,
     // extension is checked as the script file it becomes.
     dialog.Flags |= OFN_OVERWRITEPROMPT | OFN_ENABLEHOOK;
     // Wine captions the question with the dialog's title, and with "Error" when there is none.
-    dialog.lpstrTitle = "Save As";
+    dialog.lpstrTitle = L"Save As";
     dialog.lpfnHook = SaveDialogHook;
-    dialog.lpstrDefExt = kScriptExtension + 1;
+    dialog.lpstrDefExt = defaultExtension.c_str();
   }
-  const BOOL chosen = save ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog);
+  const BOOL chosen = save ? ::GetSaveFileNameW(&dialog) : ::GetOpenFileNameW(&dialog);
   if (!chosen) return std::nullopt;
-  return std::string(name.data());
+  return std::wstring(name.data());
 }
 
 }  // namespace
@@ -125,13 +134,19 @@ Answer Tfrmmain::AskYesNoCancel(const std::string& question) {
 }
 
 std::optional<std::string> Tfrmmain::ChooseFileToOpen() {
-  std::optional<std::string> chosen = RunFileDialog(Handle(), OpenFilter, lastOpenName_, false);
-  if (chosen) lastOpenName_ = *chosen;
-  return chosen;
+  std::optional<std::wstring> chosen = RunFileDialog(Handle(), OpenFilter, lastOpenName_, false);
+  if (!chosen) return std::nullopt;
+  lastOpenName_ = *chosen;
+  return win32::AnsiPath(*chosen, win32::PathUse::Open);
 }
 
 std::optional<std::string> Tfrmmain::ChooseFileToSave(const std::string& proposedName) {
-  return RunFileDialog(Handle(), SaveFilter, proposedName, true);
+  const std::optional<std::wstring> chosen =
+      RunFileDialog(Handle(), SaveFilter, win32::WideText(proposedName, CP_ACP), true);
+  if (!chosen) return std::nullopt;
+  if (std::optional<std::string> name = win32::ExactNarrowText(*chosen, CP_ACP)) return name;
+  // Refused as the file Save As would have written.
+  win32::RefusePath(SaveAsPath(win32::NarrowText(*chosen, CP_ACP)), win32::PathUse::Create);
 }
 
 void Tfrmmain::StepsReplaced() {

@@ -12,7 +12,10 @@
 namespace vx::editor {
 
 void Tfrmmain::StartPlayer(std::int32_t first, std::int32_t last) {
-  const PlayerStart start = PlanPlayerStart(win32::ProgramPath());
+  // The editor's folder, refused when the ANSI code page cannot hold it: only its folder
+  // counts in the executable's path the start is planned from.
+  const PlayerStart start =
+      PlanPlayerStart(win32::ProgramFolderFor(kRunFileName, win32::PathUse::Create));
   WriteFileReplacing(start.scriptPath, EncodeScript(Steps().Steps(), first, last));
   win32::RunFile(start.verb, start.file, start.parameters, start.directory,
                  static_cast<std::uint16_t>(start.showCommand), start.wait);

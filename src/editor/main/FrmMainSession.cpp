@@ -6,7 +6,7 @@
 
 namespace vx::editor {
 
-bool Tfrmmain::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool Tfrmmain::SessionMessage(UINT message, WPARAM wParam, LRESULT& result) {
   switch (message) {
     case WM_QUERYENDSESSION:
       result = QueryEndSession() ? TRUE : FALSE;

@@ -39,14 +39,41 @@ std::wstring WideText(const std::string& text, unsigned codePage) {
   return wide;
 }
 
-std::string NarrowText(std::wstring_view text, unsigned codePage) {
+namespace {
+
+// text (up to its first zero) in codePage, each character the code page lacks as "?", and
+// whether there was any. WC_NO_BEST_FIT_CHARS keeps the system from choosing a look-alike;
+// the UTF code pages hold every character and take neither that flag nor a default.
+std::string Narrowed(std::wstring_view text, unsigned codePage, bool& whole) {
+  whole = true;
   text = text.substr(0, text.find(L'\0'));
   if (text.empty()) return {};
+  const UINT page = codePage == CP_ACP ? ::GetACP() : codePage;
+  const bool utf = page == CP_UTF8 || page == CP_UTF7;
+  const DWORD flags = utf ? 0 : WC_NO_BEST_FIT_CHARS;
+  const char* fallback = utf ? nullptr : "?";
+  BOOL usedFallback = FALSE;
+  BOOL* used = utf ? nullptr : &usedFallback;
   const int length = static_cast<int>(text.size());
   const int size =
-      ::WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+      ::WideCharToMultiByte(page, flags, text.data(), length, nullptr, 0, fallback, used);
   std::string narrow(static_cast<std::size_t>(size), '\0');
-  ::WideCharToMultiByte(codePage, 0, text.data(), length, narrow.data(), size, nullptr, nullptr);
+  ::WideCharToMultiByte(page, flags, text.data(), length, narrow.data(), size, fallback, used);
+  whole = size > 0 && !usedFallback;
+  return narrow;
+}
+
+}  // namespace
+
+std::string NarrowText(std::wstring_view text, unsigned codePage) {
+  bool whole = true;
+  return Narrowed(text, codePage, whole);
+}
+
+std::optional<std::string> ExactNarrowText(std::wstring_view text, unsigned codePage) {
+  bool whole = true;
+  std::string narrow = Narrowed(text, codePage, whole);
+  if (!whole) return std::nullopt;
   return narrow;
 }
 

@@ -2,6 +2,7 @@
 // comparison of names.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,9 +14,11 @@ std::string SystemErrorText(unsigned long code);
 
 // text read in codePage, as the wide calls take it.
 std::wstring WideText(const std::string& text, unsigned codePage);
-// A wide call's text in codePage, up to its first zero; a character the code page lacks
-// becomes what the system puts in its place, as the ...A calls do.
+// A wide call's text in codePage, up to its first zero, for showing: a character the code
+// page lacks becomes "?", never a look-alike ("Lodz" for "Łodz" would name another file).
 std::string NarrowText(std::wstring_view text, unsigned codePage);
+// The same text only when codePage holds every character of it; nullopt otherwise.
+std::optional<std::string> ExactNarrowText(std::wstring_view text, unsigned codePage);
 
 // Whether a and b, read in codePage, are equal regardless of letter case under the user's
 // default locale (what CompareStringA with NORM_IGNORECASE says for the ANSI code page).

@@ -29,6 +29,12 @@ TEST(CommandLine, SplitsAtBlanksAndDropsQuotes) {
       (std::vector<std::string>{"C:\\Program Files\\vexec.exe", "D:\\my scripts\\a.vxz", "x"}));
   EXPECT_EQ(SplitCommandLine("a b\"c d\"e\t"), (std::vector<std::string>{"a", "bc de"}));
   EXPECT_TRUE(SplitCommandLine("   ").empty());
+  // The wide line by the same rule: a character past the ANSI code page stays whole, also
+  // one whose low byte is a blank.
+  EXPECT_EQ(
+      SplitCommandLine(
+          std::wstring_view(L"x \"C:\\\u0158ecko \u03a9mega\\\u0141odz.vxz\" \u0120y")),
+      (std::vector<std::wstring>{L"x", L"C:\\\u0158ecko \u03a9mega\\\u0141odz.vxz", L"\u0120y"}));
 }
 
 }  // namespace

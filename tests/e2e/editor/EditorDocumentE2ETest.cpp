@@ -1,8 +1,9 @@
 // The document commands as the user meets them: Save and Save As writing the bytes the core
 // writes and never replacing a file unasked, the save questions (also at the end of the
-// Windows session), the recent files, a damaged file that costs nothing, and a script
-// deeper than 260 characters.
+// Windows session), the recent files, a damaged file that costs nothing, a script deeper
+// than 260 characters, and a name the ANSI code page cannot hold.
 #include <chrono>
+#include <fstream>
 #include <future>
 
 #include "EditorE2EFixture.h"
@@ -37,7 +38,8 @@ class EditorSaveE2E : public EditorE2E {
   }
   // A click into the dialog's name box, a name typed over the one there, then Enter; false
   // when the click did not give the box the focus.
-  static bool EnterName(HWND dialog, const std::string& name) {
+  template <typename Text>
+  static bool EnterName(HWND dialog, const Text& name) {
     ClickWithPointer(NameBox(dialog));
     if (!WaitUntil([&] { return HasFocus(NameBox(dialog)); })) return false;
     PressKeys({VK_HOME});
@@ -185,6 +187,54 @@ TEST_F(EditorSaveE2E, TheEndOfTheSessionAsksTheCloseQuestion) {
   EXPECT_EQ(editor_.Wait(10000), 0u);
   for (const char* name : {"Left", "Top", "Width", "Height", "pnlleftwidth"})
     EXPECT_TRUE(RegistryInteger(name).has_value()) << name;
+}
+
+// "Łodz.vxz" lies beside its look-alike "Lodz.vxz", which the best-fit conversion to the
+// ANSI code page would name instead: its steps would be shown, and saved over.
+TEST_F(EditorSaveE2E, ANameOutsideTheCodePageIsRefusedAndNoLookAlikeTakesItsPlace) {
+  const std::string lookAlike = WriteScriptFile("Lodz.vxz", ClipboardSteps({"look-alike"}));
+  const std::string lookAlikeBytes = ReadAll(lookAlike);
+  const std::filesystem::path real = folder_.Path() / L"\u0141odz.vxz";
+  std::ofstream(real, std::ios::binary)
+      << vx::EncodeScript(std::vector{Step(vx::ckWait, "1")}, 0, -1);
+  const std::string refused =
+      "Cannot open file \"" + folder_.File("?odz.vxz") +
+      "\". Its name has characters outside the system's ANSI code page (shown as \"?\"), which "
+      "this program cannot use.";
+
+  // Named on the command line: refused once the window is up, over the empty Untitled
+  // document, which Save writes nowhere without asking for a name.
+  ASSERT_TRUE(StartOn(real.wstring()));
+  EXPECT_EQ(BoxText("Vorlix"), refused);
+  ASSERT_TRUE(Idle());
+  EXPECT_EQ(Caption(), "Untitled - Vorlix");
+  EXPECT_EQ(ItemCount(), 0);
+  EXPECT_EQ(RegistryBytes("recent1"), std::nullopt);
+  Post(acSave);
+  ASSERT_TRUE(AnswerFileDialog("Save As", std::nullopt));
+  ASSERT_TRUE(Idle());
+  EXPECT_TRUE(CloseAnswering(IDNO));
+
+  // Typed into the open dialog: refused, and the open document stays as it was.
+  const std::string path = WriteScriptFile("b.vxz", Steps);
+  const std::string bytes = ReadAll(path);
+  ASSERT_TRUE(Start({path}));
+  ASSERT_TRUE(Foreground(window_));
+  PressKeys({VK_CONTROL, 'O'});
+  Answer(IDNO);
+  const HWND dialog = WaitForWindow({"#32770", "Open", editor_.Id()});
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(EnterName(dialog, real.wstring()));
+  EXPECT_EQ(BoxText("Vorlix"), refused);
+  ASSERT_TRUE(Idle());
+  EXPECT_EQ(Caption(), "b.vxz - Vorlix");
+  EXPECT_EQ(Items(), (std::vector<std::string>{"Wait", "Set Clipboard"}));
+  WriteAll(path, "overwritten elsewhere");
+  ASSERT_TRUE(Foreground(window_));
+  PressKeys({VK_CONTROL, 'S'});
+  EXPECT_TRUE(WaitUntil([&] { return ReadAll(path) == bytes; }));
+  EXPECT_EQ(ReadAll(lookAlike), lookAlikeBytes);
+  EXPECT_TRUE(CloseAnswering(IDNO));
 }
 
 // Past 260 characters the ANSI file calls and the C runtime's stat fail: a script there

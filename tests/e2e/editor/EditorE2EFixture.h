@@ -98,7 +98,16 @@ class EditorE2E : public ::testing::Test {
 
   // Starts the editor and waits for its main window; false when it did not come.
   bool Start(const std::vector<std::string>& args = {}) {
-    editor_ = StartProgram(VorlixPath(), args);
+    return Started(StartProgram(VorlixPath(), args));
+  }
+  // Started on a file whose name may hold characters the ANSI code page lacks.
+  bool StartOn(const std::wstring& file) {
+    const std::string program = VorlixPath();
+    return Started(StartCommand(L"\"" + std::wstring(program.begin(), program.end()) + L"\" \"" +
+                                file + L"\""));
+  }
+  bool Started(Program editor) {
+    editor_ = std::move(editor);
     window_ = WaitForWindow({"Tfrmmain", std::nullopt, editor_.Id()}, 20000);
     if (!window_) return false;
     list_ = FindDescendant(window_, "LISTBOX");

@@ -28,11 +28,13 @@ class DocumentUi {
   // A confirmation box with Yes, No and Cancel; closing the box answers Cancel.
   virtual Answer AskYesNoCancel(const std::string& question) = 0;
   // The open dialog ("Vorlix Script (*.vxz)|*.vxz|All Files (*.*)|*.*", keeping the last
-  // chosen name); nullopt when cancelled.
+  // chosen name); nullopt when cancelled. A chosen name that cannot be held as text of the
+  // program raises FileOpenError, and the operation ends with the document as it was.
   virtual std::optional<std::string> ChooseFileToOpen() = 0;
   // The save dialog ("Vorlix File|*.vxz") with its file name set to proposedName first. When
   // the file Save As would write for the name given (SaveAsPath) exists, the system asks
-  // before the dialog closes, and No goes back to it. nullopt when cancelled.
+  // before the dialog closes, and No goes back to it. nullopt when cancelled; a name that
+  // cannot be held raises FileCreateError.
   virtual std::optional<std::string> ChooseFileToSave(const std::string& proposedName) = 0;
   // A new document's steps replaced the old ones: rebuild the list view from List().
   virtual void StepsReplaced() = 0;
