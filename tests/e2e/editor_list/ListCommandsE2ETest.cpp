@@ -64,6 +64,54 @@ TEST_F(EditorListE2E, MovesEnablesDeletesAndDragsTheSelectedSteps) {
   EXPECT_EQ(SelectedLines(), std::vector<int>{1});
 }
 
+// A keyboard user reaches the tree, the search box and the list with Tab and Shift+Tab (the
+// bars between them are no stops), and works the list as a mouse user does.
+TEST_F(EditorListE2E, TabWalksTreeSearchAndListAndTheListTakesItsKeys) {
+  ASSERT_TRUE(StartWith(Numbered(5)));
+  // A click on the tree's empty part gives it the focus.
+  RECT tree{};
+  ::GetClientRect(tree_, &tree);
+  POINT empty{tree.right / 2, tree.bottom - 8};
+  ::ClientToScreen(tree_, &empty);
+  MovePointer(empty);
+  MouseAt(empty, MOUSEEVENTF_LEFTDOWN);
+  MouseAt(empty, MOUSEEVENTF_LEFTUP);
+  ASSERT_TRUE(WaitUntil([&] { return HasFocus(tree_); }));
+  const auto press = [&](std::initializer_list<WORD> keys, HWND then) {
+    PressKeys(keys);
+    return WaitUntil([&] { return HasFocus(then); }, 3000);
+  };
+  EXPECT_TRUE(press({VK_TAB}, search_));
+  EXPECT_TRUE(press({VK_TAB}, list_));
+  EXPECT_TRUE(press({VK_TAB}, tree_));
+  EXPECT_TRUE(press({VK_SHIFT, VK_TAB}, list_));
+  EXPECT_TRUE(press({VK_SHIFT, VK_TAB}, search_));
+  EXPECT_TRUE(press({VK_SHIFT, VK_TAB}, tree_));
+  ASSERT_TRUE(press({VK_SHIFT, VK_TAB}, list_));
+
+  // The arrows move the current step and the selection as a click does; Shift extends.
+  PressKeys({VK_DOWN});
+  EXPECT_TRUE(WaitUntil([&] { return SelectedLines() == std::vector<int>{1}; }, 3000));
+  PressKeys({VK_SHIFT, VK_DOWN});
+  EXPECT_TRUE(WaitUntil([&] { return SelectedLines() == (std::vector<int>{1, 2}); }, 3000));
+  PressKeys({VK_DELETE});
+  ASSERT_TRUE(WaitUntil([&] { return ItemCount() == 3; }, 3000));
+  EXPECT_EQ(SavedTexts(), Row({"1", "4", "5"}));
+  // Enter opens the current step for editing, as a double click does.
+  PressKeys({VK_DOWN});
+  EXPECT_TRUE(WaitUntil([&] { return SelectedLines() == std::vector<int>{2}; }, 3000));
+  PressKeys({VK_RETURN});
+  const HWND dialog = ShownDialog("Tfrmclipboard");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(WindowText(FindDescendant(dialog, "Edit")), "5");
+  ClickButton(dialog, "Cancel");
+  // Back in the list, the shortcuts still reach their commands.
+  ASSERT_TRUE(WaitUntil([&] { return HasFocus(list_); }, 3000));
+  PressKeys({VK_CONTROL, 'A'});
+  EXPECT_TRUE(WaitUntil([&] { return SelectedLines() == (std::vector<int>{0, 1, 2}); }, 3000));
+  EXPECT_EQ(SavedTexts(), Row({"1", "4", "5"}));
+}
+
 // The darkest colour on the screen in a rectangle of the list's client area.
 COLORREF Darkest(HWND list, RECT area) {
   ::MapWindowPoints(list, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
