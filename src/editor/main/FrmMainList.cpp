@@ -35,6 +35,8 @@ void Tfrmmain::SetUpList() {
     lstmainMouseDown(button, shift, at);
   };
   lstmain.OnKeyDown = [this](UINT key, win32::ShiftState) { return lstmainKeyDown(key); };
+  // Enter opens the current step as a double click does.
+  lstmain.OnEnter = [this] { lstmainDblClick(); };
   lstmain.OnStartDrag = [this](POINT at) { return lstmainStartDrag(at); };
   lstmain.OnDragOver = [this](POINT at, bool inside) { lstmainDragOver(at, inside); };
   lstmain.OnDragDrop = [this](POINT at) { lstmainDragDrop(at); };

@@ -204,7 +204,13 @@ bool TTreeView::Notification(NMHDR& header, LRESULT& result) {
   }
 }
 
-bool TTreeView::OnWindowMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool TTreeView::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  // Alt alone (the menu bar), Alt+F4 and the other system keys belong to the window, as in
+  // every other control: Wine's tree view takes them as plain keys and lets none through.
+  if (message == WM_SYSKEYDOWN) {
+    result = ::DefWindowProcA(window_, message, wParam, lParam);
+    return true;
+  }
   if (message != WM_KEYDOWN || !OnKeyDown) return false;
   if (!OnKeyDown(static_cast<UINT>(wParam), ShiftFromKeyboard())) return false;
   result = 0;

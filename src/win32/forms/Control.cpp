@@ -114,7 +114,7 @@ void TGraphicControl::SetVisible(bool visible) {
 void TWinControl::CreateWindowFor(int id) {
   id_ = id;
   const RECT r = bounds_;
-  window_ = ::CreateWindowExA(def_.exStyle, ClassName(), def_.caption,
+  window_ = ::CreateWindowExA(def_.exStyle | OwnExStyle(), ClassName(), def_.caption,
                               WS_CHILD | (visible_ ? WS_VISIBLE : 0) | OwnStyle() | def_.style,
                               r.left, r.top, r.right - r.left, r.bottom - r.top, ParentHandle(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

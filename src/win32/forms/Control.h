@@ -194,6 +194,7 @@ class TWinControl : public TControl {
   // The window class and the styles every control of this class has.
   virtual const char* ClassName() const = 0;
   virtual DWORD OwnStyle() const { return 0; }
+  virtual DWORD OwnExStyle() const { return 0; }
   // Runs once the window exists (item heights, image lists, sections).
   virtual void AfterCreate() {}
   // Messages the control's own window receives before its class handles them; controls that

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "core/forms/DialogPlacement.h"
 #include "win32/forms/Application.h"
 
 namespace vx::win32 {
@@ -224,13 +225,22 @@ void TForm::Show() {
 }
 
 void TForm::CenterOnOwner() {
-  RECT area{};
+  RECT work{}, area{};
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   const HWND owner = ::GetWindow(Handle(), GW_OWNER);
-  if (!owner || !::GetWindowRect(owner, &area))
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  if (!owner || !::GetWindowRect(owner, &area)) {
+    area = work;
+  } else {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (::GetMonitorInfoA(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor))
+      work = monitor.rcWork;
+  }
   const WindowBounds now = Bounds();
-  SetBounds({area.left + (area.right - area.left - now.width) / 2,
-             area.top + (area.bottom - area.top - now.height) / 2, now.width, now.height});
+  const ScreenRect placed = PlaceOverOwner(
+      {area.left, area.top, area.right - area.left, area.bottom - area.top}, now.width, now.height,
+      {work.left, work.top, work.right - work.left, work.bottom - work.top});
+  SetBounds({placed.left, placed.top, placed.width, placed.height});
 }
 
 bool TForm::Showing() const {

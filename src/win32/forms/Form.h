@@ -102,7 +102,9 @@ class TForm {
 
   void Show();
   bool Showing() const;
-  // Puts the window's centre on its owner's centre (on the work area's without an owner).
+  // Puts the window's centre on its owner's centre (on the work area's without an owner),
+  // then moves it into the work area of the owner's monitor (PlaceOverOwner): over a small
+  // owner near an edge, or one sized for a lower DPI, its title bar would leave the screen.
   void CenterOnOwner();
   // Asks to close, as the close box does: CloseQuery may refuse.
   void Close() { ::SendMessageA(Handle(), WM_CLOSE, 0, 0); }

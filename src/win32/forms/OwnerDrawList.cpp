@@ -253,6 +253,10 @@ bool TOwnerDrawListBox::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lPar
     result = DLGC_WANTALLKEYS;  // Esc ends the drag, not the dialog manager
     return true;
   }
+  if (message == WM_GETDLGCODE && OnEnter && wParam == VK_RETURN) {
+    result = CallClassProc(message, wParam, lParam) | DLGC_WANTMESSAGE;
+    return true;
+  }
   if (DragMessage(message, wParam, lParam)) {
     result = 0;
     return true;
@@ -288,7 +292,19 @@ bool TOwnerDrawListBox::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lPar
                   ShiftFromMouse(wParam), at);
       return false;
     case WM_KEYDOWN:
+      if (wParam == VK_RETURN && OnEnter) {
+        OnEnter();
+        result = 0;
+        return true;
+      }
       if (OnKeyDown && OnKeyDown(static_cast<UINT>(wParam), ShiftFromKeyboard())) {
+        result = 0;
+        return true;
+      }
+      return false;
+    case WM_CHAR:
+      // Enter's character would start the list's search by typed letters.
+      if (wParam == '\r' && OnEnter) {
         result = 0;
         return true;
       }

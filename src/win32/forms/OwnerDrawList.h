@@ -31,6 +31,9 @@ class TOwnerDrawListBox : public TWinControl {
   std::function<void()> OnSelect;  // LBN_SELCHANGE
   // A key pressed in the list; return true to swallow it.
   std::function<bool(UINT virtualKey, ShiftState shift)> OnKeyDown;
+  // Enter pressed in the list. While set, the list takes Enter from the form's dialog keys
+  // (which would otherwise turn it into the form's default command).
+  std::function<void()> OnEnter;
 
   // The fixed item height in pixels at 96 DPI (scaled by the DPI).
   void SetItemHeight(int designPixels);

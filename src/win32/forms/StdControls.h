@@ -183,8 +183,8 @@ class TListBox : public TWinControl {
 };
 
 // A container for other windowed controls (controls placed with it as their parent); it
-// passes its children's notifications to them as the form does. No bevel; the form's
-// background colour unless given another.
+// passes its children's notifications to them as the form does, and Tab and Shift+Tab walk
+// into it as into the form. No bevel; the form's background colour unless given another.
 class TPanel : public TWinControl {
  public:
   void SetColor(COLORREF color);
@@ -192,6 +192,7 @@ class TPanel : public TWinControl {
  protected:
   const char* ClassName() const override;
   DWORD OwnStyle() const override { return WS_CLIPCHILDREN | WS_CLIPSIBLINGS; }
+  DWORD OwnExStyle() const override { return WS_EX_CONTROLPARENT; }
   bool WantsSubclass() const override { return true; }
   bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void AfterCreate() override;

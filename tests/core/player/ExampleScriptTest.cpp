@@ -11,15 +11,17 @@
 namespace vx {
 namespace {
 
+// Each comment ends before the list's right-hand column (x 200 at the header's first
+// width), where a disabled step shows "Disabled" under its number.
 std::vector<TCommand> ShowcaseSteps() {
   return {
       {ckExecutionSpeed, "700", "", "", "slow enough to watch", 1},
       {ckSetVariable, "name", "Vorlix", "", "", 1},
-      {ckSetVariable, "copied", "nothing yet", "", "Get Clipboard needs a declared variable", 1},
+      {ckSetVariable, "copied", "nothing yet", "", "declared for Get Clipboard", 1},
       {ckSetClipboard, "Hello from %name%", "", "", "", 1},
       {ckGetClipboard, "copied", "", "", "read it back into a variable", 1},
       {ckWait, "1000", "", "", "", 1},
-      {ckWait, "60000", "", "", "disabled: skipped, but keeps its number", 0},
+      {ckWait, "60000", "", "", "skipped, keeps its number", 0},
       {ckSetVariable, "done", "%copied%, finished", "", "", 1},
       {ckExecutionSpeed, "300", "", "", "", 1},
       {ckClearClipboard, "", "", "", "", 1},

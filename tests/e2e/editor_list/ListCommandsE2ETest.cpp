@@ -48,10 +48,6 @@ TEST_F(EditorListE2E, MovesEnablesDeletesAndDragsTheSelectedSteps) {
   ::PostMessageW(list_, WM_KEYDOWN, VK_DELETE, 0);
   Flush();
   EXPECT_EQ(ItemCount(), 5);
-  SelectPositions({1, 3});
-  ::PostMessageW(list_, WM_KEYDOWN, VK_DELETE, 0);
-  Flush();
-  EXPECT_EQ(SavedTexts(), Row({"4", "3", "5"}));
 
   // Dragging the first step onto the third puts it in front of the third.
   const LPARAM from = ItemPoint(0), to = ItemPoint(2);
@@ -60,8 +56,56 @@ TEST_F(EditorListE2E, MovesEnablesDeletesAndDragsTheSelectedSteps) {
   ::PostMessageW(list_, WM_MOUSEMOVE, MK_LBUTTON, to);
   ::PostMessageW(list_, WM_LBUTTONUP, 0, to);
   Flush();
-  EXPECT_EQ(SavedTexts(), Row({"3", "4", "5"}));
+  EXPECT_EQ(SavedTexts(), Row({"4", "2", "1", "3", "5"}));
   EXPECT_EQ(SelectedLines(), std::vector<int>{1});
+}
+
+// A keyboard user reaches the tree, the search box and the list with Tab and Shift+Tab (the
+// bars between them are no stops), and works the list as a mouse user does.
+TEST_F(EditorListE2E, TabWalksTreeSearchAndListAndTheListTakesItsKeys) {
+  ASSERT_TRUE(StartWith(Numbered(5)));
+  // A click on the tree's empty part gives it the focus.
+  RECT tree{};
+  ::GetClientRect(tree_, &tree);
+  POINT empty{tree.right / 2, tree.bottom - 8};
+  ::ClientToScreen(tree_, &empty);
+  MovePointer(empty);
+  MouseAt(empty, MOUSEEVENTF_LEFTDOWN);
+  MouseAt(empty, MOUSEEVENTF_LEFTUP);
+  ASSERT_TRUE(WaitUntil([&] { return HasFocus(tree_); }));
+  const auto press = [&](std::initializer_list<WORD> keys, HWND then) {
+    PressKeys(keys);
+    return WaitUntil([&] { return HasFocus(then); }, 3000);
+  };
+  EXPECT_TRUE(press({VK_TAB}, search_));
+  EXPECT_TRUE(press({VK_TAB}, list_));
+  EXPECT_TRUE(press({VK_TAB}, tree_));
+  EXPECT_TRUE(press({VK_SHIFT, VK_TAB}, list_));
+  EXPECT_TRUE(press({VK_SHIFT, VK_TAB}, search_));
+  EXPECT_TRUE(press({VK_SHIFT, VK_TAB}, tree_));
+  ASSERT_TRUE(press({VK_SHIFT, VK_TAB}, list_));
+
+  // The arrows move the current step and the selection as a click does; Shift extends.
+  PressKeys({VK_DOWN});
+  EXPECT_TRUE(WaitUntil([&] { return SelectedLines() == std::vector<int>{1}; }, 3000));
+  PressKeys({VK_SHIFT, VK_DOWN});
+  EXPECT_TRUE(WaitUntil([&] { return SelectedLines() == (std::vector<int>{1, 2}); }, 3000));
+  PressKeys({VK_DELETE});
+  ASSERT_TRUE(WaitUntil([&] { return ItemCount() == 3; }, 3000));
+  EXPECT_EQ(SavedTexts(), Row({"1", "4", "5"}));
+  // Enter opens the current step for editing, as a double click does.
+  PressKeys({VK_DOWN});
+  EXPECT_TRUE(WaitUntil([&] { return SelectedLines() == std::vector<int>{2}; }, 3000));
+  PressKeys({VK_RETURN});
+  const HWND dialog = ShownDialog("Tfrmclipboard");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(WindowText(FindDescendant(dialog, "Edit")), "5");
+  ClickButton(dialog, "Cancel");
+  // Back in the list, the shortcuts still reach their commands.
+  ASSERT_TRUE(WaitUntil([&] { return HasFocus(list_); }, 3000));
+  PressKeys({VK_CONTROL, 'A'});
+  EXPECT_TRUE(WaitUntil([&] { return SelectedLines() == (std::vector<int>{0, 1, 2}); }, 3000));
+  EXPECT_EQ(SavedTexts(), Row({"1", "4", "5"}));
 }
 
 // The darkest colour on the screen in a rectangle of the list's client area.

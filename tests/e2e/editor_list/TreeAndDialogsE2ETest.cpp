@@ -91,6 +91,29 @@ TEST_F(EditorListE2E, AKindDoubleClickedInTheTreeIsStoredAsThatKind) {
   EXPECT_EQ(Items(), kinds);
 }
 
+// A dialog opened over a small main window in the screen's corner is moved into the work
+// area, whole: centred on the window, its title bar would lie above the screen.
+TEST_F(EditorListE2E, ADialogOverAWindowInTheCornerLiesInTheWorkArea) {
+  for (const auto& [name, value] :
+       {std::pair{"Left", 0}, {"Top", 0}, {"Width", 330}, {"Height", 300}})
+    SetVorlixFlag(name, value);
+  ASSERT_TRUE(StartWith({}));
+  Search("send em");
+  ASSERT_EQ(SelectedNodeText(), "Send Email");
+  DoubleClickSelectedNode();
+  const HWND dialog = ShownDialog("Tfrminternet");
+  ASSERT_NE(dialog, nullptr);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ASSERT_TRUE(::GetMonitorInfoA(::MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor));
+  RECT placed{}, inside{};
+  ::GetWindowRect(dialog, &placed);
+  ::IntersectRect(&inside, &placed, &monitor.rcWork);
+  EXPECT_TRUE(::EqualRect(&inside, &placed))
+      << placed.left << ", " << placed.top << ", " << placed.right << ", " << placed.bottom;
+  ClickButton(dialog, "Cancel");
+}
+
 TEST_F(EditorListE2E, StepsAreEditedInPlaceAndCommented) {
   vx::TCommand set = Step(vx::ckSetClipboard, "hello");
   set.p4 = "note";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/StepKinds.h"
+#include "editor/dialogs/FrmClipboard.h"
 #include "editor/dialogs/FrmComment.h"
 #include "editor/dialogs/FrmFileOp.h"
 #include "editor/dialogs/FrmOptions.h"
@@ -54,6 +55,19 @@ TEST(ShownFocusTest, TheFirstControlOfTheShownPageHasTheFocus) {
   EXPECT_EQ(FocusWhenShown([&] { host.Open(fileop); }, fileop.cmdcancel), fileop.cmbwritevar.Handle());
   EXPECT_EQ(FocusWhenShown([&] { criteria.Edit(""); }, criteria.CmdCancel),
             criteria.txtfname.Handle());
+
+  // The clipboard dialog's radio buttons come first in its tab order: the checked one.
+  host.steps.Assign({Step(ckSetVariable, "v"), Step(ckSetClipboard, "text"),
+                     Step(ckGetClipboard, "v"), Step(ckClearClipboard)});
+  Tfrmclipboard clipboard;
+  clipboard.Create(host.DialogOwner());
+  const auto focusOnEditing = [&](std::size_t index) {
+    host.EditStep(index);
+    return FocusWhenShown([&] { host.Open(clipboard); }, clipboard.cmdcancel);
+  };
+  EXPECT_EQ(focusOnEditing(1), clipboard.rbcbset.Handle());
+  EXPECT_EQ(focusOnEditing(2), clipboard.rbcbget.Handle());
+  EXPECT_EQ(focusOnEditing(3), clipboard.rbcbclear.Handle());
 
   Tfrmcomment comment;
   comment.Create(host.DialogOwner());
