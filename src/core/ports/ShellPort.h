@@ -53,7 +53,8 @@ class ShellPort {
 
   // FindFirstFileA on pattern, then FindNextFileA, handing every entry ("." and ".."
   // included) to visit in the order the system returns them, until visit returns false or
-  // the search ends. No match at all visits nothing.
+  // the search ends. No match at all visits nothing. An entry whose name the ANSI code page
+  // cannot hold is left out: every name it could be given would be another file's.
   virtual void FindFiles(const std::string& pattern,
                          const std::function<bool(const FindEntry&)>& visit) = 0;
 

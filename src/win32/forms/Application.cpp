@@ -83,12 +83,25 @@ void TApplication::Terminate() {
   if (!terminated_) ::PostQuitMessage(0);
 }
 
+// The window the report belongs over: a modal form shown over the main window (an Apply
+// refused in a step dialog) rather than the main window itself. A box owned by a window the
+// modal form has disabled enables it again when it closes, under Wine, and the main window
+// would then take clicks and keys while the form still relies on it standing still.
+HWND TApplication::ReportOwner() const {
+  if (!mainWindow_) return nullptr;
+  const HWND popup = ::GetLastActivePopup(mainWindow_);
+  if (popup && popup != mainWindow_ && ::IsWindowVisible(popup) && ::IsWindowEnabled(popup))
+    return popup;
+  return mainWindow_;
+}
+
 void TApplication::HandleException() noexcept {
+  const HWND owner = ReportOwner();
   try {
     const std::string message = ErrorMessage(std::current_exception());
-    ::MessageBoxA(mainWindow_, message.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
+    ::MessageBoxA(owner, message.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
   } catch (...) {
-    ::MessageBoxA(mainWindow_, "Out of memory", "Error", MB_OK | MB_ICONSTOP);
+    ::MessageBoxA(owner, "Out of memory", "Error", MB_OK | MB_ICONSTOP);
   }
 }
 

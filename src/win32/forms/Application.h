@@ -40,6 +40,7 @@ class TApplication {
 
  private:
   bool ProcessMessage();
+  HWND ReportOwner() const;
 
   std::string title_;
   HWND mainWindow_ = nullptr;

@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace vx::win32 {
 
@@ -66,18 +67,23 @@ int Win32Shell::FileOperation(std::uint32_t func, const std::string& from, const
   return ::SHFileOperationA(&operation);
 }
 
+// The wide search, so that an entry whose name the ANSI code page cannot hold is left out:
+// the ANSI search would hand it over as a look-alike ("Lodz.txt" for "Łodz.txt"), the
+// name of another file, which a Delete Object step would then delete.
 void Win32Shell::FindFiles(const std::string& pattern,
                            const std::function<bool(const FindEntry&)>& visit) {
-  WIN32_FIND_DATAA data;
-  const UniqueFind search(::FindFirstFileA(pattern.c_str(), &data));
+  WIN32_FIND_DATAW data;
+  const UniqueFind search(::FindFirstFileW(WideText(pattern, CP_ACP).c_str(), &data));
   if (!search) return;
   FindEntry entry;
   do {
-    entry.name = data.cFileName;
+    std::optional<std::string> name = ExactNarrowText(data.cFileName, CP_ACP);
+    if (!name) continue;
+    entry.name = std::move(*name);
     entry.attributes = data.dwFileAttributes;
     entry.size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
     if (!visit(entry)) return;
-  } while (::FindNextFileA(search.Get(), &data));
+  } while (::FindNextFileW(search.Get(), &data));
 }
 
 std::int32_t Win32Shell::RunFile(const std::string& verb, const std::string& file,

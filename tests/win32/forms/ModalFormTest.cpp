@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <thread>
 
 #include "DesktopHelper.h"
+#include "win32/forms/Application.h"
 #include "win32/forms/Form.h"
 #include "win32/forms/StdControls.h"
 
@@ -105,6 +107,31 @@ TEST_F(PlayerModalForm, KeysTypedAfterAMessageBoxReachTheBoxThatHadTheFocus) {
   closer.join();
   EXPECT_EQ(dialog.txtSecond.Text(), "42");
   EXPECT_EQ(dialog.txt.Text(), "");
+}
+
+// An error raised while a dialog is shown is reported over the dialog; once the report is
+// closed, the dialog's owner is still disabled, so nothing in it changes under the dialog.
+TEST_F(PlayerModalForm, AnErrorReportLeavesTheDialogsOwnerDisabled) {
+  Application().SetMainWindow(owner.Handle());
+  bool ownerEnabled = true;
+  dialog.onPosted = [&] {
+    {
+      vxtest::MessageBoxAnswerer answerer({.caption = "Modal"});
+      try {
+        throw std::runtime_error("refused");
+      } catch (...) {
+        Application().HandleException();
+      }
+    }
+    ownerEnabled = ::IsWindowEnabled(owner.Handle()) != FALSE;
+    dialog.EndModal(IDCANCEL);
+  };
+  Application().SetTitle("Modal");
+  ::PostMessageA(dialog.Handle(), RunPosted, 0, 0);
+  dialog.ShowModal();
+  Application().SetMainWindow(nullptr);
+  EXPECT_FALSE(ownerEnabled);
+  EXPECT_TRUE(::IsWindowEnabled(owner.Handle()));
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "DiskWinHelpers.h"
 #include "core/Errors.h"
 #include "core/StepKinds.h"
@@ -77,6 +80,20 @@ TEST_F(DiskShellSteps, DeleteToTheRecycleBinAndPermanently) {
       (Lines{"Query Result:", source.File("b.txt"), source.File("sub"), "Deletion Succeeded."}));
   EXPECT_FALSE(Exists(source.File("b.txt")));
   EXPECT_FALSE(Exists(source.File("sub")));
+}
+
+// "Łodz.txt" has no name in the ANSI code page; the ANSI search would report it as
+// "Lodz.txt", the file beside it, which the step would then delete in its place.
+TEST_F(DiskShellSteps, AnEntryTheCodePageCannotNameSelectsNoLookAlike) {
+  WriteAll(target.File("Lodz.txt"), "small");
+  std::ofstream(target.Path() / L"\u0141odz.txt", std::ios::binary) << std::string(4096, 'x');
+  // Only the 4 KB file is as large as 1 KB.
+  const std::string criteria =
+      std::string("\x01") + target.Path().string() + "\x01txt\x01" + "1\x01";
+  EXPECT_EQ(run.Run(vx::ckDeleteObject, criteria, "p"),
+            (Lines{"Query Result:", "Deletion Failed."}));
+  EXPECT_EQ(ReadAll(target.File("Lodz.txt")), "small");
+  EXPECT_TRUE(std::filesystem::exists(target.Path() / L"\u0141odz.txt"));
 }
 
 TEST_F(DiskShellSteps, NothingSelectedStillCallsTheShell) {
