@@ -94,9 +94,9 @@ TEST(UserInputDialogTest, MouseLinkKeepsTheKindAndDescribesMouseMove) {
   values = Dialog.Shown(keysStep, values);
   kind = keysStep.kind;
   FollowUserInputLink(UserInputPage::Mouse, kind);
+  kind = MouseActionKinds[0];  // "Move Mouse" clicked
   values[uiMousePosition].text = CursorPositionText(5, 6);
-  EXPECT_EQ(Dialog.Applied(MouseActionKinds[0], values, keysStep),
-            Step(vx::ckMouseMove, "5, 6", "c"));
+  EXPECT_EQ(Dialog.Applied(kind, values, keysStep), Step(vx::ckMouseMove, "5, 6", "c"));
   // The keyboard link makes it Send Keys again.
   FollowUserInputLink(UserInputPage::Keyboard, kind);
   EXPECT_EQ(kind, vx::ckSendKeys);
