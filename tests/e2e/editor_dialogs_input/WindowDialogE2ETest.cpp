@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "DesktopHelper.h"
 #include "core/StepKinds.h"
 #include "e2e/editor_dialogs_input/SavedSteps.h"
 #include "editor/dialogs/FrmWindow.h"
 #include "win32/editor_dialogs/DialogRig.h"
+#include "win32/editor_dialogs/UserAtDialog.h"
 
 namespace vx::editor {
 namespace {
@@ -72,37 +76,43 @@ class WindowDialogE2ETest : public ::testing::Test {
   Tfrmwindow dialog;
 };
 
-TEST_F(WindowDialogE2ETest, MessageStepTurnedIntoAWindowStepIsSavedWithItsFields) {
-  TCommand message{ckShowMessage, "hello", "warning", "", "note", 1};
-  host.steps.Assign({message});
-  host.EditStep(0);
-  WindowPage openedOn = WindowPage::Window;
-  int typeShown = -2;
-  InModalLoop({[&] {
-    openedOn = dialog.ShownPage();
-    typeShown = dialog.cmbmsgtype.ItemIndex();
-    dialog.gotowindow.OnClick();
-    dialog.txtwindowname.SetText("Notepad");
-    Click(dialog.rbwindowkill.Handle());
-    Click(dialog.cmdapply.Handle());
-  }});
-  ASSERT_EQ(host.Open(dialog), IDOK);
-  EXPECT_EQ(openedOn, WindowPage::Message);
-  EXPECT_EQ(typeShown, 2) << "warning in lower case selects Warning";
-
-  // Added next from the tree: a Show Message step with no type picked.
-  host.AddFromTree("Show Message");
-  InModalLoop({[&] {
-    dialog.txtmsgtext.SetText("done");
-    dialog.cmbmsgtype.SetItemIndex(-1);
-    Click(dialog.cmdapply.Handle());
-  }});
-  ASSERT_EQ(host.Open(dialog), IDOK);
-
-  const std::vector<TCommand> saved = vxtest::SavedAndReadBack(host.steps);
-  ASSERT_EQ(saved.size(), 2u);
-  EXPECT_EQ(saved[0], (TCommand{ckKillWindow, "Notepad", "warning", "", "note", 1}));
-  EXPECT_EQ(saved[1], (TCommand{ckShowMessage, "done", "", "", "", 1}));
+// The message page's boxes and every window radio button, found by the label or caption a
+// user reads beside it, each give the step its own kind and fields. Each step is added from
+// the node of another kind; a radio button makes the step its kind only as it becomes checked,
+// so no two steps in a row choose the same one.
+TEST_F(WindowDialogE2ETest, EveryControlStoresItsOwnField) {
+  using namespace vxtest::user;
+  const auto windowStep = [](const char* node, const char* caption, std::uint8_t kind) {
+    const std::string name = std::string(caption) + "Class";
+    return std::make_tuple(std::string(node),
+                           std::vector<Entry>{ClickOn(caption), Type({"Window:"}, name)},
+                           TCommand{kind, name, "", "", "", 1});
+  };
+  const std::vector<std::tuple<std::string, std::vector<Entry>, TCommand>> cases = {
+      {"Close Window",
+       {Link("Show Message"), Type({"Message:"}, "the message"), Choose({"Type:"}, "Warning")},
+       {ckShowMessage, "the message", "Warning", "", "", 1}},
+      windowStep("Minimize Window", "Activate", ckActivateWindow),
+      windowStep("Maximize Window", "Minimize", ckMinimizeWindow),
+      windowStep("Close Window", "Maximize", ckMaximizeWindow),
+      windowStep("Kill Window", "Close", ckCloseWindow),
+      windowStep("Show Desktop", "Kill", ckKillWindow),
+      windowStep("Close All Windows", "Show Desktop", ckShowDesktop),
+      {"Show Message",
+       {Link("Window States"), ClickOn("Close All Windows"), Type({"Window:"}, "AllClass")},
+       {ckCloseAllWindows, "AllClass", "", "", "", 1}},
+  };
+  std::vector<TCommand> expected;
+  for (const auto& [node, entries, stored] : cases) {
+    host.AddFromTree(node);
+    vxtest::UserSteps steps = StepsOf(dialog, entries);
+    steps += vxtest::Press(dialog, "Apply");
+    vxtest::AsUser(std::move(steps));
+    EXPECT_EQ(host.Open(dialog), IDOK) << node;
+    vxtest::FinishAsUser();
+    expected.push_back(stored);
+  }
+  EXPECT_EQ(vxtest::SavedAndReadBack(host.steps), expected);
 }
 
 TEST_F(WindowDialogE2ETest, FinderTakesTheTopLevelClassAndLeavesNoFrame) {
