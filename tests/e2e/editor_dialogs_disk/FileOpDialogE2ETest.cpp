@@ -73,12 +73,9 @@ TEST_F(FileOpDialogE2E, EveryControlStoresItsOwnField) {
   const auto named = [](const char* list, const char* name) {
     return Through({list}, {Type({"All or part of the item name:"}, name)});
   };
-  const struct {
-    const char* link;  // "": the page a Copy Object step opens on
-    std::vector<Entry> entries;
-    TCommand stored;
-  } cases[] = {
-      {"",
+  const std::string copy = StepKindName(ckCopyObject);
+  const std::vector<Row> rows = {
+      {copy,
        {Through(
             {"Source Object:"},
             {Type({"All or part of the item name:"}, "copied"), Type({"Located in:"}, "C:\\from"),
@@ -87,41 +84,36 @@ TEST_F(FileOpDialogE2E, EveryControlStoresItsOwnField) {
              Paste({"KB, and:"}, "1,024 ", "1024")}),
         Browse({"Copy To:"}, "", here)},
        Step(ckCopyObject, Criteria("copied", "C:\\from", "txt,log", "123", "1024"), here)},
-      {"Move Object",
-       {named("Source Object:", "moved"), Browse({"Move To:"}, "", here)},
+      {copy,
+       {Link("Move Object"), named("Source Object:", "moved"), Browse({"Move To:"}, "", here)},
        Step(ckMoveObject, Criteria("moved", ""), here)},
-      {"Rename Object",
-       {named("Source Object:", "renamed"), Type({"New Name:"}, "new-name.txt")},
+      {copy,
+       {Link("Rename Object"), named("Source Object:", "renamed"),
+        Type({"New Name:"}, "new-name.txt")},
        Step(ckRenameObject, Criteria("renamed", ""), "new-name.txt")},
-      {"Delete Object",
-       {named("Delete Object:", "deleted"), ClickOn("Delete to Recycle Bin")},
+      {copy,
+       {Link("Delete Object"), named("Delete Object:", "deleted"),
+        ClickOn("Delete to Recycle Bin")},
        Step(ckDeleteObject, Criteria("deleted", ""), "r")},
-      {"Run Object",
-       {named("Run Object:", "run.exe"), ClickOn("Wait for program to exit to proceed next steps."),
+      {copy,
+       {Link("Run Object"), named("Run Object:", "run.exe"),
+        ClickOn("Wait for program to exit to proceed next steps."),
         Type({"Parameters:"}, "-run -params")},
        Step(ckRunObject, Criteria("run.exe", ""), "w", "-run -params")},
-      {"Write To File",
-       {Choose({"Write   What:"}, "second"), Browse({"To:"}, written, written),
-        ClickOn("Overwrite")},
+      {copy,
+       {Link("Write To File"), Choose({"Write   What:"}, "second"),
+        Browse({"To:"}, written, written), ClickOn("Overwrite")},
        Step(ckWriteToFile, written, "second", "o")},
-      {"Read From File",
-       {Browse({"Read   What:"}, read, read), Choose({"To:"}, "first")},
+      {copy,
+       {Link("Read From File"), Browse({"Read   What:"}, read, read), Choose({"To:"}, "first")},
        Step(ckReadFromFile, read, "first")},
   };
   std::vector<TCommand> expected = {Step(ckSetVariable, "first"), Step(ckSetVariable, "second")};
   host.steps.Assign(expected);
-  for (const auto& c : cases) {
-    host.AddFromTree(StepKindName(ckCopyObject));
-    vxtest::UserSteps steps;
-    if (*c.link) steps += StepsOf(dialog, {Link(c.link)});
-    steps += StepsOf(dialog, c.entries, &criteria);
-    steps.push_back({"", nullptr, [&] { Shot(dialog.Handle(), StepKindName(c.stored.kind)); }});
-    steps += vxtest::Press(dialog, "Apply");
-    vxtest::AsUser(std::move(steps));
-    EXPECT_EQ(host.Open(dialog), IDOK) << StepKindName(c.stored.kind);
-    vxtest::FinishAsUser();
-    expected.push_back(c.stored);
-  }
+  for (const TCommand& step : AddEach(host, dialog, rows, &criteria, [&](const Row& row) {
+         Shot(dialog.Handle(), StepKindName(row.stored.kind));
+       }))
+    expected.push_back(step);
   EXPECT_EQ(vxtest::SavedAndReadBack(host.steps.Steps(), folder.File("disk.vxz")), expected);
 }
 

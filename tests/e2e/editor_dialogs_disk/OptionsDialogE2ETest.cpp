@@ -69,7 +69,7 @@ TEST_F(OptionsDialogE2E, EachControlWritesItsOwnSetting) {
                        vxtest::Shot(dialog.Handle(), "options");
                      }});
     steps += StepsOf(dialog, run.entries);
-    steps += vxtest::Press(dialog, "Apply");
+    steps += Press(dialog, "Apply");
     vxtest::AsUser(std::move(steps));
     ASSERT_EQ(dialog.Open(), IDOK);
     vxtest::FinishAsUser();

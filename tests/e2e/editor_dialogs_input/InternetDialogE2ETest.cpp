@@ -28,11 +28,7 @@ TEST_F(InternetDialogE2ETest, EveryControlStoresItsOwnField) {
   using namespace vxtest::user;
   const std::string downloaded = folder.File("downloaded.txt");
   const std::string uploaded = folder.File("uploaded.txt");
-  const struct {
-    const char* node;
-    std::vector<Entry> entries;
-    TCommand stored;
-  } cases[] = {
+  const std::vector<Row> rows = {
       {"Ftp Upload File",
        {Link("Send Email"), Type({"Server:"}, "smtp.example"), Type({"Port:"}, "2525"),
         Type({"User Name:"}, "mail-user"), Type({"Password:"}, "mail-pass"),
@@ -58,16 +54,7 @@ TEST_F(InternetDialogE2ETest, EveryControlStoresItsOwnField) {
        {ClickOn("Delete File"), Type({"File:"}, "deleted-file")},
        {ckFtpDeleteFile, S + S, "deleted-file", "", "", 1}},
   };
-  std::vector<TCommand> expected;
-  for (const auto& c : cases) {
-    host.AddFromTree(c.node);
-    vxtest::UserSteps steps = StepsOf(dialog, c.entries);
-    steps += vxtest::Press(dialog, "Apply");
-    vxtest::AsUser(std::move(steps));
-    EXPECT_EQ(host.Open(dialog), IDOK) << c.node;
-    vxtest::FinishAsUser();
-    expected.push_back(c.stored);
-  }
+  const std::vector<TCommand> expected = AddEach(host, dialog, rows);
   EXPECT_EQ(vxtest::SavedAndReadBack(host.steps), expected);
 }
 

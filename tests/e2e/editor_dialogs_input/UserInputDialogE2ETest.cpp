@@ -83,11 +83,7 @@ TEST_F(UserInputDialogE2ETest, SpecialKeysBecomeTokensAndShiftTakesThePosition) 
 // from the node of another kind and made its own by a link or a radio button.
 TEST_F(UserInputDialogE2ETest, EveryControlStoresItsOwnField) {
   using namespace vxtest::user;
-  const struct {
-    const char* node;
-    std::vector<Entry> entries;
-    TCommand stored;
-  } cases[] = {
+  const std::vector<Row> rows = {
       {"Mouse Move",
        {ClickOn("Click Mouse"), Choose({"Button:"}, "Middle Button Hold")},
        {ckMouseClick, "Middle Button Hold", "", "", "", 1}},
@@ -99,16 +95,7 @@ TEST_F(UserInputDialogE2ETest, EveryControlStoresItsOwnField) {
         ClickOn("Send character by character")},
        {ckSendKeys, "typed keys", "c", "", "", 1}},
   };
-  std::vector<TCommand> expected;
-  for (const auto& c : cases) {
-    host.AddFromTree(c.node);
-    vxtest::UserSteps steps = StepsOf(dialog, c.entries);
-    steps += vxtest::Press(dialog, "Apply");
-    vxtest::AsUser(std::move(steps));
-    EXPECT_EQ(host.Open(dialog), IDOK) << c.node;
-    vxtest::FinishAsUser();
-    expected.push_back(c.stored);
-  }
+  const std::vector<TCommand> expected = AddEach(host, dialog, rows);
   EXPECT_EQ(vxtest::SavedAndReadBack(host.steps), expected);
 }
 

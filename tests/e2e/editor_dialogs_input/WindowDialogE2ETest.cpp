@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
 
 #include "DesktopHelper.h"
@@ -82,36 +81,25 @@ class WindowDialogE2ETest : public ::testing::Test {
 // so no two steps in a row choose the same one.
 TEST_F(WindowDialogE2ETest, EveryControlStoresItsOwnField) {
   using namespace vxtest::user;
-  const auto windowStep = [](const char* node, const char* caption, std::uint8_t kind) {
+  const auto window = [](const char* node, const char* caption, std::uint8_t kind) {
     const std::string name = std::string(caption) + "Class";
-    return std::make_tuple(std::string(node),
-                           std::vector<Entry>{ClickOn(caption), Type({"Window:"}, name)},
-                           TCommand{kind, name, "", "", "", 1});
+    return Row{node, {ClickOn(caption), Type({"Window:"}, name)}, {kind, name, "", "", "", 1}};
   };
-  const std::vector<std::tuple<std::string, std::vector<Entry>, TCommand>> cases = {
+  const std::vector<Row> rows = {
       {"Close Window",
        {Link("Show Message"), Type({"Message:"}, "the message"), Choose({"Type:"}, "Warning")},
        {ckShowMessage, "the message", "Warning", "", "", 1}},
-      windowStep("Minimize Window", "Activate", ckActivateWindow),
-      windowStep("Maximize Window", "Minimize", ckMinimizeWindow),
-      windowStep("Close Window", "Maximize", ckMaximizeWindow),
-      windowStep("Kill Window", "Close", ckCloseWindow),
-      windowStep("Show Desktop", "Kill", ckKillWindow),
-      windowStep("Close All Windows", "Show Desktop", ckShowDesktop),
+      window("Minimize Window", "Activate", ckActivateWindow),
+      window("Maximize Window", "Minimize", ckMinimizeWindow),
+      window("Close Window", "Maximize", ckMaximizeWindow),
+      window("Kill Window", "Close", ckCloseWindow),
+      window("Show Desktop", "Kill", ckKillWindow),
+      window("Close All Windows", "Show Desktop", ckShowDesktop),
       {"Show Message",
        {Link("Window States"), ClickOn("Close All Windows"), Type({"Window:"}, "AllClass")},
        {ckCloseAllWindows, "AllClass", "", "", "", 1}},
   };
-  std::vector<TCommand> expected;
-  for (const auto& [node, entries, stored] : cases) {
-    host.AddFromTree(node);
-    vxtest::UserSteps steps = StepsOf(dialog, entries);
-    steps += vxtest::Press(dialog, "Apply");
-    vxtest::AsUser(std::move(steps));
-    EXPECT_EQ(host.Open(dialog), IDOK) << node;
-    vxtest::FinishAsUser();
-    expected.push_back(stored);
-  }
+  const std::vector<TCommand> expected = AddEach(host, dialog, rows);
   EXPECT_EQ(vxtest::SavedAndReadBack(host.steps), expected);
 }
 

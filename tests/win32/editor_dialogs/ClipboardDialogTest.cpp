@@ -33,31 +33,21 @@ class ClipboardDialogTest : public ::testing::Test {
 // step is added from the node of another kind.
 TEST_F(ClipboardDialogTest, EveryControlStoresItsOwnField) {
   using namespace vxtest::user;
-  const struct {
-    const char* node;
-    std::vector<Entry> entries;
-    TCommand stored;
-  } cases[] = {
+  const std::vector<Row> rows = {
       {"Clear Clipboard",
-       {ClickOn("Set Clipboard"), Type({"Populate With"}, "clip text")},
+       {ClickOn("Set Clipboard"), Type({"Populate With"}, "clip text"), Reads("Get Clipboard")},
        Step(ckSetClipboard, "clip text")},
       {"Set Clipboard",
-       {ClickOn("Get From Clipboard"), Choose({"Write to variable:"}, "second")},
+       {ClickOn("Get From Clipboard"), Choose({"Write to variable:"}, "second"),
+        Reads("Get Clipboard")},
        Step(ckGetClipboard, "second")},
-      {"Get Clipboard", {ClickOn("Clear Clipboard")}, Step(ckClearClipboard)},
+      {"Get Clipboard",
+       {ClickOn("Clear Clipboard"), Reads("Get Clipboard")},
+       Step(ckClearClipboard)},
   };
   std::vector<TCommand> expected = {Step(ckSetVariable, "first"), Step(ckSetVariable, "second")};
   host.steps.Assign(expected);
-  for (const auto& c : cases) {
-    host.AddFromTree(c.node);
-    vxtest::UserSteps steps = StepsOf(dialog, c.entries);
-    steps += StepsOf(dialog, {Reads("Get Clipboard")});
-    steps += vxtest::Press(dialog, "Apply");
-    vxtest::AsUser(std::move(steps));
-    EXPECT_EQ(host.Open(dialog), IDOK) << c.node;
-    vxtest::FinishAsUser();
-    expected.push_back(c.stored);
-  }
+  for (const TCommand& step : AddEach(host, dialog, rows)) expected.push_back(step);
   EXPECT_EQ(std::vector<TCommand>(host.steps.Steps().begin(), host.steps.Steps().end()), expected);
 }
 
