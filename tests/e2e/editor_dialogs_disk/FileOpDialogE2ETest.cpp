@@ -110,9 +110,8 @@ TEST_F(FileOpDialogE2E, EveryControlStoresItsOwnField) {
   };
   std::vector<TCommand> expected = {Step(ckSetVariable, "first"), Step(ckSetVariable, "second")};
   host.steps.Assign(expected);
-  for (const TCommand& step : AddEach(host, dialog, rows, &criteria, [&](const Row& row) {
-         Shot(dialog.Handle(), StepKindName(row.stored.kind));
-       }))
+  const auto look = [&](const Row& row) { Shot(dialog.Handle(), StepKindName(row.stored.kind)); };
+  for (const TCommand& step : AddEach(host, dialog, rows, &criteria, look))
     expected.push_back(step);
   EXPECT_EQ(vxtest::SavedAndReadBack(host.steps.Steps(), folder.File("disk.vxz")), expected);
 }

@@ -71,8 +71,8 @@ TEST_F(SystemDialogE2E, EveryControlStoresItsOwnField) {
        Step(ckHibernateSystem, "hibernate")},
   };
   const auto look = [&](const Row& row) { Shot(dialog.Handle(), StepKindName(row.stored.kind)); };
-  EXPECT_EQ(vxtest::SavedAndReadBack(host.steps.Steps(), folder.File("system.vxz")),
-            AddEach(host, dialog, rows, nullptr, look));
+  const std::vector<TCommand> expected = AddEach(host, dialog, rows, nullptr, look);
+  EXPECT_EQ(vxtest::SavedAndReadBack(host.steps.Steps(), folder.File("system.vxz")), expected);
 }
 
 // A script holds at most 65535 steps: Apply on one more is refused with the error reported
