@@ -40,7 +40,9 @@ TEST(ReadFileBytes, ReadsEveryByteAndNamesAMissingFile) {
   }
 }
 
-TEST(WriteFileReplacing, CreatesAndReplacesLeavingNoTemporaryFile) {
+// A temporary file that a killed save left beside the script is neither reused nor in the
+// way: the save takes the next name and leaves that file as it was.
+TEST(WriteFileReplacing, ReplacesWholeAndLeavesNoTemporaryFileOfItsOwn) {
   TempFolder folder;
   const std::string path = folder.File("script.vxz");
   WriteFileReplacing(path, "first");
@@ -50,6 +52,12 @@ TEST(WriteFileReplacing, CreatesAndReplacesLeavingNoTemporaryFile) {
   WriteFileReplacing(path, "");
   EXPECT_EQ(vxtest::ReadAll(path), "");
   EXPECT_EQ(EntriesIn(folder), 1u);
+
+  vxtest::WriteAll(path + ".~0.tmp", "left by a killed save");
+  WriteFileReplacing(path, "third");
+  EXPECT_EQ(vxtest::ReadAll(path), "third");
+  EXPECT_EQ(vxtest::ReadAll(path + ".~0.tmp"), "left by a killed save");
+  EXPECT_EQ(EntriesIn(folder), 2u);
 }
 
 // Windows refuses to write over a read-only file; Wine run as root and a POSIX rename do not.

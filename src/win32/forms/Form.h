@@ -119,6 +119,8 @@ class TForm {
   void ForgetControl(const TControl* control);
   // The windowed control of this form that owns window (null for any other window).
   TWinControl* ControlOf(HWND window) const;
+  // Every control of the form, in placement order (what a user can see of it is among them).
+  const std::vector<TControl*>& Controls() const { return controls_.All(); }
   TWinControl* ControlOfId(int id) const;
   // The message routing, also used by panels for their children's notifications.
   bool RouteChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -1,6 +1,6 @@
 // Shared by the disk and system dialog tests: the dialog rig, and what a user does that the
-// rig does not: clicking a link on the band, typing into and pasting into a box, saving the
-// composed steps as a script and reading it back, and pictures of the dialog.
+// rig does not: clicking a link on the band, typing into a box, saving the composed steps
+// as a script and reading it back, and pictures of the dialog.
 #pragma once
 
 #include <windows.h>
@@ -13,8 +13,8 @@
 
 #include "core/ScriptFile.h"
 #include "win32/editor_dialogs/DialogRig.h"
+#include "win32/editor_dialogs/UserAtDialog.h"
 #include "win32/forms/Control.h"
-#include "win32/system/Win32Clipboard.h"
 
 namespace vxtest {
 
@@ -25,22 +25,6 @@ inline void ClickPainted(HWND form, const vx::win32::TControl& control) {
   ::PostMessageA(form, WM_MOUSEMOVE, 0, at);
   ::PostMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, at);
   ::PostMessageA(form, WM_LBUTTONUP, 0, at);
-}
-
-// The real pointer moved to a point of the screen, and there pressed and released when
-// click: each event carries the point (a separate SetCursorPos can still be on its way when
-// the button goes down).
-inline void PointerAt(POINT screen, bool click) {
-  const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
-  INPUT events[3] = {};
-  const DWORD kinds[3] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-  for (int i = 0; i < 3; ++i) {
-    events[i].type = INPUT_MOUSE;
-    events[i].mi.dx = ::MulDiv(screen.x, 65536, width) + 1;
-    events[i].mi.dy = ::MulDiv(screen.y, 65536, height) + 1;
-    events[i].mi.dwFlags = kinds[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  }
-  ::SendInput(click ? 3 : 1, events, sizeof(INPUT));
 }
 
 // A double click with the real pointer at a point of the screen.
@@ -106,17 +90,6 @@ inline AreaColours ColoursIn(HWND window, const RECT& r) {
 // Characters as the keyboard delivers them to the box with the focus.
 inline void TypeChars(HWND box, const std::string& text) {
   for (char c : text) ::SendMessageA(box, WM_CHAR, static_cast<unsigned char>(c), 1);
-}
-
-// Puts text on the clipboard and pastes it into box.
-inline void PasteInto(HWND box, const std::string& text) {
-  vx::win32::Win32Clipboard clipboard;
-  if (clipboard.Open()) {
-    clipboard.SetText(text);
-    clipboard.Close();
-  }
-  ::SetFocus(box);
-  ::SendMessageA(box, WM_PASTE, 0, 0);
 }
 
 // The steps as a script file holds them: encoded, written, read back and decoded.

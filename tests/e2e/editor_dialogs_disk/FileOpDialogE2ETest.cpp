@@ -5,6 +5,7 @@
 #include "core/StepKinds.h"
 #include "e2e/editor_dialogs_disk/DiskDialogsRig.h"
 #include "editor/dialogs/FrmFileOp.h"
+#include "win32/editor_dialogs/UserAtDialog.h"
 
 namespace vx::editor {
 namespace {
@@ -12,7 +13,6 @@ namespace {
 using vxtest::Click;
 using vxtest::ClickPainted;
 using vxtest::InModalLoop;
-using vxtest::PasteInto;
 using vxtest::Shot;
 using vxtest::TypeChars;
 
@@ -23,6 +23,21 @@ TCommand Step(std::uint8_t kind, std::string p1 = {}, std::string p2 = {}, std::
   step.p2 = std::move(p2);
   step.p3 = std::move(p3);
   return step;
+}
+
+std::string Criteria(const std::string& name, const std::string& location,
+                     const std::string& extension = "", const std::string& low = "",
+                     const std::string& high = "") {
+  const std::string s(1, FieldSeparator);
+  return name + s + location + s + extension + s + low + s + high;
+}
+
+// The folder of the program that runs, where the folder choosers open.
+std::string ProgramFolder() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  const std::string program = path;
+  return program.substr(0, program.find_last_of('\\'));
 }
 
 class FileOpDialogE2E : public ::testing::Test {
@@ -47,54 +62,58 @@ class FileOpDialogE2E : public ::testing::Test {
   vxtest::TempFolder folder;
 };
 
-// A Write To File step and a Copy Object step whose criteria is typed into the criteria
-// dialog (size boxes filtered typed and pasted, the separator byte kept out) reach the
-// script file as composed.
-TEST_F(FileOpDialogE2E, ComposedStepsReachTheScriptFile) {
-  host.steps.Assign({Step(ckSetVariable, "my var", "1"), Step(ckSetVariable, "b")});
-
-  host.AddFromTree(StepKindName(ckWriteToFile));
-  InModalLoop({[&] {
-    EXPECT_EQ(dialog.ActivePage(), FileOpPage::Write);
-    EXPECT_EQ(Entries(dialog.cmbwritevar), (std::vector<std::string>{"my var", "b"}));
-    EXPECT_TRUE(dialog.rbwritea.Checked());
-    dialog.cmbwritevar.SetItemIndex(0);
-    TypeChars(dialog.txtwritename.Handle(), "C:\\out.txt");
-    Shot(dialog.Handle(), "fileop-write");
-    Click(dialog.cmdapply.Handle());
-  }});
-  ASSERT_EQ(host.Open(dialog), IDOK);
-
-  host.AddFromTree(StepKindName(ckCopyObject));
-  std::vector<std::string> lines;
-  InModalLoop({[&] { Click(dialog.fdcopy.Button()); },
-               [&] {
-                 TypeChars(criteria.txtfname.Handle(), "a\x01.txt");
-                 TypeChars(criteria.txtfextension.Handle(), "txt,log");
-                 TypeChars(criteria.txtfsizelow.Handle(), "12x3");
-                 PasteInto(criteria.txtfsizehigh.Handle(), "1,024 ");
-                 Shot(criteria.Handle(), "selectobject");
-                 Click(criteria.Cmdok.Handle());
-               },
-               [&] {
-                 lines = dialog.fdcopy.Lines();
-                 TypeChars(dialog.txtcdestpath.Handle(), "D:\\to");
-                 Shot(dialog.Handle(), "fileop-copy");
-                 Click(dialog.cmdapply.Handle());
-               }});
-  ASSERT_EQ(host.Open(dialog), IDOK);
-  EXPECT_EQ(lines, (std::vector<std::string>{
-                       "With a filename of", "   a.txt", "And with an extension of", "   txt,log",
-                       "With a file size", "   Bigger than 123KB, Smaller than 1024KB"}));
-
-  const auto saved = vxtest::SavedAndReadBack(host.steps.Steps(), folder.File("disk.vxz"));
-  ASSERT_EQ(saved.size(), 4u);
-  EXPECT_EQ(saved[2], Step(ckWriteToFile, "C:\\out.txt", "my var", "a"));
-  EXPECT_EQ(saved[3], Step(ckCopyObject,
-                           "a.txt\x01\x01txt,log\x01"
-                           "123\x01"
-                           "1024",
-                           "D:\\to"));
+// Every control of every page, found by the label or caption a user reads beside it, is
+// given a value of its own, and the script holds each value in its own field. The pages are
+// reached by their links from a new Copy Object step; the folder choosers open at the
+// editor's folder, which OK takes.
+TEST_F(FileOpDialogE2E, EveryControlStoresItsOwnField) {
+  using namespace vxtest::user;
+  const std::string written = folder.File("written.txt"), read = folder.File("read.txt");
+  const std::string here = ProgramFolder();
+  const auto named = [](const char* list, const char* name) {
+    return Through({list}, {Type({"All or part of the item name:"}, name)});
+  };
+  const std::string copy = StepKindName(ckCopyObject);
+  const std::vector<Row> rows = {
+      {copy,
+       {Through(
+            {"Source Object:"},
+            {Type({"All or part of the item name:"}, "copied"), Type({"Located in:"}, "C:\\from"),
+             Type({"With a file type of (comma seperated):"}, "txt,log"),
+             Type({"With a file size between(leave empty for all sizes):"}, "12x3", "123"),
+             Paste({"KB, and:"}, "1,024 ", "1024")}),
+        Browse({"Copy To:"}, "", here)},
+       Step(ckCopyObject, Criteria("copied", "C:\\from", "txt,log", "123", "1024"), here)},
+      {copy,
+       {Link("Move Object"), named("Source Object:", "moved"), Browse({"Move To:"}, "", here)},
+       Step(ckMoveObject, Criteria("moved", ""), here)},
+      {copy,
+       {Link("Rename Object"), named("Source Object:", "renamed"),
+        Type({"New Name:"}, "new-name.txt")},
+       Step(ckRenameObject, Criteria("renamed", ""), "new-name.txt")},
+      {copy,
+       {Link("Delete Object"), named("Delete Object:", "deleted"),
+        ClickOn("Delete to Recycle Bin")},
+       Step(ckDeleteObject, Criteria("deleted", ""), "r")},
+      {copy,
+       {Link("Run Object"), named("Run Object:", "run.exe"),
+        ClickOn("Wait for program to exit to proceed next steps."),
+        Type({"Parameters:"}, "-run -params")},
+       Step(ckRunObject, Criteria("run.exe", ""), "w", "-run -params")},
+      {copy,
+       {Link("Write To File"), Choose({"Write   What:"}, "second"),
+        Browse({"To:"}, written, written), ClickOn("Overwrite")},
+       Step(ckWriteToFile, written, "second", "o")},
+      {copy,
+       {Link("Read From File"), Browse({"Read   What:"}, read, read), Choose({"To:"}, "first")},
+       Step(ckReadFromFile, read, "first")},
+  };
+  std::vector<TCommand> expected = {Step(ckSetVariable, "first"), Step(ckSetVariable, "second")};
+  host.steps.Assign(expected);
+  const auto look = [&](const Row& row) { Shot(dialog.Handle(), StepKindName(row.stored.kind)); };
+  for (const TCommand& step : AddEach(host, dialog, rows, &criteria, look))
+    expected.push_back(step);
+  EXPECT_EQ(vxtest::SavedAndReadBack(host.steps.Steps(), folder.File("disk.vxz")), expected);
 }
 
 // Apply refuses a Read From File step while no variable is chosen, and the dialog stays.
@@ -175,35 +194,6 @@ TEST_F(FileOpDialogE2E, CriteriaDialogRefusesAnUnreadableSize) {
   EXPECT_NE(box->text.find("'2147483648' is not a valid file size."), std::string::npos);
   EXPECT_TRUE(stillOpen);
   EXPECT_EQ(host.steps.Step(0), Step(ckRunObject));
-}
-
-// Every link shows its page, headed with its kind; a Run Object step keeps its parameters
-// when switched to another kind by a link.
-TEST_F(FileOpDialogE2E, EveryLinkShowsItsPage) {
-  host.steps.Assign({Step(ckRunObject, "x.exe", "w", "-q")});
-  host.EditStep(0);
-  std::vector<std::function<void()>> actions;
-  for (const FileOpLink& link : FileOpLinks) {
-    actions.push_back([&] { ClickPainted(dialog.Handle(), LinkTo(link.kind)); });
-    actions.push_back([&] {
-      EXPECT_EQ(dialog.ActivePage(), link.page);
-      EXPECT_EQ(dialog.BevelRect1.Caption(), StepKindName(link.kind));
-      if (link.kind == ckRunObject) {
-        EXPECT_TRUE(dialog.chkrunwait.Checked());
-        Shot(dialog.Handle(), "fileop-run");
-      }
-      if (link.kind == ckRenameObject) Shot(dialog.Handle(), "fileop-rename");
-      if (link.kind == ckMoveObject) Shot(dialog.Handle(), "fileop-move");
-    });
-  }
-  actions.push_back([&] {
-    TypeChars(dialog.txtrnew.Handle(), "y.exe");
-    ClickPainted(dialog.Handle(), LinkTo(ckRenameObject));
-  });
-  actions.push_back([&] { Click(dialog.cmdapply.Handle()); });
-  InModalLoop(std::move(actions));
-  ASSERT_EQ(host.Open(dialog), IDOK);
-  EXPECT_EQ(host.steps.Step(0), Step(ckRenameObject, "", "y.exe", "-q"));
 }
 
 // A criteria list's button sits 4 pixels inside the list's bottom and right edges; a line

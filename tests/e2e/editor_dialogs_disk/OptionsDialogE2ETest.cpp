@@ -11,6 +11,7 @@
 #include "e2e/PlayerHarness.h"
 #include "e2e/editor_dialogs_disk/DiskDialogsRig.h"
 #include "editor/dialogs/FrmOptions.h"
+#include "win32/editor_dialogs/UserAtDialog.h"
 
 namespace vx::editor {
 namespace {
@@ -48,32 +49,45 @@ class OptionsDialogE2E : public ::testing::Test {
   vxtest::TempFolder folder;
 };
 
-// With no settings key the dialog opens quietly with the player's defaults; what Apply
-// writes has the types the player reads, and the player then logs where the dialog said.
-TEST_F(OptionsDialogE2E, AppliedSettingsAreTheOnesThePlayerRunsWith) {
+// With no settings key the dialog opens quietly with the player's defaults. Each check box,
+// found by its caption, and the path box, found by its label, write their own value: three
+// showings, each clicking some of them, give every two flags unequal values once (the
+// extended flag is written also while its box is disabled). What Apply writes has the types
+// the player reads, and the player then logs where the dialog said.
+TEST_F(OptionsDialogE2E, EachControlWritesItsOwnSetting) {
+  using namespace vxtest::user;
   const std::string logFolder = folder.File("");
-  bool errorBox = true;
-  InModalLoop({[&] {
-                 errorBox =
-                     vxtest::FindMessageBox({.processId = ::GetCurrentProcessId()}) != nullptr;
-                 EXPECT_FALSE(dialog.chklog.Checked());
-                 EXPECT_FALSE(dialog.chkvpshow.Checked());
-                 EXPECT_FALSE(dialog.chkvpextended.Enabled());
-                 EXPECT_EQ(dialog.txtlogpath.Text(), "");
-                 vxtest::Shot(dialog.Handle(), "options");
-                 Click(dialog.chklog.Handle());
-                 Click(dialog.chkvpextended.Handle());  // disabled: the click does nothing
-                 vxtest::TypeChars(dialog.txtlogpath.Handle(), logFolder);
-               },
-               [&] { Click(dialog.cmdapply.Handle()); }});
-  ASSERT_EQ(dialog.Open(), IDOK);
-  EXPECT_FALSE(errorBox);
-  EXPECT_EQ(Stored("vpLog").type, DWORD(REG_DWORD));
-  EXPECT_EQ(Stored("vpLog").bytes, Dword(1));
-  EXPECT_EQ(Stored("vpShow").bytes, Dword(0));
-  EXPECT_EQ(Stored("vpExtended").type, DWORD(REG_DWORD));
+  const struct {
+    std::vector<Entry> entries;
+    std::uint32_t log, show, extended;
+    std::string path;
+  } runs[] = {
+      {{ClickOn("Show vorlix parser window")}, 0, 1, 0, ""},
+      {{ClickOn("Extended Mode"), ClickOn("Show vorlix parser window")}, 0, 0, 1, ""},
+      {{ClickOn("Enable Logging"), Type({"Path:"}, logFolder)}, 1, 0, 1, logFolder},
+  };
+  for (const auto& run : runs) {
+    bool errorBox = true;
+    vxtest::UserSteps steps;
+    steps.push_back({"", nullptr, [&] {
+                       errorBox = vxtest::FindMessageBox({.processId = ::GetCurrentProcessId()}) !=
+                                  nullptr;
+                       vxtest::Shot(dialog.Handle(), "options");
+                     }});
+    steps += StepsOf(dialog, run.entries);
+    steps += Press(dialog, "Apply");
+    vxtest::AsUser(std::move(steps));
+    ASSERT_EQ(dialog.Open(), IDOK);
+    vxtest::FinishAsUser();
+    EXPECT_FALSE(errorBox);
+    EXPECT_EQ(Stored("vpLog").bytes, Dword(run.log));
+    EXPECT_EQ(Stored("vpShow").bytes, Dword(run.show));
+    EXPECT_EQ(Stored("vpExtended").bytes, Dword(run.extended));
+    EXPECT_EQ(Stored("vpLogPath").bytes, run.path);
+  }
+  for (const char* flag : {"vpLog", "vpShow", "vpExtended"})
+    EXPECT_EQ(Stored(flag).type, DWORD(REG_DWORD)) << flag;
   EXPECT_EQ(Stored("vpLogPath").type, DWORD(REG_SZ));
-  EXPECT_EQ(Stored("vpLogPath").bytes, logFolder);
 
   // The player, without its window, writes its run log into the folder typed.
   const std::string script = folder.File("opts.vxz");

@@ -5,6 +5,7 @@
 #include "core/StepKinds.h"
 #include "e2e/editor_dialogs_disk/DiskDialogsRig.h"
 #include "editor/dialogs/FrmSystem.h"
+#include "win32/editor_dialogs/UserAtDialog.h"
 
 namespace vx::editor {
 namespace {
@@ -13,7 +14,6 @@ using vxtest::Click;
 using vxtest::ClickPainted;
 using vxtest::InModalLoop;
 using vxtest::Shot;
-using vxtest::TypeChars;
 
 TCommand Step(std::uint8_t kind, std::string p1 = {}, std::string p2 = {}) {
   TCommand step;
@@ -37,65 +37,72 @@ class SystemDialogE2E : public ::testing::Test {
   vxtest::TempFolder folder;
 };
 
-// Every page composed through its controls, and the script written and read back holds the
-// steps as composed.
-TEST_F(SystemDialogE2E, ComposesEveryPageIntoTheSavedScript) {
-  host.steps.Assign({Step(ckSetVariable, "count", "7"), Step(ckLockComputer, "lock")});
+// Every control of every page, found by the label or caption a user reads beside it, is
+// given a value of its own, and the script holds each value in its own field: each DLL
+// button its own DLL, the "Other:" box the DLL chosen with its browse button. Each step is
+// added from the node of another kind and made its own by a link or a radio button.
+TEST_F(SystemDialogE2E, EveryControlStoresItsOwnField) {
+  using namespace vxtest::user;
+  const std::string dll = folder.File("mine.dll");
+  const std::vector<Row> rows = {
+      {"Wait",
+       {Link("Call DLL Function"), Type({"Function:"}, "KernelFunction"), ClickOn("kernel32.dll")},
+       Step(ckCallDLLFunction, "KernelFunction", "kernel32.dll")},
+      {"Call DLL Function",
+       {Type({"Function:"}, "UserFunction"), ClickOn("user32.dll")},
+       Step(ckCallDLLFunction, "UserFunction", "user32.dll")},
+      {"Call DLL Function",
+       {Type({"Function:"}, "GdiFunction"), ClickOn("gdi32.dll")},
+       Step(ckCallDLLFunction, "GdiFunction", "gdi32.dll")},
+      {"Call DLL Function",
+       {Type({"Function:"}, "OtherFunction"), ClickOn("Other:"), Browse({"Other:"}, dll, dll)},
+       Step(ckCallDLLFunction, "OtherFunction", dll)},
+      {"Execution Speed",
+       {Link("Wait"), Type({"Wait For (millisecond):"}, "1500")},
+       Step(ckWait, "1500")},
+      {"Wait",
+       {Link("Execution Speed"), Type({"Execution Speed:"}, "250")},
+       Step(ckExecutionSpeed, "250")},
+      {"Wait",
+       {Link("Set Variable"), Type({"Variable Name:"}, "the-name"), Type({"Value:"}, "the-value")},
+       Step(ckSetVariable, "the-name", "the-value")},
+      {"Wait",
+       {Link("Exit Windows", "System States"), ClickOn("Hibernate System")},
+       Step(ckHibernateSystem, "hibernate")},
+  };
+  const auto look = [&](const Row& row) { Shot(dialog.Handle(), StepKindName(row.stored.kind)); };
+  const std::vector<TCommand> expected = AddEach(host, dialog, rows, nullptr, look);
+  EXPECT_EQ(vxtest::SavedAndReadBack(host.steps.Steps(), folder.File("system.vxz")), expected);
+}
 
-  host.AddFromTree(StepKindName(ckCallDLLFunction));
-  InModalLoop({[&] {
-                 EXPECT_EQ(dialog.ActivePage(), SystemPage::Dll);
-                 TypeChars(dialog.txtdllfunction.Handle(), "MessageBeep");
-                 TypeChars(dialog.txtdllother.Handle(), "mine.dll");
-                 Click(dialog.rbdlluser.Handle());
-                 Shot(dialog.Handle(), "system-dll");
-               },
-               [&] { Click(dialog.cmdapply.Handle()); }});
-  ASSERT_EQ(host.Open(dialog), IDOK);
-
-  // A Set Variable step switched to Wait by its link keeps the value in p2.
-  host.EditStep(0);
-  InModalLoop({[&] {
-                 EXPECT_EQ(dialog.ActivePage(), SystemPage::Variable);
-                 EXPECT_EQ(dialog.txtvarvalue.Text(), "7");
-                 Shot(dialog.Handle(), "system-variable");
-                 ClickPainted(dialog.Handle(), LinkTo(SystemPage::Wait));
-               },
-               [&] {
-                 EXPECT_EQ(dialog.ActivePage(), SystemPage::Wait);
-                 EXPECT_EQ(dialog.lblinfocaption.Caption(), StepKindName(ckWait));
-                 TypeChars(dialog.txtwait.Handle(), "250");
-                 Shot(dialog.Handle(), "system-wait");
-                 Click(dialog.cmdapply.Handle());
-               }});
-  ASSERT_EQ(host.Open(dialog), IDOK);
-
-  // The exit page: its link keeps the kind, a radio button chooses it.
-  host.EditStep(1);
-  InModalLoop({[&] {
-                 EXPECT_EQ(dialog.ActivePage(), SystemPage::Exit);
-                 EXPECT_EQ(dialog.lblinfocaption.Caption(), "System States");
-                 EXPECT_TRUE(dialog.exitChoices[0].Checked());
-                 Shot(dialog.Handle(), "system-exit");
-                 Click(dialog.exitChoices[3].Handle());
-               },
-               [&] { Click(dialog.cmdapply.Handle()); }});
-  ASSERT_EQ(host.Open(dialog), IDOK);
-
-  host.AddFromTree(StepKindName(ckExecutionSpeed));
-  InModalLoop({[&] {
-                 EXPECT_EQ(dialog.ActivePage(), SystemPage::Speed);
-                 TypeChars(dialog.txtspeed.Handle(), "fast");
-                 Shot(dialog.Handle(), "system-speed");
-               },
-               [&] { Click(dialog.cmdapply.Handle()); }});
-  ASSERT_EQ(host.Open(dialog), IDOK);
-
-  const auto saved = vxtest::SavedAndReadBack(host.steps.Steps(), folder.File("system.vxz"));
-  EXPECT_EQ(saved,
-            (std::vector<TCommand>{Step(ckWait, "250", "7"), Step(ckRestartWindows, "restart"),
-                                   Step(ckCallDLLFunction, "MessageBeep", "user32.dll"),
-                                   Step(ckExecutionSpeed, "fast")}));
+// A script holds at most 65535 steps: Apply on one more is refused with the error reported
+// while the dialog stays open, so what was typed is not lost; the list stays as it was.
+TEST_F(SystemDialogE2E, AnAddToAFullScriptIsRefusedWhileTheDialogStays) {
+  using namespace vxtest::user;
+  host.steps.Assign(std::vector<TCommand>(MaxListSteps, Step(ckWait, "1")));
+  host.AddFromTree("Wait");
+  std::optional<vxtest::AnsweredBox> box;
+  vxtest::UserSteps steps = StepsOf(dialog, {Type({"Wait For (millisecond):"}, "2")});
+  steps += Press(dialog, "Apply");
+  steps.push_back(vxtest::WaitFor("the error report", [&] {
+    const HWND shown = vxtest::FindMessageBox({.processId = ::GetCurrentProcessId()});
+    if (shown) {
+      box = vxtest::AnsweredBox{vxtest::Caption(shown), vxtest::MessageBoxText(shown)};
+      vxtest::PressBoxButton(shown);
+    }
+    return shown != nullptr;
+  }));
+  steps.push_back(vxtest::WaitFor("the dialog, still open", [&] {
+    return !vxtest::FindMessageBox({.processId = ::GetCurrentProcessId()}) && dialog.Modal() &&
+           ::IsWindowEnabled(dialog.Handle());
+  }));
+  steps += Press(dialog, "Cancel");
+  vxtest::AsUser(std::move(steps));
+  EXPECT_EQ(host.Open(dialog), IDCANCEL);
+  vxtest::FinishAsUser();
+  ASSERT_TRUE(box.has_value());
+  EXPECT_NE(box->text.find("65535"), std::string::npos) << box->text;
+  EXPECT_EQ(host.steps.Count(), MaxListSteps);
 }
 
 // A radio button acts only when a click checks it: a Wait step shown on the exit page,
@@ -130,19 +137,6 @@ TEST_F(SystemDialogE2E, ClickingTheCheckedExitButtonChangesNothing) {
   }
   EXPECT_EQ(host.steps.Step(1), Step(ckWait, "5"));
   EXPECT_EQ(host.steps.Step(2), Step(ckShutdownWindows, "shutdown"));
-}
-
-// Cancel after switching pages and typing stores nothing.
-TEST_F(SystemDialogE2E, CancelAfterSwitchingPagesStoresNothing) {
-  host.steps.Assign({Step(ckWait, "100")});
-  host.EditStep(0);
-  InModalLoop({[&] { ClickPainted(dialog.Handle(), LinkTo(SystemPage::Variable)); },
-               [&] {
-                 TypeChars(dialog.txtvarname.Handle(), "x");
-                 Click(dialog.cmdcancel.Handle());
-               }});
-  EXPECT_EQ(host.Open(dialog), IDCANCEL);
-  EXPECT_EQ(host.steps.Step(0), Step(ckWait, "100"));
 }
 
 }  // namespace

@@ -1,76 +1,61 @@
 #include <gtest/gtest.h>
 
+#include "TempFolder.h"
 #include "core/StepKinds.h"
 #include "e2e/editor_dialogs_input/SavedSteps.h"
 #include "editor/dialogs/FrmInternet.h"
 #include "win32/editor_dialogs/DialogRig.h"
+#include "win32/editor_dialogs/UserAtDialog.h"
 
 namespace vx::editor {
 namespace {
 
-using vxtest::Click;
-using vxtest::InModalLoop;
-
 const std::string S(1, FieldSeparator);
-
-// Characters as the keyboard types them into the focused box.
-void Type(HWND box, const std::string& text) {
-  for (char c : text) ::SendMessageA(box, WM_CHAR, static_cast<unsigned char>(c), 0);
-}
 
 class InternetDialogE2ETest : public ::testing::Test {
  protected:
   void SetUp() override { dialog.Create(host.DialogOwner()); }
   vxtest::RigHost host;
   Tfrminternet dialog;
+  vxtest::TempFolder folder;
 };
 
-TEST_F(InternetDialogE2ETest, MailAndFtpStepsAreSavedWithTheirSubFields) {
-  host.AddFromTree("Send Email");
-  InModalLoop({[&] {
-    Type(dialog.txtsmtpserver.Handle(), "mail");
-    Type(dialog.txtsmtpport.Handle(), "25");
-    // Ctrl+A types the separator byte: it must not split the user name.
-    Type(dialog.txtsmtpusername.Handle(), "u\x01x");
-    Type(dialog.txtsmtppassword.Handle(), "pw");
-    Type(dialog.txtsmtpto.Handle(), "a");
-    Type(dialog.txtsmtpsubject.Handle(), "s");
-    dialog.txtsmtpbody.SetText("line 1\r\nline 2");
-    Click(dialog.cmdapply.Handle());
-  }});
-  ASSERT_EQ(host.Open(dialog), IDOK);
-
-  // Editing it shows every value back; turned into an FTP upload by the link and a radio.
-  host.EditStep(0);
-  std::string body, user;
-  InternetPage opened = InternetPage::Ftp;
-  InModalLoop({[&] {
-    opened = dialog.ShownPage();
-    body = dialog.txtsmtpbody.Text();
-    user = dialog.txtsmtpusername.Text();
-    dialog.gotoftp.OnClick();
-    Type(dialog.txtftphost.Handle(), "ftp.example");
-    Click(dialog.rbftpu.Handle());
-    dialog.txtftpulocal.SetText("C:\\up.txt");
-    dialog.txtftpuremote.SetText("up.txt");
-    Click(dialog.cmdapply.Handle());
-  }});
-  ASSERT_EQ(host.Open(dialog), IDOK);
-  EXPECT_EQ(opened, InternetPage::Email);
-  EXPECT_EQ(body, "line 1\r\nline 2");
-  EXPECT_EQ(user, "ux");
-
-  host.steps.Assign({host.steps.Step(0), TCommand{ckSendEmail, "only", "", "", "", 1}});
-  host.EditStep(1);
-  InModalLoop({[&] { Click(dialog.cmdapply.Handle()); }});
-  ASSERT_EQ(host.Open(dialog), IDOK);
-
-  const std::vector<TCommand> saved = vxtest::SavedAndReadBack(host.steps);
-  ASSERT_EQ(saved.size(), 2u);
-  EXPECT_EQ(saved[0],
-            (TCommand{ckFtpUploadFile, "ftp.example" + S + S, "C:\\up.txt", "up.txt", "", 1}));
-  EXPECT_EQ(saved[1], (TCommand{ckSendEmail, "only" + S + S + S, S, "", "", 1}))
-      << "a server without separators shows alone and is stored with all three";
+// Every box and radio button, found by the label or caption a user reads beside it, is
+// given a value of its own, and the script holds each value in its own field and sub-field.
+// Each step is added from the node of another kind and made its own by a link or a radio
+// button; the local files are chosen with the browse buttons.
+TEST_F(InternetDialogE2ETest, EveryControlStoresItsOwnField) {
+  using namespace vxtest::user;
+  const std::string downloaded = folder.File("downloaded.txt");
+  const std::string uploaded = folder.File("uploaded.txt");
+  const std::vector<Row> rows = {
+      {"Ftp Upload File",
+       {Link("Send Email"), Type({"Server:"}, "smtp.example"), Type({"Port:"}, "2525"),
+        Type({"User Name:"}, "mail-user"), Type({"Password:"}, "mail-pass"),
+        Type({"To:"}, "to@example"), Type({"Subject:"}, "the subject"),
+        Type({"Body:"}, "line 1\rline 2", "line 1\r\nline 2")},
+       {ckSendEmail, "smtp.example" + S + "2525" + S + "mail-user" + S + "mail-pass",
+        "to@example" + S + "the subject", "line 1\r\nline 2", "", 1}},
+      {"Send Email",
+       {Link("FTP Operations"), ClickOn("Download File"), Type({"Host:"}, "ftp.example"),
+        Type({"Username:"}, "ftp-user"), Type({"Password:"}, "ftp-pass"),
+        Type({"Remote:", "Download File"}, "remote-down"),
+        Browse({"Local:", "Download File"}, downloaded, downloaded)},
+       {ckFtpDownloadFile, "ftp.example" + S + "ftp-user" + S + "ftp-pass", downloaded,
+        "remote-down", "", 1}},
+      {"Ftp Rename File",
+       {ClickOn("Upload File"), Browse({"Local:", "Upload File"}, uploaded, uploaded),
+        Type({"Remote:", "Upload File"}, "remote-up")},
+       {ckFtpUploadFile, S + S, uploaded, "remote-up", "", 1}},
+      {"Ftp Delete File",
+       {ClickOn("Rename File"), Type({"Old Name:"}, "old-name"), Type({"New Name"}, "new-name")},
+       {ckFtpRenameFile, S + S, "old-name", "new-name", "", 1}},
+      {"Ftp Download File",
+       {ClickOn("Delete File"), Type({"File:"}, "deleted-file")},
+       {ckFtpDeleteFile, S + S, "deleted-file", "", "", 1}},
+  };
+  const std::vector<TCommand> expected = AddEach(host, dialog, rows);
+  EXPECT_EQ(vxtest::SavedAndReadBack(host.steps), expected);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "e2e/editor_dialogs_input/SavedSteps.h"
 #include "editor/dialogs/FrmUserInput.h"
 #include "win32/editor_dialogs/DialogRig.h"
+#include "win32/editor_dialogs/UserAtDialog.h"
 
 namespace vx::editor {
 namespace {
@@ -77,28 +78,25 @@ TEST_F(UserInputDialogE2ETest, SpecialKeysBecomeTokensAndShiftTakesThePosition) 
   EXPECT_EQ(saved[0], (TCommand{ckSendKeys, "{F5}a{TAB}{BACKSPACE}", "a", "", "", 1}));
 }
 
-TEST_F(UserInputDialogE2ETest, MouseStepsAreSavedWithTheirClickTypeAndPosition) {
-  host.steps.Assign({TCommand{ckSendKeys, "keys", "c", "", "", 1}});
-  host.EditStep(0);
-  InModalLoop({[&] {
-    // The mouse link keeps the kind; the radio button changes it.
-    dialog.gotomouse.OnClick();
-    Click(dialog.rbmouseclick.Handle());
-    dialog.cmbclicktype.SetItemIndex(8);
-    Click(dialog.cmdapply.Handle());
-  }});
-  ASSERT_EQ(host.Open(dialog), IDOK);
-  host.AddFromTree("Mouse Move");
-  InModalLoop({[&] {
-    dialog.txtmousepos.SetText("10, 20");
-    Click(dialog.cmdapply.Handle());
-  }});
-  ASSERT_EQ(host.Open(dialog), IDOK);
-
-  const std::vector<TCommand> saved = vxtest::SavedAndReadBack(host.steps);
-  ASSERT_EQ(saved.size(), 2u);
-  EXPECT_EQ(saved[0], (TCommand{ckMouseClick, "Right Button Click", "c", "", "", 1}));
-  EXPECT_EQ(saved[1], (TCommand{ckMouseMove, "10, 20", "", "", "", 1}));
+// Every control of both pages, found by the label or caption a user reads beside it, is
+// given a value of its own, and the script holds each in its own field. Each step is added
+// from the node of another kind and made its own by a link or a radio button.
+TEST_F(UserInputDialogE2ETest, EveryControlStoresItsOwnField) {
+  using namespace vxtest::user;
+  const std::vector<Row> rows = {
+      {"Mouse Move",
+       {ClickOn("Click Mouse"), Choose({"Button:"}, "Middle Button Hold")},
+       {ckMouseClick, "Middle Button Hold", "", "", "", 1}},
+      {"Send Keys",
+       {Link("Mouse", "Control Mouse"), ClickOn("Move Mouse"), Type({"Position:"}, "12, 34")},
+       {ckMouseMove, "12, 34", "", "", "", 1}},
+      {"Mouse Click",
+       {Link("Keyboard", "Control Keyboard"), Type({"Text:"}, "typed keys"),
+        ClickOn("Send character by character")},
+       {ckSendKeys, "typed keys", "c", "", "", 1}},
+  };
+  const std::vector<TCommand> expected = AddEach(host, dialog, rows);
+  EXPECT_EQ(vxtest::SavedAndReadBack(host.steps), expected);
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "DesktopHelper.h"
 #include "core/StepKinds.h"
 #include "e2e/editor_dialogs_input/SavedSteps.h"
 #include "editor/dialogs/FrmWindow.h"
 #include "win32/editor_dialogs/DialogRig.h"
+#include "win32/editor_dialogs/UserAtDialog.h"
 
 namespace vx::editor {
 namespace {
@@ -72,37 +75,32 @@ class WindowDialogE2ETest : public ::testing::Test {
   Tfrmwindow dialog;
 };
 
-TEST_F(WindowDialogE2ETest, MessageStepTurnedIntoAWindowStepIsSavedWithItsFields) {
-  TCommand message{ckShowMessage, "hello", "warning", "", "note", 1};
-  host.steps.Assign({message});
-  host.EditStep(0);
-  WindowPage openedOn = WindowPage::Window;
-  int typeShown = -2;
-  InModalLoop({[&] {
-    openedOn = dialog.ShownPage();
-    typeShown = dialog.cmbmsgtype.ItemIndex();
-    dialog.gotowindow.OnClick();
-    dialog.txtwindowname.SetText("Notepad");
-    Click(dialog.rbwindowkill.Handle());
-    Click(dialog.cmdapply.Handle());
-  }});
-  ASSERT_EQ(host.Open(dialog), IDOK);
-  EXPECT_EQ(openedOn, WindowPage::Message);
-  EXPECT_EQ(typeShown, 2) << "warning in lower case selects Warning";
-
-  // Added next from the tree: a Show Message step with no type picked.
-  host.AddFromTree("Show Message");
-  InModalLoop({[&] {
-    dialog.txtmsgtext.SetText("done");
-    dialog.cmbmsgtype.SetItemIndex(-1);
-    Click(dialog.cmdapply.Handle());
-  }});
-  ASSERT_EQ(host.Open(dialog), IDOK);
-
-  const std::vector<TCommand> saved = vxtest::SavedAndReadBack(host.steps);
-  ASSERT_EQ(saved.size(), 2u);
-  EXPECT_EQ(saved[0], (TCommand{ckKillWindow, "Notepad", "warning", "", "note", 1}));
-  EXPECT_EQ(saved[1], (TCommand{ckShowMessage, "done", "", "", "", 1}));
+// The message page's boxes and every window radio button, found by the label or caption a
+// user reads beside it, each give the step its own kind and fields. Each step is added from
+// the node of another kind; a radio button makes the step its kind only as it becomes checked,
+// so no two steps in a row choose the same one.
+TEST_F(WindowDialogE2ETest, EveryControlStoresItsOwnField) {
+  using namespace vxtest::user;
+  const auto window = [](const char* node, const char* caption, std::uint8_t kind) {
+    const std::string name = std::string(caption) + "Class";
+    return Row{node, {ClickOn(caption), Type({"Window:"}, name)}, {kind, name, "", "", "", 1}};
+  };
+  const std::vector<Row> rows = {
+      {"Close Window",
+       {Link("Show Message"), Type({"Message:"}, "the message"), Choose({"Type:"}, "Warning")},
+       {ckShowMessage, "the message", "Warning", "", "", 1}},
+      window("Minimize Window", "Activate", ckActivateWindow),
+      window("Maximize Window", "Minimize", ckMinimizeWindow),
+      window("Close Window", "Maximize", ckMaximizeWindow),
+      window("Kill Window", "Close", ckCloseWindow),
+      window("Show Desktop", "Kill", ckKillWindow),
+      window("Close All Windows", "Show Desktop", ckShowDesktop),
+      {"Show Message",
+       {Link("Window States"), ClickOn("Close All Windows"), Type({"Window:"}, "AllClass")},
+       {ckCloseAllWindows, "AllClass", "", "", "", 1}},
+  };
+  const std::vector<TCommand> expected = AddEach(host, dialog, rows);
+  EXPECT_EQ(vxtest::SavedAndReadBack(host.steps), expected);
 }
 
 TEST_F(WindowDialogE2ETest, FinderTakesTheTopLevelClassAndLeavesNoFrame) {

@@ -158,24 +158,5 @@ TEST_F(EditorListE2E, StepsAreEditedInPlaceAndCommented) {
   EXPECT_EQ(saved[2].p4, "");
 }
 
-TEST_F(EditorListE2E, AWindowStepTurnedIntoAnotherKindKeepsItsPlaceCommentAndState) {
-  vx::TCommand minimize = Step(vx::ckMinimizeWindow, "Notepad");
-  minimize.p4 = "note";
-  minimize.enabled = 0;
-  ASSERT_TRUE(StartWith({Step(vx::ckWait, "1"), minimize, Step(vx::ckWait, "2")}));
-  DoubleClick(1);
-  const HWND dialog = ShownDialog("Tfrmwindow");
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(Checked(dialog, "Minimize"));
-  ::SendMessageW(ChildWithText(dialog, "Close"), BM_CLICK, 0, 0);
-  Press(dialog, "Apply");
-  EXPECT_EQ(Items(), (std::vector<std::string>{"Wait", "Close Window", "Wait"}));
-  vx::TCommand expected = Step(vx::ckCloseWindow, "Notepad");
-  expected.p4 = "note";
-  expected.enabled = 0;
-  EXPECT_EQ(Saved(),
-            (std::vector<vx::TCommand>{Step(vx::ckWait, "1"), expected, Step(vx::ckWait, "2")}));
-}
-
 }  // namespace
 }  // namespace vxtest

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/StepKinds.h"
 #include "editor/dialogs/FrmClipboard.h"
 #include "win32/editor_dialogs/DialogRig.h"
+#include "win32/editor_dialogs/UserAtDialog.h"
 
 namespace vx::editor {
 namespace {
@@ -25,47 +28,27 @@ class ClipboardDialogTest : public ::testing::Test {
   Tfrmclipboard dialog;
 };
 
-TEST_F(ClipboardDialogTest, AddsAGetClipboardStepWithADeclaredVariableAtTheEnd) {
-  host.steps.Assign({Step(ckSetVariable, "name"), Step(ckWait, "10"), Step(ckSetVariable, "x")});
-  host.steps.SetSelected(1, true);
-  host.AddFromTree("Get Clipboard");
-  std::vector<std::string> offered;
-  InModalLoop({[&] {
-    for (int i = 0; i < dialog.cmbwritevar.Count(); ++i)
-      offered.push_back(dialog.cmbwritevar.ItemText(i));
-    EXPECT_TRUE(dialog.rbcbget.Checked());
-    EXPECT_EQ(dialog.lblinfocaption.Caption(), "Get Clipboard");
-    dialog.cmbwritevar.SetItemIndex(1);
-    Click(dialog.cmdapply.Handle());
-  }});
-  EXPECT_EQ(host.Open(dialog), IDOK);
-  EXPECT_EQ(offered, (std::vector<std::string>{"name", "x"}));
-  ASSERT_EQ(host.steps.Count(), 4u);
-  EXPECT_EQ(host.steps.Step(3), Step(ckGetClipboard, "x"));
-  EXPECT_TRUE(host.steps.IsSelected(1));
-  EXPECT_FALSE(host.steps.IsSelected(3));
-  EXPECT_EQ(host.refreshes, 1);
-}
-
-TEST_F(ClipboardDialogTest, EditsInPlaceKeepingCommentAndEnabledByte) {
-  TCommand set = Step(ckSetClipboard, "hello", "note");
-  set.enabled = 0;
-  host.steps.Assign({Step(ckSetVariable, "v"), set, Step(ckWait, "1")});
-  host.EditStep(1);
-  InModalLoop({[&] {
-    EXPECT_TRUE(dialog.rbcbset.Checked());
-    EXPECT_EQ(dialog.txtcbset.Text(), "hello");
-    EXPECT_EQ(dialog.lblinfocaption.Caption(), "Get Clipboard") << "whatever the kind";
-    Click(dialog.rbcbget.Handle());
-    dialog.cmbwritevar.SetItemIndex(0);
-    Click(dialog.cmdapply.Handle());
-  }});
-  EXPECT_EQ(host.Open(dialog), IDOK);
-  TCommand expected = Step(ckGetClipboard, "v", "note");
-  expected.enabled = 0;
-  ASSERT_EQ(host.steps.Count(), 3u);
-  EXPECT_EQ(host.steps.Step(1), expected);
-  EXPECT_TRUE(host.steps.IsSelected(1));
+// Each radio button, found by its caption, gives the step its kind, and each box, found by
+// the label beside it, its text; the heading reads "Get Clipboard" whatever the kind. Each
+// step is added from the node of another kind.
+TEST_F(ClipboardDialogTest, EveryControlStoresItsOwnField) {
+  using namespace vxtest::user;
+  const std::vector<Row> rows = {
+      {"Clear Clipboard",
+       {ClickOn("Set Clipboard"), Type({"Populate With"}, "clip text"), Reads("Get Clipboard")},
+       Step(ckSetClipboard, "clip text")},
+      {"Set Clipboard",
+       {ClickOn("Get From Clipboard"), Choose({"Write to variable:"}, "second"),
+        Reads("Get Clipboard")},
+       Step(ckGetClipboard, "second")},
+      {"Get Clipboard",
+       {ClickOn("Clear Clipboard"), Reads("Get Clipboard")},
+       Step(ckClearClipboard)},
+  };
+  std::vector<TCommand> expected = {Step(ckSetVariable, "first"), Step(ckSetVariable, "second")};
+  host.steps.Assign(expected);
+  for (const TCommand& step : AddEach(host, dialog, rows)) expected.push_back(step);
+  EXPECT_EQ(std::vector<TCommand>(host.steps.Steps().begin(), host.steps.Steps().end()), expected);
 }
 
 // A window holds no zero byte; what the dialog showed and was not changed is kept whole.

@@ -52,16 +52,6 @@ TEST(SystemDialog, EveryPageShowsItsStepAndStoresItBack) {
     EXPECT_EQ(Dialog.Applied(c.step.kind, values, Blank(c.step)), c.step)
         << vx::StepKindName(c.step.kind);
   }
-  EXPECT_EQ(SystemViewOf(vx::ckSetVariable).title, "Set Variable");
-}
-
-TEST(SystemDialog, AnExitKindShowsTheSharedPageAndStoresItsWord) {
-  const SystemView lock = SystemViewOf(vx::ckLockComputer);
-  EXPECT_EQ(lock.title, "System States");
-  EXPECT_EQ(lock.description, vx::StepKindDescription(vx::ckLogOFFCurrentUser));
-  EXPECT_EQ(Dialog.Applied(vx::ckLockComputer, Dialog.Shown(NewStep(vx::ckLockComputer)),
-                           NewStep(vx::ckLockComputer)),
-            Step(vx::ckLockComputer, "lock"));
 }
 
 TEST(SystemDialog, DllChoiceIsExactAndAnEmptyNameKeepsTheLastChoice) {

@@ -53,11 +53,6 @@ TEST(InternetDialogTest, SendEmailPacksSubFieldsAndShowsThemBack) {
   EXPECT_EQ(Texts(fresh, {icSmtpServer, icSmtpPort, icSmtpUserName, icSmtpPassword, icSmtpTo,
                           icSmtpSubject, icSmtpBody}),
             (std::vector<std::string>{"mail", "25", "u", "p w", "a", "s", "line 1\r\nline 2"}));
-  const auto view = InternetViewOf(added.kind);
-  ASSERT_TRUE(view);
-  EXPECT_EQ(view->page, InternetPage::Email);
-  EXPECT_EQ(view->title, "Send Email");
-  EXPECT_EQ(view->description, vx::StepKindDescription(235));
 }
 
 TEST(InternetDialogTest, EmptyBoxesStillWriteEverySeparator) {
@@ -97,19 +92,6 @@ TEST(InternetDialogTest, EachFtpKindKeepsItsOwnBoxes) {
   // Each showing left the other actions' boxes alone.
   EXPECT_EQ(Texts(values, {icFtpRenameOld, icFtpDeleteFile, icFtpUploadLocal, icFtpDownloadRemote}),
             (std::vector<std::string>{"old", "gone", "C:\\local", "remote.txt"}));
-}
-
-TEST(InternetDialogTest, UploadOpensTheFtpPageWithTheDownloadDescription) {
-  DialogValues values = Dialog.Fresh();
-  ShowStepValues(InternetMapping, {238, "h" + S + "u" + S + "p", "l", "r", "", 1}, {}, values);
-  EXPECT_EQ(CheckedFtp(values), 238);
-  EXPECT_EQ(Texts(values, {icFtpHost, icFtpUploadLocal, icFtpUploadRemote}),
-            (std::vector<std::string>{"h", "l", "r"}));
-  const auto view = InternetViewOf(238);
-  ASSERT_TRUE(view);
-  EXPECT_EQ(view->page, InternetPage::Ftp);
-  EXPECT_EQ(view->title, "FTP Operations");
-  EXPECT_EQ(view->description, vx::StepKindDescription(239));
 }
 
 TEST(InternetDialogTest, KindSwitchesByRadioAndLinks) {

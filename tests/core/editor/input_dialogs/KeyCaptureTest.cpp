@@ -28,13 +28,15 @@ TEST(KeyCaptureTest, CaptureFollowsTheCheckBoxAndEveryShowOfSendKeys) {
 
   capture.StepShown(vx::ckSendKeys);
   EXPECT_EQ(capture.KeyDown(8), "{BACKSPACE}");
+  // A mouse step leaves it as it was: on here, off below.
+  capture.StepShown(vx::ckMouseMove);
+  EXPECT_EQ(capture.KeyDown(8), "{BACKSPACE}");
 
   capture.CheckBoxClicked(false);
   EXPECT_EQ(capture.KeyDown(8), std::nullopt);  // Backspace deletes again
 
-  // A mouse step leaves it off; the next Send Keys step turns it on although the box
-  // still shows it unchecked.
-  capture.StepShown(vx::ckMouseMove);
+  // The next Send Keys step turns it on although the box still shows it unchecked.
+  capture.StepShown(vx::ckMouseClick);
   EXPECT_FALSE(capture.On());
   capture.StepShown(vx::ckSendKeys);
   EXPECT_TRUE(capture.On());

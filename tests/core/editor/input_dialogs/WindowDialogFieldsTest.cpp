@@ -49,13 +49,6 @@ TEST(WindowDialogTest, WindowKindsStoreTheClassName) {
         << int(kind);
     EXPECT_EQ(CheckedWindow(values), kind);
   }
-  ShowStepValues(WindowMapping, {225, "X", "", "", "", 1}, {}, values);
-  EXPECT_EQ(CheckedWindow(values), 225);
-  const auto kill = WindowViewOf(225);
-  ASSERT_TRUE(kill);
-  EXPECT_EQ(kill->page, WindowPage::Window);
-  EXPECT_EQ(kill->title, "Window States");
-  EXPECT_EQ(kill->description, vx::StepKindDescription(vx::ckActivateWindow));
 }
 
 TEST(WindowDialogTest, KindChangesOnlyByMessageLinkOrANewlyCheckedRadio) {

@@ -88,24 +88,31 @@ TEST(ListCommands, PastePastTheStepLimitIsRefusedWholeNamingTheLimit) {
   EXPECT_EQ(list.Count(), MaxListSteps);
 }
 
-TEST(ListCommands, DeleteRemovesEverySelectedStepAndNothingWithoutSelection) {
-  StepList list = NumberedList(5, {1, 3, 5}, 3);
-  EXPECT_EQ(DeleteSelected(list), ListChange::Rebuild);
-  EXPECT_EQ(Order(list), "2 4");
-  // The current step went; the caret moves to the step that followed it.
-  EXPECT_EQ(CurrentStep(list), "4");
-  EXPECT_EQ(DeleteSelected(list), ListChange::None);
-  EXPECT_EQ(Order(list), "2 4");
-}
-
-TEST(ListCommands, DeleteMovesTheCurrentItemToTheLastStepOrToNone) {
-  StepList tail = NumberedList(5, {4, 5}, 5);
-  DeleteSelected(tail);
-  EXPECT_EQ(CurrentStep(tail), "3");
-  StepList all = NumberedList(3, {1, 2, 3}, 2);
-  DeleteSelected(all);
-  EXPECT_TRUE(all.Empty());
-  EXPECT_EQ(all.Current(), NoItem);
+// Delete takes every selected step out. The current item, which decides where the next
+// Paste goes, stays on its step; when its step went, it moves to the step that followed it,
+// else to the last step, else to none.
+TEST(ListCommands, DeleteKeepsTheCurrentStepSoTheNextPasteGoesAfterIt) {
+  const struct {
+    std::vector<int> selected;
+    int current;
+    const char* pasted;  // what is left, then one step pasted (P)
+  } cases[] = {
+      {{1, 2}, 4, "3 4 P 5"},
+      {{1, 3, 5}, 3, "2 4 P"},
+      {{4, 5}, 5, "1 2 3 P"},
+      {{1, 2, 3, 4, 5}, 2, "P"},
+  };
+  TCommand pasted = testing::Numbered(0);
+  pasted.p1 = "P";
+  for (const auto& c : cases) {
+    StepList list = NumberedList(5, c.selected, c.current);
+    EXPECT_EQ(DeleteSelected(list), ListChange::Rebuild);
+    PasteBlock(list, std::vector<TCommand>{pasted});
+    EXPECT_EQ(Order(list), c.pasted) << "current step " << c.current;
+  }
+  StepList none = NumberedList(3, {}, 2);
+  EXPECT_EQ(DeleteSelected(none), ListChange::None);
+  EXPECT_EQ(Order(none), "1 2 3");
 }
 
 TEST(ListCommands, SelectAllSelectsEveryStepAndKeepsTheCurrentItem) {

@@ -68,6 +68,8 @@ TEST(StepRequest, EditingWithoutACurrentStepShowsNothing) {
   EXPECT_FALSE(MakeStepRequest(false, "", StepList{}).has_value());
 }
 
+// A full script refuses an added step at Apply, while the dialog is still open; a step of
+// it can still be edited.
 TEST(StepRequest, AnAddPastTheStepLimitIsRefusedAndTheListUnchanged) {
   StepList list;
   list.Assign(std::vector<TCommand>(MaxListSteps, testing::Numbered(1)));
@@ -75,6 +77,10 @@ TEST(StepRequest, AnAddPastTheStepLimitIsRefusedAndTheListUnchanged) {
   EXPECT_THROW(CheckStepApply(request), ScriptLimitError);
   EXPECT_THROW(CommitStep(request, Applied(request, ckWait, "one more"), list), ScriptLimitError);
   EXPECT_EQ(list.Count(), MaxListSteps);
+  const StepRequest edit = MakeStepRequest(false, "", list).value();
+  EXPECT_NO_THROW(CheckStepApply(edit));
+  EXPECT_EQ(CommitStep(edit, Applied(edit, ckWait, "edited"), list), CommitOutcome::Edited);
+  EXPECT_EQ(list.Step(0).p1, "edited");
   list.SetSelected(0, true);
   DeleteSelected(list);
   EXPECT_NO_THROW(CheckStepApply(MakeStepRequest(true, "Wait", list).value()));
