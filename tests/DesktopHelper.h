@@ -371,18 +371,8 @@ inline std::string QuoteArgument(const std::string& argument) {
   return '"' + argument + '"';
 }
 
-// Starts a command line (the program found on the search path, as "notepad.exe").
-inline Program StartCommand(std::string commandLine) {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info))
-    return Program();
-  return Program(info);
-}
-
-// The same for a command line with characters the ANSI code page lacks.
+// Starts a command line (the program found on the search path, as "notepad.exe"); the wide
+// form also takes characters the ANSI code page lacks.
 inline Program StartCommand(std::wstring commandLine) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -391,6 +381,15 @@ inline Program StartCommand(std::wstring commandLine) {
                         &startup, &info))
     return Program();
   return Program(info);
+}
+
+inline Program StartCommand(const std::string& commandLine) {
+  std::wstring wide(commandLine.size(), L'\0');
+  const int length =
+      ::MultiByteToWideChar(CP_ACP, 0, commandLine.data(), static_cast<int>(commandLine.size()),
+                            wide.data(), static_cast<int>(wide.size()));
+  wide.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+  return StartCommand(std::move(wide));
 }
 
 // Starts program with the arguments, each quoted where needed.
