@@ -59,14 +59,15 @@ int main(int argc, char** argv) {
   const bool own = argc < 2;
   const std::string folder = own ? MakeFolder() : argv[1];
   vx::win32::Win32Shell shell;
-  std::vector<std::string> list;
+  std::vector<std::string> list, leftOut;
   std::size_t bare = 0;
   const double bareTime = vxbench::BestOf(5, [&] { bare = BareLoop(folder); });
   const std::string all = std::string("\x01") + folder + "\x01\x01\x01";
-  const double queryTime = vxbench::BestOf(5, [&] { vx::QueryFiles(all, shell, list); });
+  const double queryTime = vxbench::BestOf(5, [&] { vx::QueryFiles(all, shell, list, leftOut); });
   const std::string txt = std::string("\x01") + folder + "\x01txt\x01\x01";
   std::vector<std::string> half;
-  const double filteredTime = vxbench::BestOf(5, [&] { vx::QueryFiles(txt, shell, half); });
+  const double filteredTime =
+      vxbench::BestOf(5, [&] { vx::QueryFiles(txt, shell, half, leftOut); });
   std::printf("entries: bare %zu, query %zu, txt only %zu\n", bare, list.size(), half.size());
   std::printf(
       "bare loop %.3f s, QueryFiles %.3f s (ratio %.2f), with extension list %.3f s "

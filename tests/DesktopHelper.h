@@ -72,12 +72,17 @@ inline std::string Narrow(const wchar_t* text) {
   return out;
 }
 
-// A window's text in the ANSI code page, from this process or another.
-inline std::string WindowText(HWND window) {
+// A window's whole text, from this process or another.
+inline std::wstring WideWindowText(HWND window) {
   const LRESULT length = ::SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
   std::wstring buffer(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
   ::SendMessageW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
-  return Narrow(buffer.c_str());
+  return buffer.c_str();
+}
+
+// A window's text in the ANSI code page, from this process or another.
+inline std::string WindowText(HWND window) {
+  return Narrow(WideWindowText(window).c_str());
 }
 
 // A top-level window's caption, read without a message: a program busy in a step cannot

@@ -59,14 +59,16 @@ bool EntryMatches(const ObjectCriteria& criteria, const FindEntry& entry) {
   return size >= lower && (criteria.upper == 0 || size <= upper);
 }
 
-void QueryFiles(const std::string& criteriaText, ShellPort& shell, std::vector<std::string>& list) {
+void QueryFiles(const std::string& criteriaText, ShellPort& shell, std::vector<std::string>& list,
+                std::vector<std::string>& leftOut) {
   list.clear();
+  leftOut.clear();
   const ObjectCriteria criteria = ParseObjectCriteria(criteriaText);
   if (criteria.location.empty() || LeadsElsewhere(criteria)) return;
   const std::string folder = WithBackslash(criteria.location);
   shell.FindFiles(folder + criteria.name + "*", [&](const FindEntry& entry) {
     if (!IsDotEntry(entry.name) && EntryMatches(criteria, entry))
-      list.push_back(folder + entry.name);
+      (entry.held ? list : leftOut).push_back(folder + entry.name);
     return true;
   });
 }

@@ -38,7 +38,10 @@ bool EntryMatches(const ObjectCriteria& criteria, const FindEntry& entry);
 // root of whatever drive happens to be current is never what the step's author meant, and
 // a Delete Object step would empty it without a question. Nor does a name with a path
 // delimiter or a zero byte in the name or location: the search would look in another
-// folder than the location.
-void QueryFiles(const std::string& criteriaText, ShellPort& shell, std::vector<std::string>& list);
+// folder than the location. An entry it selects whose name the ANSI code page cannot hold
+// goes into leftOut instead (its path with "?" for what the code page lacks): no name the
+// shell could be given for it is its own.
+void QueryFiles(const std::string& criteriaText, ShellPort& shell, std::vector<std::string>& list,
+                std::vector<std::string>& leftOut);
 
 }  // namespace vx

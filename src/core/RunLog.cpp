@@ -4,6 +4,7 @@
 
 #include "core/FileIO.h"
 #include "core/StepKinds.h"
+#include "core/UnheldNames.h"
 
 namespace vx {
 
@@ -87,6 +88,7 @@ TLog::TLog(LogSetup setup, const TimeOfDaySource& clock, LogMirror* mirror)
     : setup_(std::move(setup)), clock_(clock), mirror_(mirror) {
   if (setup_.folder.empty()) setup_.folder = setup_.playerFolder;
   setup_.folder = WithTrailingDelimiter(setup_.folder);
+  if (setup_.enabled && !setup_.folderHeld) RefusePath(FilePath(), PathUse::Create);
 }
 
 void TLog::BeginStep(std::uint8_t kind) {

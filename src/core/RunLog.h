@@ -23,6 +23,7 @@ class LogMirror {
 struct LogSetup {
   bool enabled = false;      // "vpLog": write the page at all
   std::string folder;        // "vpLogPath"; empty means the player's own folder
+  bool folderHeld = true;    // false: the ANSI code page cannot hold it ("?" in folder)
   std::string playerFolder;  // the folder of the player's executable
   std::string templateText;  // the content of the page template, when enabled
   std::string scriptPath;    // the player's first command-line parameter
@@ -41,6 +42,8 @@ std::string WithTrailingDelimiter(const std::string& folder);
 
 class TLog : public StepLog {
  public:
+  // With logging on, a folder the code page cannot hold is refused before anything runs
+  // (FileCreateError naming the log file): its look-alike may be another folder.
   TLog(LogSetup setup, const TimeOfDaySource& clock, LogMirror* mirror);
   TLog(const TLog&) = delete;
   TLog& operator=(const TLog&) = delete;

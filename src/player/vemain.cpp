@@ -48,7 +48,9 @@ std::unique_ptr<TLog> CreateRunLog(const std::string& scriptPath, LogMirror* mir
   LogSetup setup;
   {
     const win32::RegistryReader settings(HKEY_CURRENT_USER, win32::SettingsKey);
-    setup.folder = settings.ReadString("vpLogPath");
+    const StoredText folder = settings.ReadText("vpLogPath");
+    setup.folder = folder.text;
+    setup.folderHeld = folder.held;
     setup.enabled = settings.ReadBoolOr("vpLog", false);
   }
   setup.scriptPath = scriptPath;

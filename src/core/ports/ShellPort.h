@@ -30,6 +30,8 @@ struct FindEntry {
   std::string name;
   std::uint32_t attributes = 0;
   std::uint64_t size = 0;  // nFileSizeHigh:nFileSizeLow
+  // false: the ANSI code page cannot hold the name, shown with "?" for what it lacks
+  bool held = true;
 };
 
 // An open text file. Every call returns 0 or the system's error code; closing is also done
@@ -54,7 +56,7 @@ class ShellPort {
   // FindFirstFileA on pattern, then FindNextFileA, handing every entry ("." and ".."
   // included) to visit in the order the system returns them, until visit returns false or
   // the search ends. No match at all visits nothing. An entry whose name the ANSI code page
-  // cannot hold is left out: every name it could be given would be another file's.
+  // cannot hold comes not held: every name it could be given would be another file's.
   virtual void FindFiles(const std::string& pattern,
                          const std::function<bool(const FindEntry&)>& visit) = 0;
 

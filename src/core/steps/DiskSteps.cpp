@@ -44,6 +44,7 @@ void Check(std::uint32_t code) {
 bool FileExists(ShellPort& shell, const std::string& path) {
   bool exists = false;
   shell.FindFiles(path, [&](const FindEntry& entry) {
+    if (!entry.held) return true;  // not the file: its name is not path
     exists = (entry.attributes & kAttributeDirectory) == 0;
     return false;
   });
@@ -66,10 +67,16 @@ std::string Destination(const std::string& path) {
   return path + std::string(2, '\0');
 }
 
+// The query's result, and a line for each entry it had to leave out, so that a step that
+// misses a file (a backup copying "*.txt") says so.
 void LogQuery(StepContext& context, const TCommand& step) {
-  QueryFiles(step.p1, Shell(context), context.state.queryList);
+  std::vector<std::string> leftOut;
+  QueryFiles(step.p1, Shell(context), context.state.queryList, leftOut);
   context.log.Add("Query Result:");
   for (const std::string& path : context.state.queryList) context.log.Add(path);
+  for (const std::string& path : leftOut)
+    context.log.Add("Left out, its name has characters outside the system's ANSI code page: " +
+                    path);
 }
 
 // One SHFileOperationA request and the word its outcome line starts with.

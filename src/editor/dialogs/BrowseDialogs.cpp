@@ -19,18 +19,35 @@ namespace {
 // Long enough for any path the system can give.
 constexpr DWORD FileNameCapacity = 32768;
 
-// The chooser opens at the folder handed over as its data.
-int CALLBACK SelectStartFolder(HWND chooser, UINT message, LPARAM, LPARAM start) {
-  if (message == BFFM_INITIALIZED) ::SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, start);
+// The folder the chooser opens at, and whether it has been made the chooser's selection.
+struct StartFolder {
+  const wchar_t* path = nullptr;
+  bool selecting = false;
+  bool selected = false;
+};
+
+// The chooser opens at the start folder. Under Wine the selection now and then does not
+// take (the call returns at once and nothing is selected; its result is 0 either way), so
+// it is asked again until the chooser reports the change it makes while asked.
+int CALLBACK SelectStartFolder(HWND chooser, UINT message, LPARAM, LPARAM data) {
+  auto* start = reinterpret_cast<StartFolder*>(data);
+  if (message == BFFM_SELCHANGED && start->selecting) start->selected = true;
+  if (message != BFFM_INITIALIZED) return 0;
+  constexpr int Tries = 5;
+  start->selecting = true;
+  for (int i = 0; i < Tries && !start->selected; ++i)
+    ::SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(start->path));
+  start->selecting = false;
   return 0;
 }
 
 std::optional<std::string> Browse(HWND owner, const std::wstring& start) {
+  StartFolder startFolder{start.c_str()};
   BROWSEINFOW info{};
   info.hwndOwner = owner;
   info.lpszTitle = L"Select a location";
   info.lpfn = SelectStartFolder;
-  info.lParam = reinterpret_cast<LPARAM>(start.c_str());
+  info.lParam = reinterpret_cast<LPARAM>(&startFolder);
   PIDLIST_ABSOLUTE chosen = ::SHBrowseForFolderW(&info);
   if (!chosen) return std::nullopt;
   std::optional<std::wstring> path;

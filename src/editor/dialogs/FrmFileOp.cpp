@@ -140,17 +140,17 @@ std::vector<BoundControl> Tfrmfileop::MappedControls() {
           RadioGroup{{&rbdloptionpermanent, &rbdloptionrecycle}},
           &fdrun,
           &chkrunwait,
-          &txtrunparameters,
+          NameBox{&txtrunparameters, &lblrunparameters},
           &fdrename,
-          &txtrnew,
+          NameBox{&txtrnew, &lblrnew},
           &fdcopy,
-          &txtcdestpath,
+          NameBox{&txtcdestpath, &lblcdestpath},
           &fdmove,
-          &txtmnew,
+          NameBox{&txtmnew, &lblmnew},
           RefilledList{&cmbwritevar},
-          &txtwritename,
+          NameBox{&txtwritename, &lblwritename},
           RadioGroup{{&rbwriteo, &rbwritea}},
-          &txtreadname,
+          NameBox{&txtreadname, &lblreadname},
           RefilledList{&cmbreadvar}};
 }
 

@@ -34,30 +34,30 @@ class Tfrmfileop : public TStepDialog {
   TListBoxEx fdrun;
   TPageLabel grprun;  // "Run Options"
   win32::TCheckBox chkrunwait;
-  win32::TEdit txtrunparameters;
+  win32::TNameEdit txtrunparameters;
 
   TPageLabel lblrename, lblrnew;
   TListBoxEx fdrename;
-  win32::TEdit txtrnew;
+  win32::TNameEdit txtrnew;
 
   TPageLabel lblcopy, lblcdestpath;
   TListBoxEx fdcopy;
-  win32::TEdit txtcdestpath;
+  win32::TNameEdit txtcdestpath;
   win32::TButton Cmdcdestpath;
 
   TPageLabel lblmove, lblmnew;
   TListBoxEx fdmove;
-  win32::TEdit txtmnew;
+  win32::TNameEdit txtmnew;
   win32::TButton cmdmnew;
 
   TPageLabel lblwritevar, lblwritename, lblwritetype;
   win32::TComboBox cmbwritevar;
-  win32::TEdit txtwritename;
+  win32::TNameEdit txtwritename;
   win32::TButton cmdwritename;
   win32::TRadioButton rbwriteo, rbwritea;
 
   TPageLabel lblreadname, lblreadvar;
-  win32::TEdit txtreadname;
+  win32::TNameEdit txtreadname;
   win32::TButton cmdreadname;
   win32::TComboBox cmbreadvar;
 

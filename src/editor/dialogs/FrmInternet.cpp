@@ -148,9 +148,11 @@ void Tfrminternet::BindControls() {
   BindMapping(InternetMapping,
               {&txtftphost, &txtftpusername, &txtftppassword,
                RadioGroup{std::vector<win32::TRadioButton*>(buttons.begin(), buttons.end())},
-               &txtftpdremote, &txtftpdlocal, &txtftpulocal, &txtftpuremote, &txtftpro, &txtftprn,
-               &txtftpdf, &txtsmtpserver, &txtsmtpport, &txtsmtpusername, &txtsmtppassword,
-               &txtsmtpto, &txtsmtpsubject, &txtsmtpbody});
+               NameBox{&txtftpdremote, &lblftpdremote}, NameBox{&txtftpdlocal, &lblftpdlocal},
+               NameBox{&txtftpulocal, &lblftpulocal}, NameBox{&txtftpuremote, &lblftpuremote},
+               NameBox{&txtftpro, &lblftpro}, NameBox{&txtftprn, &lblftprn},
+               NameBox{&txtftpdf, &lblftpdf}, &txtsmtpserver, &txtsmtpport, &txtsmtpusername,
+               &txtsmtppassword, &txtsmtpto, &txtsmtpsubject, &txtsmtpbody});
   // A button runs its click only as it becomes checked: a click on the button left checked
   // from an earlier showing keeps a Send Email step one.
   for (std::size_t i = 0; i < buttons.size(); ++i)

@@ -24,18 +24,18 @@ class Tfrminternet : public TStepDialog {
   TGroupFrame grpaction;  // " Action "
   win32::TRadioButton rbftpd;
   win32::TLabel lblftpdremote, lblftpdlocal;
-  win32::TEdit txtftpdremote, txtftpdlocal;
+  win32::TNameEdit txtftpdremote, txtftpdlocal;
   win32::TButton cmdftpdlocal;
   win32::TRadioButton rbftpu;
   win32::TLabel lblftpulocal, lblftpuremote;
-  win32::TEdit txtftpulocal, txtftpuremote;
+  win32::TNameEdit txtftpulocal, txtftpuremote;
   win32::TButton cmdftpulocal;
   win32::TRadioButton rbftpr;
   win32::TLabel lblftpro, lblftprn;
-  win32::TEdit txtftpro, txtftprn;
+  win32::TNameEdit txtftpro, txtftprn;
   win32::TRadioButton rbftpdf;
   win32::TLabel lblftpdf;
-  win32::TEdit txtftpdf;
+  win32::TNameEdit txtftpdf;
   // tssendmail
   TGroupFrame grpsmtp;  // "SMTP Settings"
   win32::TLabel lblsmtpserver, lblsmtpport, lblsmtpusername, lblsmtppassword;

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "editor/dialogs/BrowseDialogs.h"
+#include "editor/dialogs/ControlBinder.h"
 #include "win32/forms/Application.h"
 #include "win32/system/Registry.h"
 
@@ -55,7 +56,15 @@ std::optional<std::int32_t> RegistryOptionsStore::ReadInteger(const std::string&
 std::optional<std::string> RegistryOptionsStore::ReadString(const std::string& name) const {
   const win32::RegistryReader reader(HKEY_CURRENT_USER, win32::SettingsKey);
   if (!reader.ValueExists(name)) return std::nullopt;
-  return reader.ReadString(name);
+  const StoredText text = reader.ReadText(name);
+  if (!text.held) unheld_[name] = reader.ReadWideString(name);
+  return text.text;
+}
+
+std::optional<std::wstring> RegistryOptionsStore::WholeText(const std::string& name) const {
+  const auto found = unheld_.find(name);
+  if (found == unheld_.end()) return std::nullopt;
+  return found->second;
 }
 
 void RegistryOptionsStore::WriteInteger(const std::string& name, std::int32_t value) {
@@ -128,16 +137,21 @@ void Tfrmoptions::LoadCheck(win32::TCheckBox& box, bool checked) {
 
 void Tfrmoptions::FormShow() {
   OptionsValues values = Values();
+  const RegistryOptionsStore store;
   std::exception_ptr error;
   try {
-    ReadOptions(RegistryOptionsStore(), values);
+    ReadOptions(store, values);
   } catch (...) {
     // A value of the wrong type: what was read before it still shows, the rest keeps its
     // state, and the error is reported once the dialog is up.
     error = std::current_exception();
   }
   LoadCheck(chklog, values.log);
-  txtlogpath.SetText(values.logPath);
+  // Set only when read: a box left as it was keeps a text only it holds whole.
+  if (values.logPath != txtlogpath.Text()) txtlogpath.SetText(values.logPath);
+  // A folder the code page cannot hold shows whole, so that Apply refuses it rather than
+  // store "?" or a look-alike folder in its place.
+  if (const auto whole = store.WholeText("vpLogPath")) txtlogpath.SetUnicodeText(*whole);
   LoadCheck(chkvpshow, values.show);
   LoadCheck(chkvpextended, values.extended);
   chkvpextended.SetEnabled(chkvpshow.Checked());
@@ -151,6 +165,7 @@ void Tfrmoptions::FormShow() {
 }
 
 void Tfrmoptions::cmdapplyClick() {
+  if (RefuseUnheldText(*this, NameBox{&txtlogpath, &Label1})) return;
   // A refused write raises: the error is reported and the dialog stays open.
   RegistryOptionsStore store;
   WriteOptions(Values(), store);
@@ -158,7 +173,7 @@ void Tfrmoptions::cmdapplyClick() {
 }
 
 void Tfrmoptions::cmdlogpathClick() {
-  if (const auto folder = BrowseFromFolder(Handle(), txtlogpath.Text())) {
+  if (const auto folder = BrowseFromFolder(Handle(), txtlogpath.ExactText().value_or(""))) {
     txtlogpath.SetText(*folder);
     txtlogpath.SelectAll();
   }

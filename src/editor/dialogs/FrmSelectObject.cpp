@@ -107,7 +107,8 @@ void Tfrmselectobject::Create(HWND owner) {
   Cmdok.OnClick = [this] { CmdokClick(); };
   CmdCancel.OnClick = [this] { EndModal(IDCANCEL); };
   cmdbrowsefolder.OnClick = [this] { cmdbrowsefolderClick(); };
-  boxes_ = {&txtfname, &txtflocation, &txtfextension, &txtfsizelow, &txtfsizehigh};
+  boxes_ = {NameBox{&txtfname, &lblname}, NameBox{&txtflocation, &lbllocation},
+            NameBox{&txtfextension, &lblextension}, &txtfsizelow, &txtfsizehigh};
 }
 
 std::optional<std::string> Tfrmselectobject::Edit(const std::string& criteria) {
@@ -123,6 +124,9 @@ void Tfrmselectobject::FormShow() {
 }
 
 void Tfrmselectobject::CmdokClick() {
+  // A name the ANSI code page cannot hold would select its look-alike (and "?" in its place
+  // is a wildcard to the search).
+  if (RefuseUnheldText(*this, CriteriaMapping, CriteriaKind, boxes_)) return;
   const CriteriaBoxes boxes = ReadControls(boxes_);
   if (const auto refused = CheckCriteriaBoxes(boxes)) {
     ::MessageBoxA(Handle(), refused->text.c_str(), refused->caption.c_str(),
@@ -135,7 +139,7 @@ void Tfrmselectobject::CmdokClick() {
 }
 
 void Tfrmselectobject::cmdbrowsefolderClick() {
-  if (const auto folder = BrowseFromFolder(Handle(), txtflocation.Text())) {
+  if (const auto folder = BrowseFromFolder(Handle(), txtflocation.ExactText().value_or(""))) {
     txtflocation.SetText(*folder);
     txtflocation.SelectAll();
   }

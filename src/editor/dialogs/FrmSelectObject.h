@@ -32,10 +32,10 @@ class Tfrmselectobject : public win32::TForm {
   win32::TLabel Label6;
   TWrapLabel lblinfo;
   win32::TLabel lblname, lbllocation, lblextension, lblsize, lblsizeand, lblsizeend;
-  TSubFieldEdit txtfname;
-  TSubFieldEdit txtflocation;
+  TSubFieldNameEdit txtfname;
+  TSubFieldNameEdit txtflocation;
   win32::TButton cmdbrowsefolder;
-  TSubFieldEdit txtfextension;
+  TSubFieldNameEdit txtfextension;
   TSizeEdit txtfsizelow;
   TSizeEdit txtfsizehigh;
   win32::TButton Cmdok;

@@ -83,7 +83,7 @@ void Tfrmsystem::Create(HWND owner) {
               {RadioGroup{{&exitChoices[0], &exitChoices[1], &exitChoices[2], &exitChoices[3],
                            &exitChoices[4]}},
                &txtdllfunction, RadioGroup{{&rbdllkernel, &rbdlluser, &rbdllgdi, &rbdllother}},
-               &txtdllother, &txtspeed, &txtwait, &txtvarname, &txtvarvalue});
+               NameBox{&txtdllother, &rbdllother}, &txtspeed, &txtwait, &txtvarname, &txtvarvalue});
   ShowPage(std::array<win32::TPanel*, 5>{&tsexit, &tsdll, &tsspeed, &tswait, &tsvariable},
            static_cast<int>(page_));
 }

@@ -27,7 +27,7 @@ class Tfrmsystem : public TStepDialog {
   TPageLabel lblfunction, lblfromdll;
   win32::TEdit txtdllfunction;
   win32::TRadioButton rbdllkernel, rbdlluser, rbdllgdi, rbdllother;
-  win32::TEdit txtdllother;
+  win32::TNameEdit txtdllother;
   win32::TButton cmddllother;
 
   TPageLabel lblspeed, lblspeedunit;

@@ -100,6 +100,8 @@ void TStepDialog::FormShow() {
 
 void TStepDialog::ApplyClick() {
   if (RefuseApply()) return;
+  // A name the ANSI code page cannot hold would be stored as a look-alike, another file's.
+  if (RefuseUnheldText(*this, map_, currentKind_, bound_)) return;
   // A refused add (the script is full) throws: the error is reported and the dialog stays.
   CheckStepApply(request_);
   TCommand step = request_.working;

@@ -8,7 +8,9 @@
 //                         (ShowKindHeading or SetHeading);
 //   RefuseApply()         its own check before Apply, where it also ends what it has
 //                         running (the recorder its recording); true (after its warning)
-//                         keeps the dialog open; most dialogs never refuse;
+//                         keeps the dialog open; most dialogs never refuse (a name box
+//                         that holds what the ANSI code page lacks is refused for every
+//                         dialog, after this check);
 //   WriteFields(step)     reads its controls into the fields the current kind uses.
 //
 // A dialog whose mapping is a table (DialogMapping.h) binds it with BindMapping and lets

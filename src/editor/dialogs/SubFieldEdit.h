@@ -18,4 +18,11 @@ class TSubFieldEdit : public win32::TEdit {
   void PasteWithoutSeparators();
 };
 
+// The same for a sub-field that names a file, folder or object: a Unicode window, as
+// win32::TNameEdit is, so a name the ANSI code page cannot hold can be refused.
+class TSubFieldNameEdit : public TSubFieldEdit {
+ protected:
+  bool Unicode() const override { return true; }
+};
+
 }  // namespace vx::editor

@@ -9,11 +9,11 @@ namespace {
 
 class RegistryValueStore : public ValueStore {
  public:
-  std::string ReadString(const std::string& name) override {
-    return win32::RegistryReader(HKEY_CURRENT_USER, win32::SettingsKey).ReadString(name);
+  StoredText ReadText(const std::string& name) override {
+    return win32::RegistryReader(HKEY_CURRENT_USER, win32::SettingsKey).ReadText(name);
   }
-  void WriteString(const std::string& name, const std::string& value) override {
-    win32::RegistryWriter(HKEY_CURRENT_USER, win32::SettingsKey).WriteString(name, value);
+  void WriteText(const std::string& name, const StoredText& value) override {
+    win32::RegistryWriter(HKEY_CURRENT_USER, win32::SettingsKey).WriteText(name, value);
   }
 };
 

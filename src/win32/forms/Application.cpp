@@ -37,14 +37,14 @@ void TApplication::Initialize() {
 
 bool TApplication::ProcessMessage() {
   MSG msg;
-  if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
   if (msg.message == WM_QUIT) {
     terminated_ = true;
     return true;
   }
   if (PreTranslate(msg)) return true;
   ::TranslateMessage(&msg);
-  ::DispatchMessageA(&msg);
+  ::DispatchMessageW(&msg);
   return true;
 }
 
@@ -55,9 +55,9 @@ bool TApplication::PreTranslate(MSG& msg) {
   if (!form) return false;
   // Accelerators first: a shortcut such as Ctrl+A must reach the form's command even when
   // the focus is in one of its controls that would take the key for itself.
-  if (form->Accelerators() && ::TranslateAcceleratorA(root, form->Accelerators(), &msg))
+  if (form->Accelerators() && ::TranslateAcceleratorW(root, form->Accelerators(), &msg))
     return true;
-  return ::IsDialogMessageA(root, &msg) != FALSE;
+  return ::IsDialogMessageW(root, &msg) != FALSE;
 }
 
 void TApplication::ProcessMessages() {
@@ -68,14 +68,14 @@ void TApplication::ProcessMessages() {
 void TApplication::Run() {
   while (!terminated_) {
     MSG msg;
-    const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) {  // -1: no message was read, and none will be
       terminated_ = true;
       break;
     }
     if (PreTranslate(msg)) continue;
     ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    ::DispatchMessageW(&msg);
   }
 }
 

@@ -7,6 +7,7 @@
 #include "win32/forms/Application.h"
 #include "win32/forms/Form.h"
 #include "win32/forms/FormControls.h"
+#include "win32/system/SystemText.h"
 
 namespace vx::win32 {
 
@@ -36,9 +37,23 @@ TControl::~TControl() {
   if (form_) form_->ForgetControl(this);
 }
 
+namespace {
+
+// A window procedure set with the call of the window's own kind: the system passes the
+// messages in the form the procedure is set for.
+void SetWindowProc(HWND window, bool unicode, WNDPROC proc) {
+  const auto value = reinterpret_cast<LONG_PTR>(proc);
+  if (unicode)
+    ::SetWindowLongPtrW(window, GWLP_WNDPROC, value);
+  else
+    ::SetWindowLongPtrA(window, GWLP_WNDPROC, value);
+}
+
+}  // namespace
+
 TWinControl::~TWinControl() {
   if (window_ && classProc_) {
-    ::SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc_));
+    SetWindowProc(window_, unicode_, classProc_);
     ::SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
   }
 }
@@ -114,16 +129,26 @@ void TGraphicControl::SetVisible(bool visible) {
 void TWinControl::CreateWindowFor(int id) {
   id_ = id;
   const RECT r = bounds_;
-  window_ = ::CreateWindowExA(def_.exStyle | OwnExStyle(), ClassName(), def_.caption,
-                              WS_CHILD | (visible_ ? WS_VISIBLE : 0) | OwnStyle() | def_.style,
-                              r.left, r.top, r.right - r.left, r.bottom - r.top, ParentHandle(),
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              ::GetModuleHandleA(nullptr), nullptr);
+  const DWORD exStyle = def_.exStyle | OwnExStyle();
+  const DWORD style = WS_CHILD | (visible_ ? WS_VISIBLE : 0) | OwnStyle() | def_.style;
+  const auto menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+  unicode_ = Unicode();
+  if (unicode_) {
+    window_ = ::CreateWindowExW(exStyle, win32::WideText(ClassName(), CP_ACP).c_str(),
+                                win32::WideText(def_.caption, CP_ACP).c_str(), style, r.left, r.top,
+                                r.right - r.left, r.bottom - r.top, ParentHandle(), menu,
+                                ::GetModuleHandleW(nullptr), nullptr);
+  } else {
+    window_ = ::CreateWindowExA(exStyle, ClassName(), def_.caption, style, r.left, r.top,
+                                r.right - r.left, r.bottom - r.top, ParentHandle(), menu,
+                                ::GetModuleHandleA(nullptr), nullptr);
+  }
   if (!window_) throw std::runtime_error("Cannot create the control " + std::string(ClassName()));
   if (WantsSubclass()) {
     ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    classProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
-        window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::SubclassProc)));
+    classProc_ = unicode_ ? reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window_, GWLP_WNDPROC))
+                          : reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window_, GWLP_WNDPROC));
+    SetWindowProc(window_, unicode_, &TWinControl::SubclassProc);
   }
   AfterCreate();
   ApplyDpi();
@@ -153,14 +178,28 @@ void TWinControl::SetVisible(bool visible) {
 
 std::string TWinControl::Text() const {
   if (!window_) return {};
+  // The narrow call would turn a Unicode window's "Łodz" into "Lodz", another name.
+  if (unicode_) return win32::NarrowText(WideText(), CP_ACP);
   const int length = ::GetWindowTextLengthA(window_);
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
   text.resize(static_cast<std::size_t>(::GetWindowTextA(window_, text.data(), length + 1)));
   return text;
 }
 
+std::wstring TWinControl::WideText() const {
+  if (!window_) return {};
+  const int length = ::GetWindowTextLengthW(window_);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(window_, text.data(), length + 1)));
+  return text;
+}
+
 void TWinControl::SetText(const std::string& text) {
-  if (window_) ::SetWindowTextA(window_, text.c_str());
+  if (!window_) return;
+  if (unicode_)
+    ::SetWindowTextW(window_, win32::WideText(text, CP_ACP).c_str());
+  else
+    ::SetWindowTextA(window_, text.c_str());
 }
 
 void TWinControl::SetEnabled(bool enabled) {
@@ -186,13 +225,18 @@ bool TWinControl::OnWindowMessage(UINT, WPARAM, LPARAM, LRESULT&) {
 LRESULT CALLBACK TWinControl::SubclassProc(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
   auto* control = reinterpret_cast<TWinControl*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!control || !control->classProc_) return ::DefWindowProcA(window, message, wParam, lParam);
+  if (!control || !control->classProc_) {
+    return ::IsWindowUnicode(window) ? ::DefWindowProcW(window, message, wParam, lParam)
+                                     : ::DefWindowProcA(window, message, wParam, lParam);
+  }
   const WNDPROC classProc = control->classProc_;
+  const bool unicode = control->unicode_;
   if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc));
+    SetWindowProc(window, unicode, classProc);
     ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     control->window_ = nullptr;
-    return ::CallWindowProcA(classProc, window, message, wParam, lParam);
+    return unicode ? ::CallWindowProcW(classProc, window, message, wParam, lParam)
+                   : ::CallWindowProcA(classProc, window, message, wParam, lParam);
   }
   try {
     LRESULT result = 0;
@@ -201,10 +245,14 @@ LRESULT CALLBACK TWinControl::SubclassProc(HWND window, UINT message, WPARAM wPa
     Application().HandleException();
     return 0;
   }
-  return ::CallWindowProcA(classProc, window, message, wParam, lParam);
+  return control->CallClassProc(message, wParam, lParam);
 }
 
 LRESULT TWinControl::CallClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (unicode_) {
+    return classProc_ ? ::CallWindowProcW(classProc_, window_, message, wParam, lParam)
+                      : ::DefWindowProcW(window_, message, wParam, lParam);
+  }
   return classProc_ ? ::CallWindowProcA(classProc_, window_, message, wParam, lParam)
                     : ::DefWindowProcA(window_, message, wParam, lParam);
 }

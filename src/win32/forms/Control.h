@@ -165,6 +165,8 @@ class TWinControl : public TControl {
   void ApplyDpi() override;
   void CreateWindowFor(int id) override;
 
+  // The window's text in the ANSI code page; a Unicode window's character the code page
+  // lacks shows as "?", never as a look-alike.
   std::string Text() const;
   void SetText(const std::string& text);
   void SetEnabled(bool enabled);
@@ -193,6 +195,9 @@ class TWinControl : public TControl {
  protected:
   // The window class and the styles every control of this class has.
   virtual const char* ClassName() const = 0;
+  // A Unicode window keeps every character typed, pasted or set into it, also one the ANSI
+  // code page lacks, so that such a text can be told from its look-alike (see Text).
+  virtual bool Unicode() const { return false; }
   virtual DWORD OwnStyle() const { return 0; }
   virtual DWORD OwnExStyle() const { return 0; }
   // Runs once the window exists (item heights, image lists, sections).
@@ -201,8 +206,11 @@ class TWinControl : public TControl {
   // need mouse or key events subclass their window by returning true from WantsSubclass.
   virtual bool WantsSubclass() const { return false; }
   virtual bool OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-  // The window class's own handling of a message (inside OnWindowMessage).
+  // The window class's own handling of a message (inside OnWindowMessage). A Unicode
+  // window's messages carry wide texts and characters, both here and in OnWindowMessage.
   LRESULT CallClassProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // The window's whole text as the window holds it.
+  std::wstring WideText() const;
   // The font of the control at the form's DPI.
   HFONT Font() const { return static_cast<HFONT>(font_.Get()); }
   void Enlist(TFormControls& controls) override;
@@ -215,6 +223,7 @@ class TWinControl : public TControl {
   // user data: comctl32's SetWindowSubclass keeps its data in a window property, which under
   // Wine costs a server round trip on every message (a list of 65,535 steps took seconds).
   WNDPROC classProc_ = nullptr;
+  bool unicode_ = false;  // Unicode(), as the window was made
   int id_ = 0;
   UniqueGdiObject font_;
 };

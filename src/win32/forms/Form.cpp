@@ -259,7 +259,7 @@ int TForm::ShowModal() {
   FocusAControl();
   while (modal_) {
     MSG msg;
-    const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
     if (got == -1) {  // no message was read: nothing to pass on
       modalResult_ = IDCANCEL;
       break;
@@ -270,7 +270,7 @@ int TForm::ShowModal() {
     }
     if (TApplication::PreTranslate(msg)) continue;
     ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    ::DispatchMessageW(&msg);
   }
   modal_ = false;
   if (owner) ::EnableWindow(owner, TRUE);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "win32/forms/Form.h"
+#include "win32/system/SystemText.h"
 
 namespace vx::win32 {
 
@@ -167,12 +168,33 @@ void TEdit::AfterCreate() {
 void TEdit::SetText(const std::string& text) {
   set_ = Admitted(text);
   TWinControl::SetText(set_);
-  shown_ = TWinControl::Text();
+  shown_ = WideText();
+}
+
+bool TEdit::ShowsWhatWasSet() const {
+  // Compared as the window holds it: "?" typed over an "Ł" must not read as unchanged.
+  return shown_ && WideText() == *shown_;
+}
+
+void TEdit::SetUnicodeText(const std::wstring& text) {
+  if (!Unicode()) {
+    SetText(NarrowText(text, CP_ACP));  // never a look-alike
+    return;
+  }
+  if (!window_) return;
+  ::SetWindowTextW(window_, text.c_str());
+  set_.clear();
+  shown_.reset();  // the box's own text is the text now
 }
 
 std::string TEdit::Text() const {
-  std::string now = TWinControl::Text();
-  return now == shown_ ? set_ : now;
+  return ShowsWhatWasSet() ? set_ : TWinControl::Text();
+}
+
+std::optional<std::string> TEdit::ExactText() const {
+  if (ShowsWhatWasSet()) return set_;
+  if (!Unicode()) return TWinControl::Text();
+  return ExactNarrowText(WideText(), CP_ACP);
 }
 
 void TEdit::SelectAll() {

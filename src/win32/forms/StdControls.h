@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -105,7 +106,14 @@ class TGroupBox : public TWinControl {
 class TEdit : public TWinControl {
  public:
   void SetText(const std::string& text);
+  // The text in the ANSI code page, each character the code page lacks as "?".
   std::string Text() const;
+  // The text only when the code page holds all of it: nullopt when a Unicode box holds a
+  // character the code page lacks. An ANSI box always gives its text.
+  std::optional<std::string> ExactText() const;
+  // A Unicode box shows text whole, as the system gave it (an ANSI box with "?" for what
+  // the code page lacks).
+  void SetUnicodeText(const std::wstring& text);
 
   std::function<void()> OnChange;
   // A key pressed in the box; return true to swallow it.
@@ -125,8 +133,19 @@ class TEdit : public TWinControl {
   virtual std::string Admitted(const std::string& text) const { return text; }
 
  private:
-  std::string set_;    // the text last set, whole
-  std::string shown_;  // what the box held right after
+  bool ShowsWhatWasSet() const;
+
+  std::string set_;                         // the text last set, whole
+  std::optional<std::wstring> shown_{L""};  // what the box held right after; none: not set so
+};
+
+// An edit box for a text that names files (a path, a library, a program's parameters): a
+// Unicode window, so that a name typed or pasted with a character the ANSI code page lacks
+// stays as the user gave it and can be refused (ExactText) rather than turned into a
+// look-alike, another file's name.
+class TNameEdit : public TEdit {
+ protected:
+  bool Unicode() const override { return true; }
 };
 
 // A drop-down list (CBS_DROPDOWNLIST by default; CBS_DROPDOWN through ControlDef::style

@@ -1,5 +1,6 @@
 #include "win32/system/Registry.h"
 
+#include <cstring>
 #include <vector>
 
 #include "core/Errors.h"
@@ -56,19 +57,58 @@ bool RegistryReader::ReadBoolOr(const std::string& name, bool fallback) const {
   return ValueExists(name) ? ReadBool(name) : fallback;
 }
 
-std::string RegistryReader::ReadString(const std::string& name) const {
+namespace {
+
+// The value's characters as stored, its terminating zero and anything after it included.
+std::wstring StoredCharacters(HKEY key, const std::string& name) {
+  const std::wstring wideName = WideText(name, CP_ACP);
   DWORD size = 0;
-  const auto type = TypeOf(name, &size);
-  if (!type || size == 0) return {};
-  if (*type != REG_SZ && *type != REG_EXPAND_SZ) InvalidType(name);
-  std::vector<char> buffer(size + 1, '\0');
-  DWORD bytes = size;
-  if (::RegQueryValueExA(key_.Get(), name.c_str(), nullptr, nullptr,
+  if (::RegQueryValueExW(key, wideName.c_str(), nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS)
+    FailedToGet(name);
+  std::wstring buffer(size / sizeof(wchar_t) + 1, L'\0');
+  DWORD bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+  if (::RegQueryValueExW(key, wideName.c_str(), nullptr, nullptr,
                          reinterpret_cast<BYTE*>(buffer.data()), &bytes) != ERROR_SUCCESS)
     FailedToGet(name);
-  // The stored size counts the terminating zero; the text ends at the first zero.
-  return std::string(buffer.data());
+  buffer.resize(bytes / sizeof(wchar_t));
+  return buffer;
 }
+
+}  // namespace
+
+std::optional<std::wstring> RegistryReader::StoredString(const std::string& name) const {
+  DWORD size = 0;
+  const auto type = TypeOf(name, &size);
+  if (!type || size == 0) return std::nullopt;
+  if (*type != REG_SZ && *type != REG_EXPAND_SZ) InvalidType(name);
+  return StoredCharacters(key_.Get(), name);
+}
+
+StoredText RegistryReader::ReadText(const std::string& name) const {
+  const std::optional<std::wstring> stored = StoredString(name);
+  if (!stored) return {};
+  // The stored size counts the terminating zero; the conversions end at the first zero.
+  if (std::optional<std::string> exact = ExactNarrowText(*stored, CP_ACP)) return {*exact};
+  const std::wstring whole = ReadWideString(name);
+  return {NarrowText(*stored, CP_ACP), false,
+          std::string(reinterpret_cast<const char*>(whole.data()), whole.size() * sizeof(wchar_t))};
+}
+
+std::wstring RegistryReader::ReadWideString(const std::string& name) const {
+  const std::optional<std::wstring> stored = StoredString(name);
+  return stored ? stored->substr(0, stored->find(L'\0')) : std::wstring();
+}
+
+namespace {
+
+// A text not held as ReadText keeps it: the wide characters' bytes.
+std::wstring WideOriginal(const std::string& original) {
+  std::wstring text(original.size() / sizeof(wchar_t), L'\0');
+  std::memcpy(text.data(), original.data(), text.size() * sizeof(wchar_t));
+  return text;
+}
+
+}  // namespace
 
 }  // namespace vx::win32
 
@@ -127,6 +167,18 @@ void RegistryWriter::WriteInteger(const std::string& name, std::int32_t value) {
 void RegistryWriter::WriteBinary(const std::string& name, std::span<const std::uint8_t> bytes) {
   const LSTATUS status = ::RegSetValueExA(key_.Get(), name.c_str(), 0, REG_BINARY, bytes.data(),
                                           static_cast<DWORD>(bytes.size()));
+  if (status != ERROR_SUCCESS) WriteFailed("Failed to set data for '" + name + "'", status);
+}
+
+void RegistryWriter::WriteText(const std::string& name, const StoredText& value) {
+  if (value.held) {
+    WriteString(name, value.text);
+    return;
+  }
+  const std::wstring text = WideOriginal(value.original);
+  const LSTATUS status = ::RegSetValueExW(key_.Get(), WideText(name, CP_ACP).c_str(), 0, REG_SZ,
+                                          reinterpret_cast<const BYTE*>(text.c_str()),
+                                          static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
   if (status != ERROR_SUCCESS) WriteFailed("Failed to set data for '" + name + "'", status);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/UnheldNames.h"
 #include "win32/Handles.h"
 
 namespace vx::win32 {
@@ -27,9 +28,14 @@ class RegistryReader {
   bool ReadBool(const std::string& name) const { return ReadInteger(name) != 0; }
   // As ReadBool, but a missing value reads as fallback (another type is still an error).
   bool ReadBoolOr(const std::string& name, bool fallback) const;
-  // REG_SZ or REG_EXPAND_SZ, as stored; "" when missing; "Invalid data type for '%s'"
-  // for any other type that holds data.
-  std::string ReadString(const std::string& name) const;
+  // REG_SZ or REG_EXPAND_SZ, as stored, up to its first zero; "" when missing; "Invalid
+  // data type for '%s'" for any other type that holds data. Read through the wide call:
+  // a text the ANSI code page cannot hold is not held, with "?" for what it lacks (the
+  // narrow call would give its look-alike, another file's name).
+  StoredText ReadText(const std::string& name) const;
+  std::string ReadString(const std::string& name) const { return ReadText(name).text; }
+  // The same text whole, as the registry holds it (ReadText's original of a text not held).
+  std::wstring ReadWideString(const std::string& name) const;
   bool ValueExists(const std::string& name) const;
   // REG_BINARY of exactly size bytes; nothing when the value is missing, of another type or
   // of another size (a first start reads its defaults that way).
@@ -40,6 +46,8 @@ class RegistryReader {
 
  private:
   std::optional<DWORD> TypeOf(const std::string& name, DWORD* size) const;
+  // A text value's characters as stored, up to its size; nullopt when missing or empty.
+  std::optional<std::wstring> StoredString(const std::string& name) const;
 
   UniqueKey key_;
 };
@@ -57,6 +65,8 @@ class RegistryWriter {
   void WriteBinary(const std::string& name, std::span<const std::uint8_t> bytes);
   // REG_SZ.
   void WriteString(const std::string& name, const std::string& text);
+  // REG_SZ: a held text as WriteString writes it, one a read found not held as it was read.
+  void WriteText(const std::string& name, const StoredText& text);
 
  private:
   UniqueKey key_;

@@ -1,6 +1,7 @@
 #include "win32/system/Win32Clipboard.h"
 
 #include <cstring>
+#include <cwchar>
 
 #include "core/Errors.h"
 
@@ -45,6 +46,16 @@ std::string Win32Clipboard::GetText() {
   std::string text(bytes, ::strnlen(bytes, ::GlobalSize(data)));
   ::GlobalUnlock(data);
   return text;
+}
+
+std::wstring Win32Clipboard::GetUnicodeText() {
+  HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+  if (data == nullptr) return {};
+  const auto* text = static_cast<const wchar_t*>(::GlobalLock(data));
+  if (text == nullptr) return {};
+  std::wstring copy(text, ::wcsnlen(text, ::GlobalSize(data) / sizeof(wchar_t)));
+  ::GlobalUnlock(data);
+  return copy;
 }
 
 namespace {

@@ -22,6 +22,9 @@ class Win32Clipboard : public ClipboardPort {
   void Empty() override;
   bool SetText(const std::string& text) override;
   std::string GetText() override;
+  // CF_UNICODETEXT, which holds what the ANSI code page lacks (the system gives CF_TEXT
+  // as its look-alikes); empty when there is none.
+  std::wstring GetUnicodeText();
 
   // A registered format's data as one block of bytes (the editor's step clipboard). Each
   // opens and closes the clipboard itself, closed on every path. PutBlock replaces the

@@ -67,9 +67,9 @@ int Win32Shell::FileOperation(std::uint32_t func, const std::string& from, const
   return ::SHFileOperationA(&operation);
 }
 
-// The wide search, so that an entry whose name the ANSI code page cannot hold is left out:
-// the ANSI search would hand it over as a look-alike ("Lodz.txt" for "Łodz.txt"), the
-// name of another file, which a Delete Object step would then delete.
+// The wide search, so that an entry whose name the ANSI code page cannot hold is told
+// apart: the ANSI search would hand it over as a look-alike ("Lodz.txt" for "Łodz.txt"),
+// the name of another file, which a Delete Object step would then delete.
 void Win32Shell::FindFiles(const std::string& pattern,
                            const std::function<bool(const FindEntry&)>& visit) {
   WIN32_FIND_DATAW data;
@@ -78,8 +78,8 @@ void Win32Shell::FindFiles(const std::string& pattern,
   FindEntry entry;
   do {
     std::optional<std::string> name = ExactNarrowText(data.cFileName, CP_ACP);
-    if (!name) continue;
-    entry.name = std::move(*name);
+    entry.held = name.has_value();
+    entry.name = name ? std::move(*name) : NarrowText(data.cFileName, CP_ACP);
     entry.attributes = data.dwFileAttributes;
     entry.size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
     if (!visit(entry)) return;

@@ -13,8 +13,8 @@ constexpr std::uint32_t kFile = 0x20;
 constexpr std::uint32_t kFolder = 0x10;
 
 std::vector<std::string> Query(FakeShell& shell, const std::string& criteria) {
-  std::vector<std::string> list{"left over from an earlier step"};
-  vx::QueryFiles(criteria, shell, list);
+  std::vector<std::string> list{"left over from an earlier step"}, leftOut{"also"};
+  vx::QueryFiles(criteria, shell, list, leftOut);
   return list;
 }
 

@@ -110,6 +110,25 @@ TEST(RunLog, FileIsNamedAfterTheScriptInsideTheLogFolder) {
   EXPECT_EQ(WithTrailingDelimiter("/tmp/x/"), "/tmp/x/");
 }
 
+// A log folder the ANSI code page cannot hold (read with "?" for what it lacks) is refused
+// while logging is on, before the run, naming the log file; with logging off it is unused.
+TEST(RunLog, AFolderTheCodePageCannotHoldIsRefusedOnlyWhileLogging) {
+  FixedClock clock;
+  LogSetup setup = LogWith(true, "D:\\?ogs");
+  setup.folderHeld = false;
+  try {
+    TLog log(setup, clock, nullptr);
+    ADD_FAILURE() << "no refusal";
+  } catch (const FileCreateError& e) {
+    EXPECT_STREQ(e.what(),
+                 "Cannot create file \"D:\\?ogs\\backup.vxz.htm\". Its name has characters "
+                 "outside the system's ANSI code page (shown as \"?\"), which this program "
+                 "cannot use.");
+  }
+  setup.enabled = false;
+  EXPECT_NO_THROW(TLog(setup, clock, nullptr).Save());
+}
+
 TEST(RunLog, MirrorShowsEveryLineWhetherOrNotTheLogIsOn) {
   FixedClock clock;
   RecordingMirror mirror;

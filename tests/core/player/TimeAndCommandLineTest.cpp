@@ -29,6 +29,12 @@ TEST(CommandLine, SplitsAtBlanksAndDropsQuotes) {
       (std::vector<std::string>{"C:\\Program Files\\vexec.exe", "D:\\my scripts\\a.vxz", "x"}));
   EXPECT_EQ(SplitCommandLine("a b\"c d\"e\t"), (std::vector<std::string>{"a", "bc de"}));
   EXPECT_TRUE(SplitCommandLine("   ").empty());
+  // A backslash escapes nothing: a quoted folder ends at its quote. An empty parameter
+  // stays, so the one after it is never taken for the script.
+  EXPECT_EQ(SplitCommandLine(std::wstring_view(L"vexec \"C:\\dir\\\" x")),
+            (std::vector<std::wstring>{L"vexec", L"C:\\dir\\", L"x"}));
+  EXPECT_EQ(SplitCommandLine(std::wstring_view(L"vexec \"\" a.vxz")),
+            (std::vector<std::wstring>{L"vexec", L"", L"a.vxz"}));
   // The wide line by the same rule: a character past the ANSI code page stays whole, also
   // one whose low byte is a blank.
   EXPECT_EQ(

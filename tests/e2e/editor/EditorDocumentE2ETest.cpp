@@ -14,6 +14,7 @@ namespace {
 
 using vx::editor::acNew;
 using vx::editor::acSave;
+using vx::editor::acSaveAs;
 using vx::editor::mRecentFirst;
 
 const std::vector<vx::TCommand> Steps = {Step(vx::ckWait, "5"),
@@ -229,6 +230,23 @@ TEST_F(EditorSaveE2E, ANameOutsideTheCodePageIsRefusedAndNoLookAlikeTakesItsPlac
   ASSERT_TRUE(Idle());
   EXPECT_EQ(Caption(), "b.vxz - Vorlix");
   EXPECT_EQ(Items(), (std::vector<std::string>{"Wait", "Set Clipboard"}));
+
+  // Typed into Save As, where only the look-alike exists: refused as a file that cannot be
+  // created, and nothing is written.
+  const std::filesystem::path other = folder_.Path() / "other";
+  std::filesystem::create_directories(other);
+  const std::string otherLookAlike = (other / "Lodz.vxz").string();
+  WriteAll(otherLookAlike, lookAlikeBytes);
+  Post(acSaveAs);
+  const HWND saveAs = WaitForWindow({"#32770", "Save As", editor_.Id()});
+  ASSERT_NE(saveAs, nullptr);
+  ASSERT_TRUE(EnterName(saveAs, (other / L"\u0141odz.vxz").wstring()));
+  EXPECT_EQ(BoxText("Vorlix"), "Cannot create file \"" + (other / "?odz.vxz").string() +
+                                   refused.substr(refused.find("\". ")));
+  ASSERT_TRUE(Idle());
+  EXPECT_EQ(Caption(), "b.vxz - Vorlix");
+  EXPECT_EQ(ReadAll(otherLookAlike), lookAlikeBytes);
+  EXPECT_FALSE(std::filesystem::exists(other / L"\u0141odz.vxz"));
   WriteAll(path, "overwritten elsewhere");
   ASSERT_TRUE(Foreground(window_));
   PressKeys({VK_CONTROL, 'S'});

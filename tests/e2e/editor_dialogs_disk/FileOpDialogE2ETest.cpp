@@ -116,6 +116,42 @@ TEST_F(FileOpDialogE2E, EveryControlStoresItsOwnField) {
   EXPECT_EQ(vxtest::SavedAndReadBack(host.steps.Steps(), folder.File("disk.vxz")), expected);
 }
 
+// "Łodz.txt" (a name the ANSI code page cannot hold) beside "Lodz.txt": pasted into a path
+// box, Apply is refused with a warning that names the box, and the dialog stays; chosen in
+// the file chooser, it is refused as a file that cannot be created; pasted into the
+// criteria's name box, OK is refused. Nothing is stored: the look-alike is never named.
+TEST_F(FileOpDialogE2E, ANameOutsideTheCodePageIsRefusedNotStoredAsItsLookAlike) {
+  using namespace vxtest::user;
+  vxtest::WriteAll(folder.File("Lodz.txt"), "another file");
+  const std::wstring lodz = folder.Path().wstring() + L"\\\u0141odz.txt";
+  auto pasted = std::make_shared<vxtest::AnsweredBox>();
+  auto chosen = std::make_shared<vxtest::AnsweredBox>();
+  auto criteriaName = std::make_shared<vxtest::AnsweredBox>();
+  const std::vector<TCommand> before = {Step(ckSetVariable, "v")};
+  host.steps.Assign(before);
+  AddThenCancel(
+      host, dialog, StepKindName(ckWriteToFile),
+      {Choose({"Write   What:"}, "v"), PasteWhole({"To:"}, lodz), PressRefused("Apply", pasted),
+       BrowseRefused({"To:"}, lodz, chosen), Link("Delete Object"),
+       Through({"Delete Object:"},
+               {PasteWhole({"All or part of the item name:"}, L"\u0141odz.txt"),
+                PressRefused("OK", criteriaName)},
+               "Cancel")},
+      &criteria);
+  const std::string shown = folder.File("?odz.txt");
+  EXPECT_EQ(pasted->text,
+            "The text in \"To:\" has characters outside the system's ANSI code page (shown as "
+            "\"?\"), which this program cannot use:\r\n\r\n" +
+                shown + "\r\n\r\nPlease type it without them.");
+  EXPECT_EQ(chosen->text, "Cannot create file \"" + shown +
+                              "\". Its name has characters outside the system's ANSI code page "
+                              "(shown as \"?\"), which this program cannot use.");
+  EXPECT_NE(criteriaName->text.find("\"All or part of the item name:\""), std::string::npos);
+  EXPECT_NE(criteriaName->text.find("\r\n?odz.txt\r\n"), std::string::npos);
+  EXPECT_EQ(std::vector<TCommand>(host.steps.Steps().begin(), host.steps.Steps().end()), before);
+  EXPECT_EQ(vxtest::ReadAll(folder.File("Lodz.txt")), "another file");
+}
+
 // Apply refuses a Read From File step while no variable is chosen, and the dialog stays.
 TEST_F(FileOpDialogE2E, ReadWithoutAVariableIsRefused) {
   host.AddFromTree(StepKindName(ckReadFromFile));

@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
-// windows.h must come before commctrl.h.
-#include <commctrl.h>
 
-#include <cstring>
-#include <thread>
+#include <filesystem>
 
 #include "TempFolder.h"
 #include "core/StepKinds.h"
@@ -114,6 +111,46 @@ TEST_F(OptionsDialogE2E, CancelLeavesTheStoredSettings) {
   EXPECT_EQ(Stored("vpLog").bytes, Dword(0));
 }
 
+// A log folder the ANSI code page cannot hold ("Łogs", whose look-alike "Logs" the player
+// would log into), stored by another program, shows whole and is refused at Apply; chosen in
+// the folder chooser, it is refused as a folder that cannot be opened. The setting stays.
+TEST_F(OptionsDialogE2E, AFolderOutsideTheCodePageIsShownWholeAndRefused) {
+  using namespace vxtest::user;
+  const std::filesystem::path parent = folder.Path() / "vxparent";
+  const std::wstring logs = (parent / L"\u0141ogs").wstring();
+  std::filesystem::create_directories(logs);
+  vxtest::SetPlayerSettings({.log = true, .logPath = ""});
+  const auto storedPath = [] {
+    wchar_t text[MAX_PATH] = {};
+    DWORD size = sizeof text;
+    ::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Vorlix", L"vpLogPath", RRF_RT_REG_SZ, nullptr,
+                   text, &size);
+    return std::wstring(text);
+  };
+  ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Vorlix", L"vpLogPath", REG_SZ, logs.c_str(),
+                    static_cast<DWORD>((logs.size() + 1) * sizeof(wchar_t)));
+  auto applied = std::make_shared<vxtest::AnsweredBox>();
+  auto chosen = std::make_shared<vxtest::AnsweredBox>();
+  vxtest::UserSteps steps{vxtest::WaitFor("the stored folder, shown whole", [&] {
+    return vxtest::WideWindowText(dialog.txtlogpath.Handle()) == logs;
+  })};
+  steps += StepsOf(dialog, {PressRefused("Apply", applied), Type({"Path:"}, parent.string()),
+                            BrowseInto({"Path:"}, L"vxparent", L"\u0141ogs")});
+  steps += AnswerBox(dialog, "the chosen folder", chosen);
+  steps += Press(dialog, "Cancel");
+  vxtest::AsUser(steps);
+  EXPECT_EQ(dialog.Open(), IDCANCEL);
+  vxtest::FinishAsUser();
+  const std::string shown = (parent / "?ogs").string();
+  EXPECT_NE(applied->text.find("\"Path:\""), std::string::npos) << applied->text;
+  EXPECT_NE(applied->text.find("\r\n" + shown + "\r\n"), std::string::npos) << applied->text;
+  EXPECT_EQ(chosen->text, "Cannot open folder \"" + shown +
+                              "\". Its name has characters outside the system's ANSI code page "
+                              "(shown as \"?\"), which this program cannot use.");
+  EXPECT_EQ(vxtest::WindowText(dialog.txtlogpath.Handle()), parent.string());
+  EXPECT_EQ(storedPath(), logs);
+}
+
 // A folder whose path is longer than MAX_PATH, chosen in the folder chooser as a user walks
 // to it from its parent with the keyboard, comes back whole (under Wine the shell gives only
 // the first 259 characters of such a path and calls that success).
@@ -135,79 +172,20 @@ TEST_F(OptionsDialogE2E, TheBrowseButtonTakesAFolderPastMaxPath) {
   ASSERT_GT(deep.size(), std::size_t{MAX_PATH});
   vxtest::SetPlayerSettings({.logPath = std::string(parent.begin(), parent.end())});
 
-  std::string chosen;
-  std::thread user([&] {
-    HWND chooser = nullptr, tree = nullptr;
-    const auto next = [&](UINT relation, HTREEITEM item) {
-      return reinterpret_cast<HTREEITEM>(
-          ::SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-    };
-    // The tree is this process's: its item texts can be read straight.
-    const auto name = [&](HTREEITEM at) {
-      wchar_t text[MAX_PATH] = {};
-      TVITEMW item{};
-      item.mask = TVIF_TEXT;
-      item.hItem = at;
-      item.pszText = text;
-      item.cchTextMax = MAX_PATH;
-      ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-      return std::wstring(text);
-    };
-    // The item of that name among those the tree holds now.
-    const auto find = [&](const std::wstring& wanted) {
-      std::vector<HTREEITEM> open = {next(TVGN_ROOT, nullptr)};
-      while (!open.empty()) {
-        const HTREEITEM item = open.back();
-        open.pop_back();
-        if (!item) continue;
-        if (name(item) == wanted) return item;
-        open.push_back(next(TVGN_NEXT, item));
-        open.push_back(next(TVGN_CHILD, item));
-      }
-      return HTREEITEM{};
-    };
-    const std::wstring startName(100, L'b'), deepName(100, L'c');
-    HTREEITEM start = nullptr;
-    if (vxtest::WaitUntil([&] { return ::IsWindowVisible(dialog.Handle()) != FALSE; })) {
-      vxtest::PointerClick(dialog.cmdlogpath.Handle());
-      vxtest::WaitUntil([&] {
-        for (HWND w : vxtest::FindTopWindows({"#32770", std::nullopt, ::GetCurrentProcessId()}))
-          if (::GetWindow(w, GW_OWNER) == dialog.Handle()) chooser = w;
-        tree = chooser ? ::FindWindowExW(chooser, nullptr, WC_TREEVIEWW, nullptr) : nullptr;
-        return tree && (start = find(startName)) != nullptr;
-      });
-    }
-    // It opens at the folder in the box: scrolled to, clicked, opened with a key, and
-    // another key to go to its one folder.
-    if (start) {
-      ::SendMessageW(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(start));
-      RECT r{};
-      std::memcpy(&r, &start, sizeof start);  // the item asked about goes in the rectangle
-      ::SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r));
-      ::MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&r), 2);
-      RECT shown{};  // the long name runs past the tree's edge
-      ::GetWindowRect(tree, &shown);
-      ::IntersectRect(&r, &r, &shown);
-      vxtest::PointerAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, true);
-      vxtest::WaitUntil(
-          [&] { return vxtest::HasFocus(tree) && next(TVGN_CARET, nullptr) == start; });
-      vxtest::TypeKeys({VK_RIGHT});
-      vxtest::WaitUntil([&] { return next(TVGN_CHILD, start) != nullptr; });
-      vxtest::TypeKeys({VK_RIGHT});
-      vxtest::WaitUntil([&] { return name(next(TVGN_CARET, nullptr)) == deepName; });
-      vxtest::TypeKeys({VK_RETURN});
-      vxtest::WaitUntil([&] { return !::IsWindow(chooser); });
-      chosen = vxtest::WindowText(dialog.txtlogpath.Handle());
-    }
-    if (::IsWindow(chooser)) {  // a walk that went astray: the chooser must not stay open
-      ::PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
-      vxtest::WaitUntil([&] { return !::IsWindow(chooser); });
-    }
-    Click(dialog.cmdcancel.Handle());
-  });
+  using namespace vxtest::user;
+  // It opens at the folder in the box.
+  vxtest::UserSteps steps =
+      StepsOf(dialog, {BrowseInto({"Path:"}, std::wstring(100, L'b'), std::wstring(100, L'c'))});
+  std::wstring chosen;
+  steps.push_back(vxtest::WaitFor("the chooser to go", [&] {
+    chosen = vxtest::WideWindowText(dialog.txtlogpath.Handle());
+    return !ChooserOf(dialog);
+  }));
+  steps += Press(dialog, "Cancel");
+  vxtest::AsUser(steps);
   EXPECT_EQ(dialog.Open(), IDCANCEL);
-  user.join();
-  EXPECT_EQ(chosen, std::string(deep.begin(), deep.end()));
+  vxtest::FinishAsUser();
+  EXPECT_EQ(chosen, deep);
 }
 
 }  // namespace

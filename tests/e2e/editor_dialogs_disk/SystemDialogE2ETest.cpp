@@ -80,29 +80,25 @@ TEST_F(SystemDialogE2E, EveryControlStoresItsOwnField) {
 TEST_F(SystemDialogE2E, AnAddToAFullScriptIsRefusedWhileTheDialogStays) {
   using namespace vxtest::user;
   host.steps.Assign(std::vector<TCommand>(MaxListSteps, Step(ckWait, "1")));
-  host.AddFromTree("Wait");
-  std::optional<vxtest::AnsweredBox> box;
-  vxtest::UserSteps steps = StepsOf(dialog, {Type({"Wait For (millisecond):"}, "2")});
-  steps += Press(dialog, "Apply");
-  steps.push_back(vxtest::WaitFor("the error report", [&] {
-    const HWND shown = vxtest::FindMessageBox({.processId = ::GetCurrentProcessId()});
-    if (shown) {
-      box = vxtest::AnsweredBox{vxtest::Caption(shown), vxtest::MessageBoxText(shown)};
-      vxtest::PressBoxButton(shown);
-    }
-    return shown != nullptr;
-  }));
-  steps.push_back(vxtest::WaitFor("the dialog, still open", [&] {
-    return !vxtest::FindMessageBox({.processId = ::GetCurrentProcessId()}) && dialog.Modal() &&
-           ::IsWindowEnabled(dialog.Handle());
-  }));
-  steps += Press(dialog, "Cancel");
-  vxtest::AsUser(std::move(steps));
-  EXPECT_EQ(host.Open(dialog), IDCANCEL);
-  vxtest::FinishAsUser();
-  ASSERT_TRUE(box.has_value());
+  auto box = std::make_shared<vxtest::AnsweredBox>();
+  AddThenCancel(host, dialog, "Wait",
+                {Type({"Wait For (millisecond):"}, "2"), PressRefused("Apply", box)});
   EXPECT_NE(box->text.find("65535"), std::string::npos) << box->text;
   EXPECT_EQ(host.steps.Count(), MaxListSteps);
+}
+
+// A library the ANSI code page cannot name, typed into "Other:" ("Łib.dll", whose look-alike
+// "Lib.dll" the player would load and call), is refused at Apply, and nothing is stored.
+TEST_F(SystemDialogE2E, ALibraryNameOutsideTheCodePageIsRefused) {
+  using namespace vxtest::user;
+  auto said = std::make_shared<vxtest::AnsweredBox>();
+  AddThenCancel(host, dialog, "Call DLL Function",
+                {Type({"Function:"}, "F"), ClickOn("Other:"),
+                 TypeWhole({"Other:"}, folder.Path().wstring() + L"\\\u0141ib.dll"),
+                 PressRefused("Apply", said)});
+  EXPECT_NE(said->text.find("\"Other:\""), std::string::npos) << said->text;
+  EXPECT_NE(said->text.find(folder.File("?ib.dll")), std::string::npos) << said->text;
+  EXPECT_EQ(host.steps.Count(), 0u);
 }
 
 // A radio button acts only when a click checks it: a Wait step shown on the exit page,

@@ -58,5 +58,20 @@ TEST_F(InternetDialogE2ETest, EveryControlStoresItsOwnField) {
   EXPECT_EQ(vxtest::SavedAndReadBack(host.steps), expected);
 }
 
+// A local file the ANSI code page cannot name, pasted into "Local:" ("Łodz.txt", whose
+// look-alike "Lodz.txt" a download would overwrite), is refused at Apply; nothing is stored.
+TEST_F(InternetDialogE2ETest, ALocalFileOutsideTheCodePageIsRefused) {
+  using namespace vxtest::user;
+  auto said = std::make_shared<vxtest::AnsweredBox>();
+  AddThenCancel(
+      host, dialog, "Ftp Download File",
+      {ClickOn("Download File"),
+       PasteWhole({"Local:", "Download File"}, folder.Path().wstring() + L"\\\u0141odz.txt"),
+       PressRefused("Apply", said)});
+  EXPECT_NE(said->text.find("\"Local:\""), std::string::npos) << said->text;
+  EXPECT_NE(said->text.find(folder.File("?odz.txt")), std::string::npos) << said->text;
+  EXPECT_EQ(host.steps.Count(), 0u);
+}
+
 }  // namespace
 }  // namespace vx::editor

@@ -79,5 +79,34 @@ TEST_F(PlayerE2E, APlayerInAFolderOutsideTheCodePageReadsNoLookAlikeTemplate) {
   EXPECT_FALSE(ReadFileText(LogOf(script)));
 }
 
+// A log folder another program stored that the code page cannot hold ("Łogs" beside
+// "Logs") is refused before anything runs: the look-alike's log of the same script, an
+// earlier run's, stays as it was, and no step runs.
+TEST_F(PlayerE2E, ALogFolderOutsideTheCodePageIsRefusedBeforeAnythingRuns) {
+  const std::filesystem::path logs = folder_.Path() / L"\u0141ogs";
+  const std::filesystem::path lookAlike = folder_.Path() / "Logs";
+  std::filesystem::create_directories(logs);
+  std::filesystem::create_directories(lookAlike);
+  const std::string trace = folder_.File("trace.txt");
+  const std::string script =
+      Script("s.vxz", {Step(ckSetVariable, "v", "ran"), Step(ckWriteToFile, trace, "v", "o")});
+  const std::string earlier = (lookAlike / "s.vxz.htm").string();
+  std::ofstream(earlier) << "an earlier run's log";
+  SetPlayerSettings({.show = false, .extended = false, .log = true, .logPath = ""});
+  const std::wstring folder = logs.wstring();
+  ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Vorlix", L"vpLogPath", REG_SZ, folder.c_str(),
+                    static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+
+  Program player = StartOn(VexecPath(), script);
+  const std::string text = ExpectBox(player, "Application Error");
+  EXPECT_NE(text.find("Cannot create file \"" + folder_.File("?ogs\\s.vxz.htm") + "\". " + Outside),
+            std::string::npos)
+      << text;
+  EXPECT_EQ(player.Wait(15000), 1u);
+  EXPECT_EQ(ReadFileText(earlier), "an earlier run's log");
+  EXPECT_FALSE(std::filesystem::exists(trace));
+  EXPECT_TRUE(std::filesystem::is_empty(logs));
+}
+
 }  // namespace
 }  // namespace vxtest

@@ -10,9 +10,12 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+// windows.h must come before commctrl.h.
+#include <commctrl.h>
 
 #include <chrono>
 #include <climits>
+#include <cstring>
 #include <deque>
 #include <functional>
 #include <initializer_list>
@@ -293,8 +296,10 @@ inline UserSteps StepsOf(const TForm& form, const std::vector<Entry>& entries,
   return steps;
 }
 
-// Clicks into the box beside place, keys in what into it, and waits until it shows shown.
-inline Entry IntoBox(Place place, std::function<void(HWND box)> what, std::string shown) {
+// Clicks into the box beside place, keys in what into it, and waits until shows says it
+// shows what it should (said as shown).
+inline Entry IntoBox(Place place, std::function<void(HWND box)> what,
+                     std::function<bool(HWND box)> shows, std::string shown) {
   return [=](const TForm& form, const TForm*) {
     auto box = std::make_shared<HWND>();
     const std::string name = "the box beside \"" + place.label + "\"";
@@ -302,9 +307,20 @@ inline Entry IntoBox(Place place, std::function<void(HWND box)> what, std::strin
                          name, [&form, place] { return BoxBeside(form, place); }, box),
                      {name + " to take the focus", [box] { return ::GetFocus() == *box; },
                       [box, what] { what(*box); }},
-                     WaitFor("\"" + shown + "\" in " + name,
-                             [box, shown] { return WindowText(*box) == shown; })};
+                     WaitFor(shown + " in " + name, [box, shows] { return shows(*box); })};
   };
+}
+// Waits until the box shows shown in the ANSI code page.
+inline Entry IntoBox(Place place, std::function<void(HWND box)> what, std::string shown) {
+  return IntoBox(
+      std::move(place), std::move(what), [shown](HWND box) { return WindowText(box) == shown; },
+      shown);
+}
+// Waits until the box holds shown whole.
+inline Entry IntoBox(Place place, std::function<void(HWND box)> what, std::wstring shown) {
+  return IntoBox(
+      std::move(place), std::move(what), [shown](HWND box) { return WideWindowText(box) == shown; },
+      Narrow(shown.c_str()));
 }
 // Types text after erasing what the box held; the box then shows shown (what it takes of text).
 inline Entry Type(Place place, std::string text, std::optional<std::string> shown = {}) {
@@ -335,6 +351,31 @@ inline Entry Paste(Place place, std::string text, std::string shown) {
         PressKeys({VK_CONTROL, 'V'});
       },
       std::move(shown));
+}
+
+// Types or pastes text that may hold what the ANSI code page lacks (each character typed as
+// itself; a paste of the clipboard's Unicode text, as another program leaves it).
+inline Entry TypeWhole(Place place, std::wstring text) {
+  return IntoBox(
+      std::move(place), [text](HWND) { TypeText(text); }, text);
+}
+inline Entry PasteWhole(Place place, std::wstring text) {
+  return IntoBox(
+      std::move(place),
+      [text](HWND) {
+        vx::win32::Win32Clipboard clipboard;
+        if (!clipboard.Open()) return;
+        clipboard.Empty();
+        const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+        if (const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+          std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
+          ::GlobalUnlock(memory);
+          if (!::SetClipboardData(CF_UNICODETEXT, memory)) ::GlobalFree(memory);
+        }
+        clipboard.Close();
+        PressKeys({VK_CONTROL, 'V'});
+      },
+      text);
 }
 
 // Clicks the radio button or check box captioned caption: a radio button then shows
@@ -402,39 +443,189 @@ inline Entry Choose(Place place, std::string item) {
   };
 }
 
+// The message box that what brought up over form: read into said and closed with a click on
+// its OK, after which form is there again to take the next step.
+inline UserSteps AnswerBox(const TForm& form, const std::string& what,
+                           std::shared_ptr<AnsweredBox> said) {
+  const auto box = [] { return FindMessageBox({.processId = ::GetCurrentProcessId()}); };
+  return {{"the message box of " + what, [box] { return box() != nullptr; },
+           [box, said] {
+             const HWND shown = box();
+             *said = {Caption(shown), MessageBoxText(shown)};
+             RECT r{};
+             ::GetWindowRect(::GetDlgItem(shown, IDOK), &r);
+             ClickOnScreen(r);
+           }},
+          WaitFor("the message box of " + what + " to go and leave the form open", [&form, box] {
+            return !box() && ::IsWindowVisible(form.Handle()) && ::IsWindowEnabled(form.Handle());
+          })};
+}
+
+// ---- the system's choosers, as a dialog's browse button opens them -------------------
+
+// The enabled chooser (a system dialog) that form opened; null when there is none.
+inline HWND ChooserOf(const TForm& form) {
+  for (const HWND window : FindTopWindows({"#32770", std::nullopt, ::GetCurrentProcessId()}))
+    if (::GetWindow(window, GW_OWNER) == form.Handle() && ::IsWindowEnabled(window)) return window;
+  return nullptr;
+}
+
+// A folder chooser's tree; its items are this process's, so their texts can be read straight.
+inline HWND ChooserTree(HWND chooser) {
+  return chooser ? ::FindWindowExW(chooser, nullptr, WC_TREEVIEWW, nullptr) : nullptr;
+}
+inline HTREEITEM TreeNext(HWND tree, UINT relation, HTREEITEM item) {
+  return reinterpret_cast<HTREEITEM>(
+      ::SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+inline std::wstring TreeItemText(HWND tree, HTREEITEM at) {
+  if (!at) return {};
+  wchar_t text[MAX_PATH] = {};
+  TVITEMW item{};
+  item.mask = TVIF_TEXT;
+  item.hItem = at;
+  item.pszText = text;
+  item.cchTextMax = MAX_PATH;
+  ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+// The item of that text among those the tree holds now.
+inline HTREEITEM FindTreeItem(HWND tree, const std::wstring& wanted) {
+  std::vector<HTREEITEM> open = {TreeNext(tree, TVGN_ROOT, nullptr)};
+  while (!open.empty()) {
+    const HTREEITEM item = open.back();
+    open.pop_back();
+    if (!item) continue;
+    if (TreeItemText(tree, item) == wanted) return item;
+    open.push_back(TreeNext(tree, TVGN_NEXT, item));
+    open.push_back(TreeNext(tree, TVGN_CHILD, item));
+  }
+  return nullptr;
+}
+// The last part of a path (the name a folder chooser's tree shows for it).
+inline std::wstring LastPart(const std::wstring& path) {
+  const std::wstring trimmed = path.substr(0, path.find_last_not_of(L'\\') + 1);
+  return trimmed.substr(trimmed.find_last_of(L'\\') + 1);
+}
+
+// A text in quotes, for saying what a step waits for (built in steps: GCC 12 warns of a
+// bogus overlap in `"\"" + text + "\""`).
+inline std::string Quoted(const std::wstring& text) {
+  std::string quoted = "\"";
+  quoted += Narrow(text.c_str());
+  quoted += '"';
+  return quoted;
+}
+
+// Clicks the browse button right of the box beside place and waits for the chooser it opens.
+inline UserSteps OpenChooser(const TForm& form, const Place& place) {
+  const std::string name = "the browse button beside \"" + place.label + "\"";
+  return {ClickFound(name,
+                     [&form, place]() -> HWND {
+                       const HWND box = BoxBeside(form, place);
+                       RECT r{};
+                       ::GetWindowRect(box, &r);
+                       return box ? NearestBeside(form, r, {"Button"}, false) : nullptr;
+                     }),
+          WaitFor("the chooser of " + name, [&form] { return ChooserOf(form) != nullptr; })};
+}
+
+// A chooser that is ready to be answered: a file chooser once it shows its name box, a
+// folder chooser once it shows the folder it opens at (named folder) as its current item.
+// OK before then takes whatever the chooser holds at that moment.
+inline bool ChooserReady(HWND chooser, const std::wstring& folder) {
+  if (!chooser) return false;
+  const HWND tree = ChooserTree(chooser);
+  if (!tree) return ::GetDlgItem(chooser, 0x47C) || ::GetDlgItem(chooser, 0x480);
+  return TreeItemText(tree, TreeNext(tree, TVGN_CARET, nullptr)) == LastPart(folder);
+}
+
 // Clicks the browse button right of the box beside place and answers the chooser it opens:
-// a file chooser with file, a folder chooser (file empty) with the folder it opens at. The
-// box then shows shown.
+// a file chooser with file, a folder chooser (file empty) with the folder it opens at,
+// which is shown. The box then shows shown.
 inline Entry Browse(Place place, std::string file, std::string shown) {
   return [place, file, shown](const TForm& form, const TForm*) {
-    const auto chooser = [&form]() -> HWND {
-      for (const HWND window : FindTopWindows({"#32770", std::nullopt, ::GetCurrentProcessId()}))
-        if (::GetWindow(window, GW_OWNER) == form.Handle() && ::IsWindowEnabled(window))
-          return window;
-      return nullptr;
-    };
-    const std::string name = "the browse button beside \"" + place.label + "\"";
-    return UserSteps{
-        ClickFound(name,
-                   [&form, place]() -> HWND {
-                     const HWND box = BoxBeside(form, place);
-                     RECT r{};
-                     ::GetWindowRect(box, &r);
-                     return box ? NearestBeside(form, r, {"Button"}, false) : nullptr;
-                   }),
-        {"the chooser of " + name, [chooser] { return chooser() != nullptr; },
-         [chooser, file] {
-           const HWND dialog = chooser();
-           HWND named = ::GetDlgItem(dialog, 0x47C);  // the file-name box
-           if (!named) named = ::GetDlgItem(dialog, 0x480);
-           const std::wstring wide(file.begin(), file.end());
-           if (!file.empty())
-             ::SendMessageW(named, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-           ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                          reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
-         }},
+    UserSteps steps = OpenChooser(form, place);
+    const std::wstring folder(shown.begin(), shown.end());
+    steps.push_back({"the chooser to be ready for \"" + shown + "\"",
+                     [&form, folder] { return ChooserReady(ChooserOf(form), folder); },
+                     [&form, file] {
+                       const HWND dialog = ChooserOf(form);
+                       HWND named = ::GetDlgItem(dialog, 0x47C);  // the file-name box
+                       if (!named) named = ::GetDlgItem(dialog, 0x480);
+                       const std::wstring wide(file.begin(), file.end());
+                       if (!file.empty())
+                         ::SendMessageW(named, WM_SETTEXT, 0,
+                                        reinterpret_cast<LPARAM>(wide.c_str()));
+                       ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                                      reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
+                     }});
+    steps.push_back(
         WaitFor("\"" + shown + "\" browsed into the box beside \"" + place.label + "\"",
-                [&form, place, shown] { return WindowText(BoxBeside(form, place)) == shown; })};
+                [&form, place, shown] { return WindowText(BoxBeside(form, place)) == shown; }));
+    return steps;
+  };
+}
+
+// Clicks the browse button right of the box beside place, answers the file chooser it opens
+// with file (which may hold what the ANSI code page lacks), and reads the error the dialog
+// then reports, as AnswerBox does.
+inline Entry BrowseRefused(Place place, std::wstring file, std::shared_ptr<AnsweredBox> said) {
+  return [place, file, said](const TForm& form, const TForm*) {
+    UserSteps steps = OpenChooser(form, place);
+    steps.push_back({"the file chooser to be ready",
+                     [&form] { return ChooserReady(ChooserOf(form), L""); },
+                     [&form, file] {
+                       const HWND dialog = ChooserOf(form);
+                       HWND named = ::GetDlgItem(dialog, 0x47C);  // the file-name box
+                       if (!named) named = ::GetDlgItem(dialog, 0x480);
+                       ::SendMessageW(named, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.c_str()));
+                       ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                                      reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
+                     }});
+    steps += AnswerBox(form, "the chosen file", said);
+    return steps;
+  };
+}
+
+// Clicks the browse button right of the box beside place and, in the folder chooser it
+// opens at its folder named start, walks as a user does: a click on that folder, Right to
+// open it, Right to its first folder, which must be the one named child, and Enter.
+inline Entry BrowseInto(Place place, std::wstring start, std::wstring child) {
+  return [place, start, child](const TForm& form, const TForm*) {
+    const auto tree = [&form] { return ChooserTree(ChooserOf(form)); };
+    auto at = std::make_shared<HTREEITEM>();
+    UserSteps steps = OpenChooser(form, place);
+    steps.push_back({"the chooser to open at " + Quoted(start),
+                     [tree, start, at] {
+                       return tree() && (*at = FindTreeItem(tree(), start)) != nullptr &&
+                              TreeNext(tree(), TVGN_CARET, nullptr) == *at;
+                     },
+                     [tree, at] {
+                       const HWND items = tree();
+                       ::SendMessageW(items, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(*at));
+                       RECT r{};
+                       std::memcpy(&r, at.get(),
+                                   sizeof(HTREEITEM));  // the item asked about goes in r
+                       ::SendMessageW(items, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r));
+                       ::MapWindowPoints(items, nullptr, reinterpret_cast<POINT*>(&r), 2);
+                       RECT shown{};  // a long name runs past the tree's edge
+                       ::GetWindowRect(items, &shown);
+                       ::IntersectRect(&r, &r, &shown);
+                       ClickOnScreen(r);
+                     }});
+    steps.push_back(
+        {"the folder clicked to take the focus",
+         [tree, at] { return HasFocus(tree()) && TreeNext(tree(), TVGN_CARET, nullptr) == *at; },
+         [] { PressKeys({VK_RIGHT}); }});
+    steps.push_back({"the folder to open", [tree, at] { return TreeNext(tree(), TVGN_CHILD, *at); },
+                     [] { PressKeys({VK_RIGHT}); }});
+    steps.push_back({Quoted(child) + " to be the current folder",
+                     [tree, child] {
+                       return TreeItemText(tree(), TreeNext(tree(), TVGN_CARET, nullptr)) == child;
+                     },
+                     [] { PressKeys({VK_RETURN}); }});
+    return steps;
   };
 }
 
@@ -453,10 +644,20 @@ inline UserSteps Press(const TForm& form, const std::string& caption) {
                      [&form, caption] { return Captioned(form, caption); })};
 }
 
+// Presses the button captioned caption, which the form refuses with a message box, answered
+// as AnswerBox does.
+inline Entry PressRefused(std::string caption, std::shared_ptr<AnsweredBox> said) {
+  return [caption, said](const TForm& form, const TForm*) {
+    UserSteps steps = Press(form, caption);
+    steps += AnswerBox(form, "\"" + caption + "\"", said);
+    return steps;
+  };
+}
+
 // Clicks the button inside the list box beside place (a criteria list's), does inside in
-// the dialog it opens, and presses its OK.
-inline Entry Through(Place place, std::vector<Entry> inside) {
-  return [place, inside](const TForm& form, const TForm* opened) {
+// the dialog it opens, and presses its OK (or the button captioned closeWith).
+inline Entry Through(Place place, std::vector<Entry> inside, std::string closeWith = "OK") {
+  return [place, inside, closeWith](const TForm& form, const TForm* opened) {
     const std::string name = "the button in the list beside \"" + place.label + "\"";
     UserSteps steps{ClickFound(name,
                                [&form, place]() -> HWND {
@@ -467,7 +668,7 @@ inline Entry Through(Place place, std::vector<Entry> inside) {
                     WaitFor("the dialog of " + name,
                             [opened] { return ::GetForegroundWindow() == opened->Handle(); })};
     steps += StepsOf(*opened, inside);
-    steps += Press(*opened, "OK");
+    steps += Press(*opened, closeWith);
     steps.push_back(WaitFor("the dialog of " + name + " to go",
                             [opened] { return !::IsWindowVisible(opened->Handle()); }));
     return steps;
@@ -500,6 +701,18 @@ inline std::vector<vx::TCommand> AddEach(RigHost& host, vx::editor::TStepDialog&
     stored.push_back(row.stored);
   }
   return stored;
+}
+
+// Adds a step from node as entries say (a refused press among them, PressRefused) and then
+// presses Cancel: the dialog ends without a step.
+inline void AddThenCancel(RigHost& host, vx::editor::TStepDialog& dialog, const std::string& node,
+                          const std::vector<Entry>& entries, const TForm* opened = nullptr) {
+  host.AddFromTree(node);
+  UserSteps steps = StepsOf(dialog, entries, opened);
+  steps += Press(dialog, "Cancel");
+  AsUser(steps);
+  EXPECT_EQ(host.Open(dialog), IDCANCEL) << node;
+  FinishAsUser();
 }
 
 }  // namespace user

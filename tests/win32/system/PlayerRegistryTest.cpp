@@ -72,6 +72,23 @@ TEST_F(PlayerRegistry, TextsReadAsStoredAndMissingAsEmpty) {
   EXPECT_EQ(ErrorOf([&] { reader.ReadString("number"); }), "Invalid data type for 'number'");
 }
 
+// A text another program stored that the ANSI code page cannot hold reads with "?" for what
+// it lacks, never as its look-alike ("Lodz" for "Łodz"), and is written back as it was.
+TEST_F(PlayerRegistry, ATextTheCodePageCannotHoldIsNotHeldAndWrittenBackWhole) {
+  const std::wstring whole = L"C:\\\u0141odz.vxz";
+  ::RegSetValueExW(key_.Get(), L"recent1", 0, REG_SZ, reinterpret_cast<const BYTE*>(whole.c_str()),
+                   static_cast<DWORD>((whole.size() + 1) * sizeof(wchar_t)));
+  const RegistryReader reader(HKEY_CURRENT_USER, TestKey);
+  const StoredText read = reader.ReadText("recent1");
+  EXPECT_EQ(read.text, "C:\\?odz.vxz");
+  EXPECT_FALSE(read.held);
+  EXPECT_EQ(reader.ReadWideString("recent1"), whole);
+  EXPECT_TRUE(reader.ReadText("absent").held);
+
+  RegistryWriter(HKEY_CURRENT_USER, TestKey).WriteText("recent2", read);
+  EXPECT_EQ(reader.ReadWideString("recent2"), whole);
+}
+
 TEST_F(PlayerRegistry, MissingKeyReadsAsMissingValues) {
   const RegistryReader reader(HKEY_CURRENT_USER, "Software\\VorlixRegistryTest\\none");
   EXPECT_FALSE(reader.ValueExists("vpShow"));

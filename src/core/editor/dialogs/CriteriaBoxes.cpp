@@ -20,7 +20,7 @@ constexpr ControlBinding SubFieldBox(CriteriaControl box) {
 // The criteria dialog edits the criteria alone; any object step carries it the same way.
 TCommand StepWith(std::string criteria) {
   TCommand step;
-  step.kind = ckCopyObject;
+  step.kind = CriteriaKind;
   step.p1 = std::move(criteria);
   return step;
 }

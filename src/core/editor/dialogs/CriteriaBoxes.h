@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/StepKinds.h"
 #include "core/editor/dialogs/DialogMapping.h"
 #include "core/editor/dialogs/SizeBox.h"
 
@@ -26,6 +27,8 @@ using CriteriaBoxes = DialogValues;
 
 // Each box stands for one sub-field of the criteria, the p1 of an object step.
 extern const std::array<ControlBinding, CriteriaControlCount> CriteriaMapping;
+// The kind the mapping is read for: every object step carries its criteria alike.
+inline constexpr std::uint8_t CriteriaKind = ckCopyObject;
 
 // FormShow: sub-fields 0 to 4; a criteria with fewer (an empty one, a hand-made script)
 // leaves the later boxes empty.

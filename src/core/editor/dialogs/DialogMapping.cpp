@@ -89,6 +89,7 @@ namespace mapping_detail {
 void ShowText(const Codec&, const std::string& field, const ControlBinding& row, const ShowContext&,
               DialogValues& values) {
   values[row.control].text = field;
+  values[row.control].held = true;
 }
 
 std::string ApplyText(const Codec&, const ControlBinding& row, const DialogValues& values) {

@@ -21,12 +21,15 @@ namespace vx::editor {
 
 // What one control holds. A control uses the parts its type has: an edit box or a criteria
 // list its text; a check box its `checked`; a radio group or a drop-down list the chosen
-// `index` (-1: none), a drop-down list that is refilled at show also its `items`.
+// `index` (-1: none), a drop-down list that is refilled at show also its `items`. A box
+// that keeps names whole (a Unicode window) may hold characters the ANSI code page lacks:
+// its text then shows each as "?" and `held` is false.
 struct ControlValue {
   std::string text;
   bool checked = false;
   int index = -1;
   std::vector<std::string> items;
+  bool held = true;
 
   bool operator==(const ControlValue&) const = default;
 };
@@ -146,6 +149,12 @@ struct ControlBinding {
 };
 
 using DialogMap = std::span<const ControlBinding>;
+
+// Apply refused: a message box (warning icon, OK button, owned by the dialog).
+struct ApplyRefusal {
+  std::string caption;
+  std::string text;
+};
 
 // The values of controls as the form is created.
 DialogValues InitialValues(DialogMap map, int controlCount);

@@ -78,12 +78,6 @@ struct FileOpView {
 // name and description. A kind of no link (never opened here) shows the first page.
 FileOpView FileOpViewOf(std::uint8_t kind);
 
-// Apply refused: a message box (warning icon, OK button, owned by the dialog).
-struct ApplyRefusal {
-  std::string caption;
-  std::string text;
-};
-
 // Write To File and Read From File are refused while their variable box shows nothing: the
 // player would have no variable to write or read.
 std::optional<ApplyRefusal> RefuseFileOpApply(std::uint8_t kind, const DialogValues& values);

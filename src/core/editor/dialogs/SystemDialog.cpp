@@ -47,6 +47,7 @@ void ShowDll(const Codec&, const std::string& dll, const ControlBinding& row, co
   if (dll.empty()) return;
   values[row.control].index = dllOther;
   values[row.partner].text = dll;
+  values[row.partner].held = true;
 }
 
 std::string ApplyDll(const Codec&, const ControlBinding& row, const DialogValues& values) {

@@ -46,35 +46,35 @@ RecentFiles::RecentFiles(ValueStore& store, FileExistsFn fileExists, RecentFiles
 void RecentFiles::Add(const std::string& fileName) {
   const std::size_t maxItems = options_.maxItems;
   const std::string folded = FoldAsciiLower(fileName);
-  std::vector<std::string> names{fileName};
-  std::vector<std::string> before;
+  std::vector<StoredText> names{StoredText{.text = fileName}};
+  std::vector<StoredText> before;
   for (std::size_t i = 1; i <= maxItems; ++i) {
-    before.push_back(store_.ReadString(RecentValueName(i)));
-    const std::string& value = before.back();
-    if (!value.empty() && FoldAsciiLower(value) != folded) names.push_back(value);
+    before.push_back(store_.ReadText(RecentValueName(i)));
+    const StoredText& value = before.back();
+    // A name not held shows "?", which no file name holds: it is never fileName.
+    if (!value.text.empty() && FoldAsciiLower(value.text) != folded) names.push_back(value);
   }
-  for (std::size_t i = 0; i < names.size(); ++i)
-    store_.WriteString(RecentValueName(i + 1), names[i]);
+  for (std::size_t i = 0; i < names.size(); ++i) store_.WriteText(RecentValueName(i + 1), names[i]);
   // A name moved up from a value that the list no longer reaches would show twice.
   for (std::size_t i = names.size(); i < maxItems; ++i)
-    if (!before[i].empty()) store_.WriteString(RecentValueName(i + 1), "");
+    if (!before[i].text.empty()) store_.WriteText(RecentValueName(i + 1), {});
   Rebuild();
 }
 
 void RecentFiles::CloseGapAt(std::size_t number) {
   const std::size_t maxItems = options_.maxItems;
   for (std::size_t j = number; j <= maxItems; ++j) {
-    store_.WriteString(RecentValueName(j), store_.ReadString(RecentValueName(j + 1)));
+    store_.WriteText(RecentValueName(j), store_.ReadText(RecentValueName(j + 1)));
   }
-  store_.WriteString(RecentValueName(maxItems + 1), "");
+  store_.WriteText(RecentValueName(maxItems + 1), {});
 }
 
-RecentEntry RecentFiles::EntryFor(std::size_t number, const std::string& path) const {
+RecentEntry RecentFiles::EntryFor(std::size_t number, const StoredText& name) const {
   std::string caption = "&";
   caption += std::to_string(number);
   caption += ' ';
-  caption += MenuText(options_.showFullPath ? path : FileNamePart(path));
-  return RecentEntry{static_cast<int>(number), std::move(caption), path};
+  caption += MenuText(options_.showFullPath ? name.text : FileNamePart(name.text));
+  return RecentEntry{static_cast<int>(number), std::move(caption), name.text, name.held};
 }
 
 void RecentFiles::Rebuild() {
@@ -87,17 +87,17 @@ void RecentFiles::Rebuild() {
   // Each gap closed removes a name from values i..MaxItems+1, so no more closes than values
   // are needed; the bound only matters for a store that drops its writes.
   std::size_t closesLeft = std::size_t{options_.maxItems} + 1;
-  const auto gone = [this](const std::string& value) {
-    return !value.empty() && options_.fileMustExist && !fileExists_(value);
+  const auto gone = [this](const StoredText& value) {
+    return !value.text.empty() && value.held && options_.fileMustExist && !fileExists_(value.text);
   };
   for (std::size_t i = 1; i <= options_.maxItems; ++i) {
-    std::string value = store_.ReadString(RecentValueName(i));
+    StoredText value = store_.ReadText(RecentValueName(i));
     while (gone(value) && closesLeft > 0) {
       --closesLeft;
       CloseGapAt(i);
-      value = store_.ReadString(RecentValueName(i));
+      value = store_.ReadText(RecentValueName(i));
     }
-    if (!value.empty() && !gone(value)) built.push_back(EntryFor(i, value));
+    if (!value.text.empty() && !gone(value)) built.push_back(EntryFor(i, value));
   }
   entries_ = std::move(built);
   view_.ShowEntries(position_, entries_);
@@ -106,6 +106,7 @@ void RecentFiles::Rebuild() {
 std::optional<std::string> RecentFiles::FileToOpen(std::size_t entryIndex) const {
   if (entryIndex >= entries_.size() || entries_[entryIndex].path.empty()) return std::nullopt;
   const std::string& path = entries_[entryIndex].path;
+  if (!entries_[entryIndex].held) RefusePath(path, PathUse::Open);
   if (!fileExists_(path)) {
     view_.ShowErrorBox("File not found. Check the file path.");
     return std::nullopt;

@@ -14,15 +14,19 @@
 #include <string>
 #include <vector>
 
+#include "core/UnheldNames.h"
+
 namespace vx::editor {
 
 // Named text values. Errors (a registry that refuses) raise and reach the caller.
 class ValueStore {
  public:
   virtual ~ValueStore() = default;
-  // The value's text; a missing value reads as empty.
-  virtual std::string ReadString(const std::string& name) = 0;
-  virtual void WriteString(const std::string& name, const std::string& value) = 0;
+  // The value's text; a missing value reads as empty. A value the ANSI code page cannot
+  // hold reads as not held.
+  virtual StoredText ReadText(const std::string& name) = 0;
+  // A held text as it is; one that a read found not held as that read found it.
+  virtual void WriteText(const std::string& name, const StoredText& value) = 0;
 };
 
 // True when path names an existing file; a folder does not count.
@@ -33,6 +37,7 @@ struct RecentEntry {
   int number = 0;       // the value's number: 1 for the most recent file
   std::string caption;  // "&" + number + " " + name, each "&" of the name doubled
   std::string path;     // the file a click opens
+  bool held = true;     // false: a name the ANSI code page cannot hold, shown with "?"
 
   bool operator==(const RecentEntry&) const = default;
 };
@@ -68,13 +73,15 @@ class RecentFiles {
   void Add(const std::string& fileName);
 
   // Reads the store into menu entries, first dropping (from the store too) every name whose
-  // file no longer exists when fileMustExist is set. Numbers follow the values' numbers.
+  // file no longer exists when fileMustExist is set. Numbers follow the values' numbers. A
+  // name the ANSI code page cannot hold is shown with "?" and kept as it is stored: whether
+  // its file exists cannot be asked without turning it into another name.
   void Rebuild();
 
   // The click on the entry at entryIndex (its place among the entries the view shows, in
   // menu order): the file to open, or nothing when the index names no entry, or when the
   // file has vanished since the menu was built (the view then shows "File not found. Check
-  // the file path.").
+  // the file path."). A name the code page cannot hold is refused with FileOpenError.
   std::optional<std::string> FileToOpen(std::size_t entryIndex) const;
 
   // The menu that receives the entries, given by its own item count (its items other than
@@ -89,7 +96,7 @@ class RecentFiles {
 
  private:
   void CloseGapAt(std::size_t number);
-  RecentEntry EntryFor(std::size_t number, const std::string& path) const;
+  RecentEntry EntryFor(std::size_t number, const StoredText& name) const;
   void ClearItems();
 
   ValueStore& store_;

@@ -5,6 +5,7 @@
 #include "DialogSteps.h"
 #include "core/StepKinds.h"
 #include "core/editor/dialogs/FileOpDialog.h"
+#include "core/editor/dialogs/UnheldBoxes.h"
 
 namespace vxtest {
 namespace {
@@ -119,6 +120,21 @@ TEST(FileOpDialog, ApplyRefusesAFileStepWithoutAVariable) {
   EXPECT_TRUE(RefuseFileOpApply(vx::ckWriteToFile, values));
   // No other kind is checked.
   EXPECT_FALSE(RefuseFileOpApply(vx::ckCopyObject, Fresh()));
+}
+
+// A name box holding what the ANSI code page lacks refuses the Apply that stores it, and
+// only that Apply: another page's box holds nothing the current kind stores.
+TEST(FileOpDialog, ApplyRefusesOnlyAnUnheldTextItWouldStore) {
+  DialogValues values = Shown(Step(vx::ckCopyObject, Criteria("a", "C:\\x"), "D:\\to"));
+  values[foWriteFile].text = "C:\\?odz.txt";
+  values[foWriteFile].held = false;
+  for (const FileOpLink& link : FileOpLinks)
+    EXPECT_EQ(UnheldControl(FileOpMapping, link.kind, values),
+              link.kind == vx::ckWriteToFile ? std::optional<int>(foWriteFile) : std::nullopt)
+        << link.name;
+  // Shown again for its kind, the box takes the step's own text, which is held.
+  values = Shown(Step(vx::ckWriteToFile, "C:\\out.txt", "v", "o"), {"v"}, values);
+  EXPECT_EQ(UnheldControl(FileOpMapping, vx::ckWriteToFile, values), std::nullopt);
 }
 
 TEST(FileOpDialog, AVariableSpeltInOtherCaseIsStoredAsOffered) {

@@ -6,6 +6,7 @@
 #include "core/StepKinds.h"
 #include "core/editor/MappedDialog.h"
 #include "core/editor/dialogs/SystemDialog.h"
+#include "core/editor/dialogs/UnheldBoxes.h"
 
 namespace vxtest {
 namespace {
@@ -74,6 +75,18 @@ TEST(SystemDialog, DllChoiceIsExactAndAnEmptyNameKeepsTheLastChoice) {
   EXPECT_EQ(
       Dialog.Applied(dll.kind, Dialog.Shown(Step(vx::ckCallDLLFunction, "F", ""), user), dll).p2,
       "user32.dll");
+
+  // A library the ANSI code page cannot name in "Other:" is refused while "Other:" is what
+  // Apply stores, and only then.
+  user[scDllOther].text = "C:\\?ib.dll";
+  user[scDllOther].held = false;
+  EXPECT_EQ(UnheldControl(SystemMapping, vx::ckCallDLLFunction, user), std::nullopt);
+  user[scDllChoice].index = dllOther;
+  EXPECT_EQ(UnheldControl(SystemMapping, vx::ckCallDLLFunction, user), scDllOther);
+  // A step shown later puts its own library there, which is held.
+  const DialogValues shown = Dialog.Shown(Step(vx::ckCallDLLFunction, "F", "C:\\my.dll"), user);
+  EXPECT_EQ(shown[scDllOther].text, "C:\\my.dll");
+  EXPECT_TRUE(shown[scDllOther].held);
 }
 
 TEST(SystemDialog, SwitchingPagesWritesOnlyTheCurrentKind) {

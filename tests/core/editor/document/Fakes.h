@@ -13,16 +13,21 @@
 
 namespace vx::editor::testing {
 
+// Values as stored; a stored value listed in lacking is one the ANSI code page cannot hold,
+// read as the text it maps to, not held.
 class MapStore : public ValueStore {
  public:
-  std::string ReadString(const std::string& name) override {
+  StoredText ReadText(const std::string& name) override {
     if (failReads) throw RegistryError("Failed to get data for '" + name + "'");
     const auto found = values.find(name);
-    return found == values.end() ? std::string() : found->second;
+    if (found == values.end()) return {};
+    const auto shown = lacking.find(found->second);
+    if (shown == lacking.end()) return {found->second};
+    return {shown->second, false, found->second};
   }
-  void WriteString(const std::string& name, const std::string& value) override {
+  void WriteText(const std::string& name, const StoredText& value) override {
     if (failWrites) throw RegistryError("Failed to set data for '" + name + "'");
-    values[name] = value;
+    values[name] = value.held ? value.text : value.original;
   }
   // "recent1".."recentN" in order, for comparing the store as a whole.
   std::vector<std::string> Recent(int upTo) const {
@@ -35,6 +40,7 @@ class MapStore : public ValueStore {
   }
 
   std::map<std::string, std::string> values;
+  std::map<std::string, std::string> lacking;  // stored value -> its text with "?"
   bool failReads = false;
   bool failWrites = false;
 };

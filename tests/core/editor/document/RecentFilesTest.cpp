@@ -129,6 +129,31 @@ TEST_F(RecentFilesTest, ClickingAFileThatVanishedSinceTheMenuWasBuiltOpensNothin
   EXPECT_EQ(view.entries.size(), 2u);  // the entry stays until the next rebuild
 }
 
+// A name another program stored that the ANSI code page cannot hold ("Łodz.vxz" beside
+// "Lodz.vxz"): shown with "?", kept as stored (whether its file exists cannot be asked),
+// moved down whole when a file is added, and refused when clicked: its look-alike would
+// be another file.
+TEST_F(RecentFilesTest, ANameTheCodePageCannotHoldIsShownKeptAndNeverOpened) {
+  const std::string whole = "C:\\\xC5\x81odz.vxz";  // the store's own form of it
+  store.lacking[whole] = "C:\\?odz.vxz";
+  Fill({whole, "C:\\Lodz.vxz"});
+  existing = {"C:\\Lodz.vxz", "C:\\b.vxz"};
+  RecentFiles recent = Make();
+  recent.Rebuild();
+  EXPECT_EQ(view.Captions(), (Names{"&1 ?odz.vxz", "&2 Lodz.vxz"}));
+  try {
+    recent.FileToOpen(0);
+    ADD_FAILURE() << "opened";
+  } catch (const FileOpenError& e) {
+    EXPECT_STREQ(e.what(),
+                 "Cannot open file \"C:\\?odz.vxz\". Its name has characters outside the "
+                 "system's ANSI code page (shown as \"?\"), which this program cannot use.");
+  }
+  recent.Add("C:\\b.vxz");
+  EXPECT_EQ(store.Recent(4), (Names{"C:\\b.vxz", whole, "C:\\Lodz.vxz", ""}));
+  EXPECT_EQ(recent.FileToOpen(2), "C:\\Lodz.vxz");
+}
+
 TEST_F(RecentFilesTest, ParentMenuAndPositionRules) {
   Fill({"C:\\a.vxz"});
   RecentFiles recent(
